@@ -1,0 +1,25 @@
+// The subcommands of zefir-cli. Each adds itself to the application; its
+// callback sets the exit status through CliExit.
+//
+// Exit status: 0 success, 1 usage error, 2 an input could not be read or is
+// invalid. Messages go to stderr in Polish, one line.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+namespace zefir::cli {
+
+// Thrown by a subcommand to end with a status and a one-line message (UTF-8).
+struct CliExit {
+  int status;
+  std::string message;
+};
+
+void addDumpCommand(CLI::App& app);
+void addPutCommand(CLI::App& app);
+void addCheckCommand(CLI::App& app);
+void addDemoCommand(CLI::App& app);
+void addComputeCommands(CLI::App& app);  // compute, compute-all
+void addRenderCommand(CLI::App& app);
+
+}  // namespace zefir::cli

@@ -1,0 +1,69 @@
+// The asset record: one fixed asset as the register holds it in memory.
+//
+// Texts are code page 1250 bytes (std::string), each with the maximum length
+// the base files can store; the setters of the editing code and the base
+// reader keep to those maxima. Money, rates and coefficients are long double,
+// like the 80-bit reals of the base files. Dates are day numbers (see
+// text/dates.h): 0 means no date.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace zefir {
+
+using DayNumber = std::uint16_t;
+
+// Maximum lengths of the text fields (characters of code page 1250).
+inline constexpr int kSymbMax = 15;
+inline constexpr int kNazwMax = 40;
+inline constexpr int kDdZaMax = 15;
+inline constexpr int kNa2wMax = 40;
+inline constexpr int kDostMax = 40;
+inline constexpr int kDdOTMax = 20;
+inline constexpr int kOpisMax = 50;
+inline constexpr int kSKSTMax = 16;
+inline constexpr int kChangeEntryMax = 50;
+
+inline constexpr int kOpisLines = 10;
+inline constexpr int kRateEntries = 5;
+inline constexpr int kChangeEntries = 60;
+
+// One entry of the rate history. K[0] is the entry the base files store with
+// sub-index 1 (and the asset card shows as "Lp" 1).
+struct RateEntry {
+  DayNumber date = 0;  // the day from which the entry applies ("od dnia")
+  std::string SKST;    // classification (KŚT) symbol, max 16
+  long double StPo = 0;  // tax rate, % a year
+  long double WsPo = 0;  // tax coefficient
+  long double StBi = 0;  // balance rate, % a year
+  long double WsBi = 0;  // balance coefficient
+
+  bool operator==(const RateEntry&) const = default;
+};
+
+struct AssetRecord {
+  std::string Symb;  // inventory symbol, the register's key, max 15
+  std::string Nazw;  // name, max 40
+  DayNumber DtZa = 0;  // purchase date
+  long double CeZa = 0;  // purchase price
+  std::string DdZa;  // purchase document, max 15
+  DayNumber DtOT = 0;  // acceptance into use (OT)
+  long double WaOT = 0;  // value at acceptance
+  std::uint16_t RokP = 0;  // year of the opening balance; 0 = kept from acceptance
+  long double WaBr = 0;  // opening gross value at 1 January of RokP
+  long double WaUm = 0;  // opening accumulated depreciation at 1 January of RokP
+  char MeUm = 0;  // depreciation method letter, blank or zero byte
+  long double UmPo = 0;  // engine's working value; never stored in the base
+  std::string Na2w;  // second line of the name, max 40
+  std::string Dost;  // supplier, max 40
+  std::string DdOT;  // acceptance document, max 20
+  std::array<std::string, kOpisLines> Opis;  // description lines, max 50 each
+  std::array<RateEntry, kRateEntries> K;  // rate history, K[0] = entry 1
+  std::array<std::string, kChangeEntries> Z;  // change entries, "" = free slot; Z[0] = entry 1
+
+  bool operator==(const AssetRecord&) const = default;
+};
+
+}  // namespace zefir

@@ -1,0 +1,2 @@
+// The windows of the desktop program live in this folder.
+namespace zefir::gui {}

@@ -1,0 +1,37 @@
+// Day numbers and their text forms.
+//
+// A day number counts days from 1 January 1920 (day 0, a Thursday); 0 also
+// means "no date". The text forms accept days up to 31 December 2039 (day
+// 43,829). Two-digit years 40-99 are 1940-1999, 00-39 are 2000-2039.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "register/asset_record.h"  // DayNumber
+
+namespace zefir::text {
+
+inline constexpr DayNumber kLastTextDay = 43829;  // 31 December 2039
+
+// DDMMYY (up to 6 characters; non-digits dropped; fewer than 5 digits give 0,
+// 5 digits get a leading "0"). Out-of-range results give 0.
+DayNumber dayFromShortText(std::string_view text);
+// What the user typed (up to 10 characters): DDMMYYYY, YYYYMMDD and shorter
+// texts completed from `today`'s DDMMYY.
+DayNumber dayFromTypedText(std::string_view text, DayNumber today);
+// Day from a calendar date (full year); 0 when outside 1920..2039.
+DayNumber dayFromDate(int year, int month, int day);
+
+std::string shortTextOfDay(DayNumber day);   // "DDMMYY", "" for 0, "  ??  " after 2039
+std::string mediumTextOfDay(DayNumber day);  // "DD-MM-YY", eight blanks for 0
+std::string longTextOfDay(DayNumber day);    // "DD-MM-YYYY", ten blanks for 0
+std::string weekdayOfDay(DayNumber day);     // "poniedziałek" ... (code page 1250), "" for 0
+
+int yearOfDay(DayNumber day);          // four-digit year
+int monthOfDay(DayNumber day);         // 1..12
+int monthOfDayJanuaryZero(DayNumber day);  // as monthOfDay, but 0 for 1 January
+int dayOfMonth(DayNumber day);         // 1..31
+std::string twoDigits(int n);          // 0..99 with a leading zero
+
+}  // namespace zefir::text

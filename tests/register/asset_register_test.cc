@@ -1,0 +1,70 @@
+#include "register/asset_register.h"
+
+#include <gtest/gtest.h>
+
+namespace zefir {
+namespace {
+
+TEST(AssetRegister, EmptyRegisterLookupLandsOnEndSlot) {
+  AssetRegister reg;
+  EXPECT_EQ(reg.count(), 1);
+  EXPECT_EQ(reg.find("ANY"), 1);
+  EXPECT_FALSE(reg.exists("ANY"));
+  EXPECT_EQ(reg.slot(1).Symb, std::string(1, '\xFF'));
+}
+
+TEST(AssetRegister, PrefixSortsFirstAndBytesCompareUnsigned) {
+  AssetRegister reg;
+  for (const char* s : {"AB1", "AB", "\xA5Z", "ZZ"}) {  // \xA5 is Ą in code page 1250
+    ASSERT_FALSE(reg.exists(s));
+    ASSERT_TRUE(reg.insertAtCurrent().ok());
+    reg.currentRecord().Symb = s;
+  }
+  ASSERT_EQ(reg.count(), 5);
+  EXPECT_EQ(reg.symbolOf(1), "AB");
+  EXPECT_EQ(reg.symbolOf(2), "AB1");
+  EXPECT_EQ(reg.symbolOf(3), "ZZ");
+  EXPECT_EQ(reg.symbolOf(4), "\xA5Z");
+  EXPECT_TRUE(reg.exists("AB1"));
+  EXPECT_EQ(reg.current(), 2);
+  reg.deleteAtCurrent();
+  EXPECT_EQ(reg.count(), 4);
+  EXPECT_FALSE(reg.exists("AB1"));
+}
+
+TEST(AssetRegister, SymbolLongerThan15IsCutForLookup) {
+  AssetRegister reg;
+  ASSERT_FALSE(reg.exists("ABCDEFGHIJKLMNO"));
+  ASSERT_TRUE(reg.insertAtCurrent().ok());
+  reg.currentRecord().Symb = "ABCDEFGHIJKLMNO";
+  EXPECT_TRUE(reg.exists("ABCDEFGHIJKLMNOPQ"));
+}
+
+TEST(AssetRegister, InsertBeyondCapacityIsRefusedAndNothingChanges) {
+  AssetRegister reg;
+  char buf[16];
+  for (int i = 0; i < kMaxAssets; ++i) {
+    std::snprintf(buf, sizeof buf, "S%05d", i);
+    reg.find(buf);
+    ASSERT_TRUE(reg.insertAtCurrent().ok());
+    reg.currentRecord().Symb = buf;
+  }
+  EXPECT_EQ(reg.count(), kRegisterSlots - 1);
+  reg.find("T");
+  Status s = reg.insertAtCurrent();
+  EXPECT_FALSE(s.ok());
+  EXPECT_FALSE(s.message().empty());
+  EXPECT_EQ(reg.count(), kRegisterSlots - 1);
+  EXPECT_EQ(reg.symbolOf(reg.count()), std::string(1, '\xFF'));
+}
+
+TEST(Dictionary, RefusesThe1000thEntry) {
+  Dictionary d;
+  for (int i = 0; i < kDictionaryCapacity; ++i)
+    ASSERT_TRUE(d.add({std::to_string(i), "x"}).ok());
+  EXPECT_FALSE(d.add({"over", "x"}).ok());
+  EXPECT_EQ(d.count(), 1000);
+}
+
+}  // namespace
+}  // namespace zefir
