@@ -22,7 +22,9 @@ std::array<unsigned char, 256> tableOf(std::string (*form)(std::string_view)) {
   return t;
 }
 
-std::string searchStarted(std::string_view text) { return text::searchForm(text, true); }
+std::string searchStarted(std::string_view text) {
+  return text::searchForm(text, true);
+}
 
 const std::array<unsigned char, 256> kPlain = tableOf(text::plainLetters);
 const std::array<unsigned char, 256> kSearch = tableOf(searchStarted);
