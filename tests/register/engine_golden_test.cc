@@ -86,7 +86,7 @@ TEST(EngineGolden, OpeningBalanceCarriesOnWithoutDoubling) {
 TEST(EngineGolden, PartialLiquidation) {
   // 24,000.00 accepted 20 November 2019 at 10 %: 200.00 a month from December.
   AssetRecord a = makeAsset(day(20, 11, 2019), 24000, 'L', 10, {"LT:150620,LT 1/20,6000"});
-  a.Nazw = "Regał 4 szt";
+  a.Nazw = "Rega\xB3 4 szt";
   DepreciationEngine engine;
   WorkingRecord wr = engine.compute(a, day(30, 6, 2020));
   // 2019: December 200.00. 2020: January..May 5 x 200 = 1,000.00 (1,200.00
@@ -119,7 +119,7 @@ TEST(EngineGolden, PartialLiquidation) {
 
 TEST(EngineGolden, TransferTakesItsDepreciationAlong) {
   // 6,000.00 accepted 10 January 2020 at 20 %: 100.00 a month from February.
-  const AssetRecord a = makeAsset(day(10, 1, 2020), 6000, 'L', 20, {"PT:150421,ODDZIAŁ B"});
+  const AssetRecord a = makeAsset(day(10, 1, 2020), 6000, 'L', 20, {"PT:150421,ODDZIA\xA3 B"});
   DepreciationEngine engine;
   WorkingRecord wr = engine.compute(a, day(30, 4, 2021));
   // 2020: 11 x 100 = 1,100.00. 2021: January..April 4 x 100 = 400.00; the

@@ -17,7 +17,7 @@ inline AssetRecord makeAsset(DayNumber accepted, long double value, char method,
                              long double rate, std::initializer_list<const char*> entries = {}) {
   AssetRecord a;
   a.Symb = "A1";
-  a.Nazw = "Regał";
+  a.Nazw = "Rega\xB3";  // code page 1250
   a.DtOT = accepted;
   a.WaOT = value;
   a.WaBr = value;
