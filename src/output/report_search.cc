@@ -1,0 +1,120 @@
+#include "output/report_search.h"
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <iterator>
+
+namespace zefir::output {
+
+namespace {
+
+// Byte -> plain byte. The code page 1250 letters are set last so that where a
+// Mazovia code means another 1250 letter (0x8F, 0x9C, 0xA3, 0xA5) the text's
+// own code page wins.
+std::array<unsigned char, 256> makePlainTable() {
+  std::array<unsigned char, 256> t{};
+  for (int i = 0; i < 256; ++i) t[i] = static_cast<unsigned char>(i);
+  auto set = [&t](std::string_view codes, std::string_view plain) {
+    for (std::size_t i = 0; i < codes.size(); ++i)
+      t[static_cast<unsigned char>(codes[i])] = static_cast<unsigned char>(plain[i]);
+  };
+  // Mazovia: ą ć ę ł ń ó ś ź ż, then Ą Ć Ę Ł Ń Ó Ś Ź Ż.
+  set("\x86\x8D\x91\x92\xA4\xA2\x9E\xA6\xA7", "acelnoszz");
+  set("\x8F\x95\x90\x9C\xA5\xA3\x98\xA0\xA1", "ACELNOSZZ");
+  // Code page 1250.
+  set("\xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF", "acelnoszz");
+  set("\xA5\xC6\xCA\xA3\xD1\xD3\x8C\x8F\xAF", "ACELNOSZZ");
+  return t;
+}
+
+const std::array<unsigned char, 256> kPlain = makePlainTable();
+
+std::array<unsigned char, 256> makeSearchTable() {
+  std::array<unsigned char, 256> t = kPlain;
+  for (auto& c : t)
+    if (c >= 'a' && c <= 'z') c = static_cast<unsigned char>(c - 'a' + 'A');
+  return t;
+}
+
+const std::array<unsigned char, 256> kSearch = makeSearchTable();
+
+std::string mapped(std::string_view text, const std::array<unsigned char, 256>& table) {
+  std::string out(text);
+  for (char& c : out) c = static_cast<char>(table[static_cast<unsigned char>(c)]);
+  return out;
+}
+
+}  // namespace
+
+std::string searchForm(std::string_view text) {
+  return mapped(text, kSearch);
+}
+std::string plainForm(std::string_view text) {
+  return mapped(text, kPlain);
+}
+
+void SearchIndex::clear() {
+  text_.clear();
+  starts_.clear();
+}
+
+void SearchIndex::appendRow(const std::string_view* cells, std::size_t count) {
+  starts_.push_back(static_cast<std::uint32_t>(text_.size()));
+  for (std::size_t i = 0; i < count; ++i) {
+    if (i) text_ += ' ';
+    for (unsigned char c : cells[i]) text_ += static_cast<char>(kSearch[c]);
+  }
+  text_ += '\n';
+}
+
+std::size_t SearchIndex::startOf(int row) const {
+  return row > rowCount() ? text_.size() : starts_[row - 1];
+}
+
+std::string_view SearchIndex::rowText(int row) const {
+  std::size_t b = startOf(row), e = startOf(row + 1);
+  return std::string_view(text_).substr(b, e - b - 1);
+}
+
+int SearchIndex::rowAt(std::size_t offset) const {
+  auto it = std::upper_bound(starts_.begin(), starts_.end(), offset);
+  return static_cast<int>(it - starts_.begin());
+}
+
+int SearchIndex::findForward(std::string_view pattern, std::size_t begin, std::size_t end) const {
+  if (begin >= end) return 0;
+  const char* first = text_.data() + begin;
+  const char* last = text_.data() + end;
+  const char* hit =
+      std::search(first, last, std::boyer_moore_horspool_searcher(pattern.begin(), pattern.end()));
+  return hit == last && !pattern.empty() ? 0 : rowAt(static_cast<std::size_t>(hit - text_.data()));
+}
+
+int SearchIndex::findBackward(std::string_view pattern, std::size_t begin, std::size_t end) const {
+  if (begin >= end) return 0;
+  if (pattern.empty()) return rowAt(end - 1);
+  std::reverse_iterator<const char*> rfirst(text_.data() + end), rlast(text_.data() + begin);
+  auto hit = std::search(rfirst, rlast,
+                         std::boyer_moore_horspool_searcher(pattern.rbegin(), pattern.rend()));
+  if (hit == rlast) return 0;
+  std::size_t start = end - static_cast<std::size_t>(hit - rfirst) - pattern.size();
+  return rowAt(start);
+}
+
+int SearchIndex::find(std::string_view pattern, int start, bool forward) const {
+  // A row's text never holds '\n', so such a pattern could only match across rows.
+  if (pattern.find('\n') != std::string_view::npos || rowCount() == 0) return 0;
+  start = std::clamp(start, 0, rowCount() + 1);
+  std::size_t before = start >= 1 ? startOf(start) : 0;  // rows 1 .. start-1
+  std::size_t after = startOf(start + 1);                // rows start+1 .. last
+  if (start == 0) after = 0;
+  if (forward) {
+    if (int row = findForward(pattern, after, text_.size())) return row;
+    return findForward(pattern, 0, before);
+  }
+  if (int row = findBackward(pattern, 0, before)) return row;
+  return findBackward(pattern, after, text_.size());
+}
+
+}  // namespace zefir::output
