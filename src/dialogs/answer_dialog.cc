@@ -14,7 +14,9 @@ namespace zefir::gui {
 
 namespace {
 
-QString fromCp1250(std::string_view s) { return QString::fromStdString(text::toUtf8(s)); }
+QString fromCp1250(std::string_view s) {
+  return QString::fromStdString(text::toUtf8(s));
+}
 
 }  // namespace
 
@@ -82,18 +84,42 @@ void TFOdpowi::answerWith(int n) {
 void TFOdpowi::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: answerWith(highlighted_); return;
-    case Qt::Key_Escape: answerWith(3); return;
-    default: break;
+    case Qt::Key_Enter:
+      answerWith(highlighted_);
+      return;
+    case Qt::Key_Escape:
+      answerWith(3);
+      return;
+    default:
+      break;
   }
   const QString t = event->text().toUpper();
   if (t.size() != 1) return;
   switch (t.at(0).toLatin1()) {
-    case 'T': case 'Y': case 'A': case 'D': case 'J': case 'O': case 'S': answerWith(1); return;
-    case 'N': answerWith(2); return;
-    case '4': case '7': highlight(1); buttons_[0]->setFocus(); return;
-    case '1': case '6': highlight(2); buttons_[1]->setFocus(); return;
-    default: return;  // other keys are ignored
+    case 'T':
+    case 'Y':
+    case 'A':
+    case 'D':
+    case 'J':
+    case 'O':
+    case 'S':
+      answerWith(1);
+      return;
+    case 'N':
+      answerWith(2);
+      return;
+    case '4':
+    case '7':
+      highlight(1);
+      buttons_[0]->setFocus();
+      return;
+    case '1':
+    case '6':
+      highlight(2);
+      buttons_[1]->setFocus();
+      return;
+    default:
+      return;  // other keys are ignored
   }
 }
 

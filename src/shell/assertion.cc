@@ -16,7 +16,9 @@ AssertionHandler& handler() {
 
 }  // namespace
 
-void setAssertionHandler(AssertionHandler h) { handler() = std::move(h); }
+void setAssertionHandler(AssertionHandler h) {
+  handler() = std::move(h);
+}
 
 void assertionFailed(std::string_view message, const char* file, int line) {
   const auto address = reinterpret_cast<std::uintptr_t>(__builtin_return_address(0));

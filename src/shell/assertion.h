@@ -12,9 +12,8 @@
 namespace zefir {
 
 // (message in code page 1250, source file name, line, code address)
-using AssertionHandler =
-    std::function<void(std::string_view message, std::string_view file, int line,
-                       std::uintptr_t address)>;
+using AssertionHandler = std::function<void(std::string_view message, std::string_view file,
+                                            int line, std::uintptr_t address)>;
 
 // Installs the handler; an empty one restores the default, which writes the
 // line to standard error.
@@ -26,7 +25,7 @@ void setAssertionHandler(AssertionHandler handler);
 
 }  // namespace zefir
 
-#define ZEFIR_ASSERT(condition, message)                              \
-  do {                                                                \
+#define ZEFIR_ASSERT(condition, message)                                       \
+  do {                                                                         \
     if (!(condition)) ::zefir::assertionFailed((message), __FILE__, __LINE__); \
   } while (false)

@@ -9,16 +9,23 @@ namespace zefir::shell {
 
 Rgb statusColour(StatusKind kind) {
   switch (kind) {
-    case StatusKind::Error: return {0xFF, 0xBB, 0x77};
-    case StatusKind::Notice: return {0xBB, 0xFF, 0xBB};
-    case StatusKind::Information: break;
+    case StatusKind::Error:
+      return {0xFF, 0xBB, 0x77};
+    case StatusKind::Notice:
+      return {0xBB, 0xFF, 0xBB};
+    case StatusKind::Information:
+      break;
   }
   return {0x77, 0xBB, 0xFF};
 }
 
-Rgb idleColour(bool compact) { return compact ? Rgb{0xD8, 0xE8, 0xF8} : Rgb{0xD2, 0xD0, 0xC0}; }
+Rgb idleColour(bool compact) {
+  return compact ? Rgb{0xD8, 0xE8, 0xF8} : Rgb{0xD2, 0xD0, 0xC0};
+}
 
-bool compactLayout(std::string_view style, int size) { return style == "Bold" && size <= 10; }
+bool compactLayout(std::string_view style, int size) {
+  return style == "Bold" && size <= 10;
+}
 
 std::string clockText(const std::tm& local) {
   char buf[32];
@@ -49,8 +56,8 @@ std::string loadingCaption(const std::string& baseFile, const std::string& repor
                            const std::string& currentBaseFolder) {
   const std::string gap(9, ' ');
   std::string c = gap + "Zefir";
-  for (const std::string& piece : {text::fromUtf8("Zorza - Środki trwałe"), baseFile, reportText,
-                                   "ID" + suffix, placement})
+  for (const std::string& piece :
+       {text::fromUtf8("Zorza - Środki trwałe"), baseFile, reportText, "ID" + suffix, placement})
     c += gap + piece;
   if (rememberedBaseFolder != currentBaseFolder) c += std::string(7, ' ') + currentBaseFolder;
   return c;

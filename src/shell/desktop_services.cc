@@ -23,7 +23,11 @@ DesktopServices* current_services = &default_services;
 
 }  // namespace
 
-DesktopServices& desktopServices() { return *current_services; }
-void setDesktopServices(DesktopServices* s) { current_services = s ? s : &default_services; }
+DesktopServices& desktopServices() {
+  return *current_services;
+}
+void setDesktopServices(DesktopServices* s) {
+  current_services = s ? s : &default_services;
+}
 
 }  // namespace zefir

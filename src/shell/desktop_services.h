@@ -28,6 +28,8 @@ void setDesktopServices(DesktopServices* services);  // nullptr restores the def
 inline Answer askYesNo(std::string_view question, char defaultAnswer) {
   return desktopServices().ask(question, defaultAnswer);
 }
-inline void progressMessage(std::string_view text) { desktopServices().progress(text); }
+inline void progressMessage(std::string_view text) {
+  desktopServices().progress(text);
+}
 
 }  // namespace zefir

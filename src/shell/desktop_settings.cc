@@ -1,113 +1,81 @@
 #include "shell/desktop_settings.h"
 
-#include <algorithm>
+#include <utility>
 
 namespace zefir::shell {
 
-std::vector<std::string> settingFields(std::string_view value) {
-  std::vector<std::string> fields;
-  while (!value.empty() && value.front() == ' ') value.remove_prefix(1);
-  std::size_t start = 0;
-  while (fields.size() < 9) {
-    const std::size_t cut = value.find(';', start);
-    fields.emplace_back(value.substr(start, cut == std::string_view::npos ? cut : cut - start));
-    if (cut == std::string_view::npos) break;
-    start = cut + 1;
-  }
-  return fields;
-}
-
-int settingNumber(const std::vector<std::string>& fields, int n) {
-  if (n < 1 || n > static_cast<int>(fields.size())) return 0;
-  int v = 0;
-  bool any = false;
-  for (char c : fields[n - 1])
-    if (c >= '0' && c <= '9') {
-      v = std::min(v * 10 + (c - '0'), 32767);
-      any = true;
-    }
-  bool negative = !fields[n - 1].empty() && fields[n - 1].find('-') != std::string::npos;
-  return any && negative ? -v : v;
+DesktopRegisters& desktopRegisters() {
+  static DesktopRegisters registers;
+  return registers;
 }
 
 const std::vector<CarriedSetting>& carriedSettings() {
+  using enum RegisterKind;
   static const std::vector<CarriedSetting> list = {
-      {Register::Program, "KonOkien"}, {Register::Program, "KonRapE0"},
-      {Register::Program, "KonRapE1"}, {Register::Program, "KonPrint"},
-      {Register::Base, "DatyBOBZ"},    {Register::Base, "GlebPods"},
-      {Register::Base, "FolderIE.xxx"}, {Register::Base, "SroE"},
-      {Register::Base, "HKSE"},        {Register::Base, "NaDz"},
-      {Register::Base, "PokZlikw"},    {Register::Base, "PTjakLT"},
-      {Register::Base, "AmBilPod"},    {Register::Base, "AmElGrMi"},
-      {Register::Base, "sAmBezCa"},    {Register::Base, "PodsKMOK"},
-      {Register::Base, "FirmaLog"},    {Register::Base, "FirmaNaz"},
-      {Register::Base, "FirmaNa2"},    {Register::Base, "FirmaAdr"},
-      {Register::Base, "FirmaAd2"},    {Register::Base, "FirmaDod"},
-      {Register::Base, "FirmaDo2"},    {Register::Base, "PlAmOdZn"},
+      {Program, "KonOkien"}, {Program, "KonRapE0"}, {Program, "KonRapE1"},  {Program, "KonPrint"},
+      {Base, "DatyBOBZ"},    {Base, "GlebPods"},    {Base, "FolderIE.xxx"}, {Base, "SroE"},
+      {Base, "HKSE"},        {Base, "NaDz"},        {Base, "PokZlikw"},     {Base, "PTjakLT"},
+      {Base, "AmBilPod"},    {Base, "AmElGrMi"},    {Base, "sAmBezCa"},     {Base, "PodsKMOK"},
+      {Base, "FirmaLog"},    {Base, "FirmaNaz"},    {Base, "FirmaNa2"},     {Base, "FirmaAdr"},
+      {Base, "FirmaAd2"},    {Base, "FirmaDod"},    {Base, "FirmaDo2"},     {Base, "PlAmOdZn"},
   };
   return list;
 }
 
-std::string normalBaseFolder(std::string_view folder) {
-  std::string f;
-  for (char c : folder) {
-    const bool sep = c == '\\' || c == '/';
-    if (sep && !f.empty() && (f.back() == '\\' || f.back() == '/')) continue;
-    f += c;
-  }
-  if (!f.empty() && f.back() != '\\' && f.back() != '/') f += '\\';
-  return f;
+namespace {
+
+SettingsRegister& registerOf(DesktopRegisters& r, RegisterKind kind) {
+  return kind == RegisterKind::Program ? r.program : r.base;
 }
 
-void readStartSettings(SettingsAccess& access, ShellState& state, DesktopSettings& out) {
-  // Base folder and name; a subfolder setting names the folder instead.
-  auto dirx = settingFields(access.read(Register::Program, "DirxBaza"));
-  out.dirxFolder = normalBaseFolder(dirx.empty() ? "" : dirx[0]);
-  state.baseFolder = out.dirxFolder;
-  state.baseName = dirx.size() > 1 && !dirx[1].empty() ? dirx[1] : "Srodki";
-  auto sdir = settingFields(access.read(Register::Program, "sDirBaza"));
-  if (!sdir.empty() && !sdir[0].empty()) state.baseFolder = sdir[0].substr(0, 8) + "\\";
-  state.rememberedBaseFolder = state.baseFolder;
+}  // namespace
 
-  const std::string who = access.read(Register::Base, "Dla kogo");
-  if (!who.empty()) state.organisation = who;
+void readStartSettings(DesktopRegisters& registers, ShellState& state, DesktopSettings& out) {
+  const std::string& suffix = state.start.suffix;
+  (void)registers.program.load(std::string(kProgramRegisterPath), suffix);
+  const BaseLocation location = baseLocation(registers.program);
+  state.baseFolder = location.folder;
+  state.rememberedBaseFolder = location.folder;
+  state.baseName = location.name.empty() ? "Srodki" : location.name;
+  out.dirxFolder = registers.program.value("DirxBaza").field(1);
+  (void)registers.base.load(baseRegisterPath(state.baseFolder), suffix);
 
+  if (std::string who = registers.base.text("Dla kogo"); !who.empty()) state.organisation = who;
   for (const CarriedSetting& s : carriedSettings()) {
-    std::string v = access.read(s.reg, s.key);
+    std::string v = registerOf(registers, s.kind).text(s.key);
     if (!v.empty()) out.values[s.key] = v;
   }
-  if (auto it = out.values.find("KonOkien"); it != out.values.end()) {
-    auto f = settingFields(it->second);
-    if (!f.empty() && !f[0].empty()) state.windowFont.font = f[0];
-    if (f.size() > 1 && !f[1].empty()) state.windowFont.style = f[1];
-    if (int size = settingNumber(f, 3); size > 0) state.windowFont.size = size;
-  }
+  const SettingValue font = registers.program.value("KonOkien");
+  if (!font.field(1).empty()) state.windowFont.font = font.field(1);
+  if (!font.field(2).empty()) state.windowFont.style = font.field(2);
+  if (font.number(3) > 0) state.windowFont.size = font.number(3);
 
-  auto lt = settingFields(access.read(Register::Program, "PulpitLT"));
-  if (lt.size() >= 2 && settingNumber(lt, 2) > 0) {
+  const SettingValue lt = registers.program.stored("PulpitLT");
+  if (lt.number(2) > 0) {
     out.hasDesktopPosition = true;
-    out.left = settingNumber(lt, 1);
-    out.top = settingNumber(lt, 2);
+    out.left = lt.number(1);
+    out.top = lt.number(2);
   }
-  auto wh = settingFields(access.read(Register::Program, "PulpitWH"));
-  if (wh.size() >= 2 && settingNumber(wh, 1) > 0 && settingNumber(wh, 2) > 0) {
-    out.width = settingNumber(wh, 1);
-    out.height = settingNumber(wh, 2);
+  const SettingValue wh = registers.program.stored("PulpitWH");
+  if (wh.number(1) > 0 && wh.number(2) > 0) {
+    out.width = wh.number(1);
+    out.height = wh.number(2);
   }
 }
 
-void writeCloseSettings(SettingsAccess& access, const ShellState& state,
+void writeCloseSettings(DesktopRegisters& registers, const ShellState& state,
                         const DesktopSettings& settings, int left, int top, int width, int height) {
+  if (state.start.suffix.empty()) return;
+  std::vector<std::pair<std::string, std::string>> program, base;
   for (const CarriedSetting& s : carriedSettings())
     if (auto it = settings.values.find(s.key); it != settings.values.end())
-      access.write(s.reg, s.key, it->second);
-  access.write(Register::Base, "Dla kogo", state.organisation);
-  std::string name = state.baseName;
-  std::replace(name.begin(), name.end(), ';', ',');
-  access.write(Register::Program, "DirxBaza", settings.dirxFolder + ";" + name);
-  access.write(Register::Program, "PulpitLT", std::to_string(left) + ";" + std::to_string(top));
-  access.write(Register::Program, "PulpitWH",
-               std::to_string(width) + ";" + std::to_string(height));
+      (s.kind == RegisterKind::Program ? program : base).emplace_back(s.key, it->second);
+  base.emplace_back("Dla kogo", state.organisation);
+  program.emplace_back("DirxBaza", dirxBazaValue(settings.dirxFolder, state.baseName));
+  program.emplace_back("PulpitLT", std::to_string(left) + ";" + std::to_string(top));
+  program.emplace_back("PulpitWH", std::to_string(width) + ";" + std::to_string(height));
+  (void)registers.program.setAll(program);
+  (void)registers.base.setAll(base);
 }
 
 }  // namespace zefir::shell

@@ -29,7 +29,7 @@ WindowKind windowKindOfSlot(int slot);
 class DesktopHost {
  public:
   virtual ~DesktopHost() = default;
-  virtual void everyTick() = 0;        // clock label and close-panel hint
+  virtual void everyTick() = 0;  // clock label and close-panel hint
   virtual void checkProgramName() = 0;
   virtual void initialise() = 0;
   virtual bool menuListEnabled() const = 0;

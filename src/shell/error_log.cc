@@ -39,14 +39,16 @@ void appendErrorLog(const std::string& logPath, std::string_view message, std::s
   if (!written || !closed) throw platform::IoError{text::fromUtf8("Błąd zapisu ") + logPath};
 }
 
-std::vector<std::string> initialErrorReportList() { return std::vector<std::string>(10, "..."); }
+std::vector<std::string> initialErrorReportList() {
+  return std::vector<std::string>(10, "...");
+}
 
 std::string datedLogName(const std::tm& local) {
   // The full year: a two-digit year read as 19yy would name this century's
   // files after the last one.
   return std::to_string(local.tm_year + 1900) + "-" + twoDigits(local.tm_mon + 1) + "-" +
-         twoDigits(local.tm_mday) + "~" + twoDigits(local.tm_hour) + "-" +
-         twoDigits(local.tm_min) + ".LOG";
+         twoDigits(local.tm_mday) + "~" + twoDigits(local.tm_hour) + "-" + twoDigits(local.tm_min) +
+         ".LOG";
 }
 
 bool writeErrorReportList(const std::string& path, const std::vector<std::string>& lines) {

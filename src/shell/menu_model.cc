@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "text/codepage.h"
-
 namespace zefir::shell {
 
 namespace {
@@ -26,11 +24,17 @@ MenuAction runOption(const std::string& letters, const std::string& item) {
 
 }  // namespace
 
-MenuModel::MenuModel() { remembered_.fill(1); }
+MenuModel::MenuModel() {
+  remembered_.fill(1);
+}
 
-const std::vector<std::string>& MenuModel::mainItems() const { return mainMenuItems(); }
+const std::vector<std::string>& MenuModel::mainItems() const {
+  return mainMenuItems();
+}
 
-const std::vector<std::string>& MenuModel::subItems() const { return submenuItems(open_letter_); }
+const std::vector<std::string>& MenuModel::subItems() const {
+  return submenuItems(open_letter_);
+}
 
 int MenuModel::remembered(char mainLetter) const {
   return mainLetter >= 'A' && mainLetter <= 'P' ? remembered_[mainLetter - 'A'] : 1;
@@ -38,23 +42,32 @@ int MenuModel::remembered(char mainLetter) const {
 
 int MenuModel::moved(int index, char digit, int last) {
   switch (digit) {
-    case '2': return std::min(index + 1, last);
-    case '8': return std::max(index - 1, 0);
+    case '2':
+      return std::min(index + 1, last);
+    case '8':
+      return std::max(index - 1, 0);
     case '7':
-    case '9': return std::min(1, last);
+    case '9':
+      return std::min(1, last);
     case '1':
-    case '3': return last;
-    default: return index;
+    case '3':
+      return last;
+    default:
+      return index;
   }
 }
 
-MenuAction MenuModel::key(const MenuKey& k) { return in_submenu_ ? subKey(k) : mainKey(k); }
+MenuAction MenuModel::key(const MenuKey& k) {
+  return in_submenu_ ? subKey(k) : mainKey(k);
+}
 
 MenuAction MenuModel::mainKey(const MenuKey& k) {
   const int last = static_cast<int>(mainItems().size()) - 1;
   switch (k.kind) {
-    case MenuKey::Esc: return {MenuAction::Ending};
-    case MenuKey::Enter: return chooseMain(main_index_);
+    case MenuKey::Esc:
+      return {MenuAction::Ending};
+    case MenuKey::Enter:
+      return chooseMain(main_index_);
     case MenuKey::Function: {
       int slot = functionKeySlot(k.fn);
       if (slot == 0) return {};
@@ -84,9 +97,13 @@ MenuAction MenuModel::subKey(const MenuKey& k) {
   const auto& items = subItems();
   const int last = static_cast<int>(items.size()) - 1;
   switch (k.kind) {
-    case MenuKey::Esc: in_submenu_ = false; return {MenuAction::BackToMain};
-    case MenuKey::Enter: return chooseSub(sub_index_);
-    case MenuKey::Function: return {};  // function keys belong to the main list
+    case MenuKey::Esc:
+      in_submenu_ = false;
+      return {MenuAction::BackToMain};
+    case MenuKey::Enter:
+      return chooseSub(sub_index_);
+    case MenuKey::Function:
+      return {};  // function keys belong to the main list
     case MenuKey::Character:
       if (k.ch >= 'A' && k.ch <= 'O') {
         int i = itemWithLetter(items, k.ch);

@@ -29,6 +29,8 @@ struct MenuAction {
     SettingsPage,   // option holds the settings page of a function key
     Status,         // status and kind to show
   } kind = None;
+  MenuAction() = default;
+  MenuAction(Kind k) : kind(k) {}  // NOLINT: a kind alone converts
   MenuOption option;
   std::string status;
   StatusKind statusKind = StatusKind::Information;

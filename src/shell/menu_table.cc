@@ -10,15 +10,17 @@ namespace {
 
 using text::fromUtf8;
 
-std::string item(const char* utf8) { return " " + fromUtf8(utf8); }
+std::string item(const char* utf8) {
+  return " " + fromUtf8(utf8);
+}
 
 const char* const kMainTexts[] = {
-    "Esc - koniec pracy z programem",      "A - korekta opisu środków trwałych",
-    "B - wydruk dokumentów OT, LT, ...",   "C - obsługa planu środków trwałych",
-    "D - zestawienia środków trwałych",    "E - zestawienia według klucza",
-    "F - księgowanie i eksport do Lipa",   "G - naliczenie amortyzacji",
-    "H - ewidencje pomocnicze",            "I - instalacja i ustawienia Zefir",
-    "J - obsługa inwentaryzacji",          "K - import z zewnętrznych baz danych",
+    "Esc - koniec pracy z programem",    "A - korekta opisu środków trwałych",
+    "B - wydruk dokumentów OT, LT, ...", "C - obsługa planu środków trwałych",
+    "D - zestawienia środków trwałych",  "E - zestawienia według klucza",
+    "F - księgowanie i eksport do Lipa", "G - naliczenie amortyzacji",
+    "H - ewidencje pomocnicze",          "I - instalacja i ustawienia Zefir",
+    "J - obsługa inwentaryzacji",        "K - import z zewnętrznych baz danych",
 };
 
 struct SubEntry {
@@ -103,8 +105,7 @@ const Tables& tables() {
   static const Tables t = [] {
     Tables t;
     for (const char* s : kMainTexts) t.main.push_back(item(s));
-    for (char c = 'B'; c <= 'K'; ++c)
-      t.sub[c].push_back(item("Esc - powrót do głównego menu"));
+    for (char c = 'B'; c <= 'K'; ++c) t.sub[c].push_back(item("Esc - powrót do głównego menu"));
     for (const SubEntry& e : kSubEntries) {
       t.sub[e.main].push_back(item(e.text));
       if (e.slot != 0) t.letters[std::string{e.main, e.text[0]}] = {e.slot, e.code};
@@ -120,7 +121,9 @@ const Tables& tables() {
 
 }  // namespace
 
-const std::vector<std::string>& mainMenuItems() { return tables().main; }
+const std::vector<std::string>& mainMenuItems() {
+  return tables().main;
+}
 
 const std::vector<std::string>& submenuItems(char mainLetter) {
   static const std::vector<std::string> none;
@@ -145,9 +148,15 @@ int functionKeySlot(int n) {
 
 const std::vector<FunctionButton>& functionButtons() {
   static const std::vector<FunctionButton> buttons = {
-      {"Esc", fromUtf8("Wyjdź  Esc"), 0}, {"F1", "Okienka ", 1},  {"F2", "Drukarka", 2},
-      {"F4", "Katalog ", 4},              {"F5", "Srodki", 5},    {"F6", fromUtf8(" Hasło "), 6},
-      {"F7", "Ins.dok", 7},               {"F8", "2 start", 8},   {"F9", "Ust.Zefir", 9},
+      {"Esc", fromUtf8("Wyjdź  Esc"), 0},
+      {"F1", "Okienka ", 1},
+      {"F2", "Drukarka", 2},
+      {"F4", "Katalog ", 4},
+      {"F5", "Srodki", 5},
+      {"F6", fromUtf8(" Hasło "), 6},
+      {"F7", "Ins.dok", 7},
+      {"F8", "2 start", 8},
+      {"F9", "Ust.Zefir", 9},
       {"F10", "Akt.Zefir", 10},
   };
   return buttons;

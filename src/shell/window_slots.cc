@@ -23,22 +23,38 @@ static_assert(std::size(kF3Slots) == 77 - 67 + 1);
 
 std::string slotName(int slot) {
   switch (slot) {
-    case 1: return "LHa";
-    case 2: return "FTP";
-    case 3: return "Men";
-    case 6: return "F45";
-    case 7: return "Rap";
-    case 8: return "Vie";
-    case 80: return "AkWir";
-    case 81: return "UsWir";
-    case 82: return "UsOki";
-    case 83: return "UsDru";
-    case 85: return "ZmKat";
-    case 86: return "ZmBaz";
-    case 87: return "ZmHas";
-    case 88: return "InDok";
-    case 90: return "SzDbf";
-    default: break;
+    case 1:
+      return "LHa";
+    case 2:
+      return "FTP";
+    case 3:
+      return "Men";
+    case 6:
+      return "F45";
+    case 7:
+      return "Rap";
+    case 8:
+      return "Vie";
+    case 80:
+      return "AkWir";
+    case 81:
+      return "UsWir";
+    case 82:
+      return "UsOki";
+    case 83:
+      return "UsDru";
+    case 85:
+      return "ZmKat";
+    case 86:
+      return "ZmBaz";
+    case 87:
+      return "ZmHas";
+    case 88:
+      return "InDok";
+    case 90:
+      return "SzDbf";
+    default:
+      break;
   }
   if (slot >= 11 && slot <= 64) return kOptionSlots[slot - 11];
   if (slot >= 67 && slot <= 77) return kF3Slots[slot - 67];
@@ -57,7 +73,9 @@ int openFlagSlot(int slot) {
   return slot;
 }
 
-void WindowTable::clear() { slots_.fill(WindowPosition{}); }
+void WindowTable::clear() {
+  slots_.fill(WindowPosition{});
+}
 
 bool WindowTable::noteHidden(int slot, int& left, int& top) {
   left = std::max(left, 8);

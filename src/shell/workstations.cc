@@ -12,7 +12,9 @@ namespace zefir::shell {
 
 namespace fs = std::filesystem;
 
-std::string markerFolder(const std::string& baseFolder) { return "Kosz/" + baseFolder; }
+std::string markerFolder(const std::string& baseFolder) {
+  return "Kosz/" + baseFolder;
+}
 
 std::string markerPath(const std::string& baseFolder, const std::string& suffix, bool network) {
   return markerFolder(baseFolder) + "!Prac-ST" + (network ? suffix : std::string());
@@ -58,8 +60,7 @@ Status clearIdleWorkstations(const std::string& tablePath, const WorkingWorkstat
   const std::string cannot = text::fromUtf8("Nie mogę założyć !\\!.!");
   if (!platform::exists(tablePath)) {
     platform::createFolder(platform::folderOf(tablePath));
-    if (!platform::writeWholeFile(tablePath,
-                                  std::string(kTableRecords * kTableRecordSize, '\0')))
+    if (!platform::writeWholeFile(tablePath, std::string(kTableRecords * kTableRecordSize, '\0')))
       return Status::Error(cannot);
   }
   platform::SharedFile table;

@@ -65,7 +65,7 @@ void TFPulpit::closeEvent(QCloseEvent* event) {
 void TFPulpit::writeSettingsBack() {
   const shell::ShellState& s = shellState();
   if (s.start.suffix.empty()) return;  // nothing is written until a login names the workstation
-  shell::writeCloseSettings(shell::settingsAccess(), s, settings_, x(), y(), width(), height());
+  shell::writeCloseSettings(shell::desktopRegisters(), s, settings_, x(), y(), width(), height());
   // Windows still open save their positions as they hide.
   if (menu_ && menu_->isVisible()) hideWindow(3, menu_, false);
   for (int kind = 0; kind < static_cast<int>(windows_.size()); ++kind) {

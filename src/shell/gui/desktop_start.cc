@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QStatusBar>
@@ -45,7 +46,7 @@ void TFPulpit::initialise() {
 void TFPulpit::readSettings() {
   shell::ShellState& s = shellState();
   s.start = shell::startModeFrom(first_argument_.toStdString(), platform::exists("!/Login.txt"));
-  shell::readStartSettings(shell::settingsAccess(), s, settings_);
+  shell::readStartSettings(shell::desktopRegisters(), s, settings_);
   applyWindowFont();
   placeDesktop();
   s.tempFolder = shell::chooseTemporaryFolder(s.start.suffix).value_or("");
@@ -58,8 +59,9 @@ void TFPulpit::applyWindowFont() {
   for (const QString& family : QFontDatabase::families()) installed.push_back(family.toStdString());
   const QString name = QString::fromStdString(shell::chooseFontName(wf.font, installed));
   // Systems without the stored font get the system's fixed-pitch font.
-  QFont f = QFontDatabase::families().contains(name) ? QFont(name)
-                                                     : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  QFont f = QFontDatabase::families().contains(name)
+                ? QFont(name)
+                : QFontDatabase::systemFont(QFontDatabase::FixedFont);
   f.setPointSize(wf.size);
   f.setBold(wf.style == "Bold");
   setFont(f);
@@ -121,9 +123,8 @@ void TFPulpit::runWithPanel(const QString& text, const std::function<void()>& wo
     setWindowTitle(QStringLiteral(" Zefir - test bazy danych"));
     return;
   }
-  setWindowTitle(qtText(shell::loadingCaption(s.mainBaseFile(), "", s.start.suffix,
-                                              placement_text_, s.rememberedBaseFolder,
-                                              s.baseFolder)));
+  setWindowTitle(qtText(shell::loadingCaption(s.mainBaseFile(), "", s.start.suffix, placement_text_,
+                                              s.rememberedBaseFolder, s.baseFolder)));
   loading_panel_->setFont(font());
   loading_panel_->setText(text);
   loading_panel_->show();
@@ -153,15 +154,13 @@ void TFPulpit::openWindow(shell::WindowKind kind, int slot, int value) {
   if (!w) return;
   w->setProperty("zefirSlot", slot);
   w->setProperty("zefirValue", value);
-  if (auto* opener = qobject_cast<QWidget*>(w)) QMetaObject::invokeMethod(opener, "openFor",
-                                                                         Q_ARG(int, slot),
-                                                                         Q_ARG(int, value));
+  if (auto* opener = qobject_cast<QWidget*>(w))
+    QMetaObject::invokeMethod(opener, "openFor", Q_ARG(int, slot), Q_ARG(int, value));
 }
 
 void TFPulpit::showWindow(int slot, QWidget* window) {
-  QWidget* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget())
-                       ? window->parentWidget()
-                       : window;
+  QWidget* frame =
+      qobject_cast<QMdiSubWindow*>(window->parentWidget()) ? window->parentWidget() : window;
   frame->show();
   window->show();
   frame->raise();
@@ -171,32 +170,27 @@ void TFPulpit::showWindow(int slot, QWidget* window) {
 }
 
 void TFPulpit::hideWindow(int slot, QWidget* window, bool thenMenu) {
-  QWidget* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget())
-                       ? window->parentWidget()
-                       : window;
+  QWidget* frame =
+      qobject_cast<QMdiSubWindow*>(window->parentWidget()) ? window->parentWidget() : window;
   int left = frame->x();
   int top = frame->y();
   if (shellState().windows.noteHidden(slot, left, top)) {
     const std::string name = shell::slotName(slot);
     if (!name.empty())
-      shell::settingsAccess().write(shell::Register::Program, name + "LT",
-                                    std::to_string(left) + ";" + std::to_string(top));
+      (void)shell::desktopRegisters().program.set(name + "LT",
+                                                  std::to_string(left) + ";" + std::to_string(top));
   }
   frame->hide();
   if (thenMenu) requestWindow(3, 2);
 }
 
 void TFPulpit::placeWindow(const std::string& name, QWidget* window, int left, int top) {
-  QWidget* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget())
-                       ? window->parentWidget()
-                       : window;
+  QWidget* frame =
+      qobject_cast<QMdiSubWindow*>(window->parentWidget()) ? window->parentWidget() : window;
   static std::minstd_rand random(12345);
-  const auto saved = shell::settingFields(
-      shell::settingsAccess().read(shell::Register::Program, name + "LT"));
-  const bool hasSaved = saved.size() >= 2;
-  const shell::Point p = shell::placeWindow(
-      {left, top}, {40, 40}, static_cast<int>(random() % 7), hasSaved,
-      {shell::settingNumber(saved, 1), hasSaved ? shell::settingNumber(saved, 2) : 0});
+  const shell::SettingValue saved = shell::desktopRegisters().program.stored(name + "LT");
+  const shell::Point p = shell::placeWindow({left, top}, {40, 40}, static_cast<int>(random() % 7),
+                                            !saved.empty(), {saved.number(1), saved.number(2)});
   frame->move(p.x, p.y);
   const int slot = shell::slotOfName(name);
   if (slot >= 0) {

@@ -42,10 +42,16 @@ std::tm localNow() {
 
 }  // namespace
 
-TFPulpit* desktop() { return the_desktop; }
+TFPulpit* desktop() {
+  return the_desktop;
+}
 
-QString qtText(std::string_view cp1250) { return QString::fromStdString(text::toUtf8(cp1250)); }
-std::string cpText(const QString& t) { return text::fromUtf8(t.toStdString()); }
+QString qtText(std::string_view cp1250) {
+  return QString::fromStdString(text::toUtf8(cp1250));
+}
+std::string cpText(const QString& t) {
+  return text::fromUtf8(t.toStdString());
+}
 
 TFPulpit::TFPulpit(const QString& firstArgument, QWidget* parent)
     : QMainWindow(parent), first_argument_(firstArgument) {
@@ -60,14 +66,14 @@ TFPulpit::TFPulpit(const QString& firstArgument, QWidget* parent)
   // Unhandled errors reach the status line; failed checks the error log.
   setStatusLine(this);
   setDesktopServices(this);
-  setAssertionHandler([](std::string_view message, std::string_view file, int line,
-                         std::uintptr_t address) {
-    try {
-      shell::appendErrorLog("#/Zefir.BAD", message, file, line, address);
-    } catch (...) {
-      handleException(currentExceptionMessage());
-    }
-  });
+  setAssertionHandler(
+      [](std::string_view message, std::string_view file, int line, std::uintptr_t address) {
+        try {
+          shell::appendErrorLog("#/Zefir.BAD", message, file, line, address);
+        } catch (...) {
+          handleException(currentExceptionMessage());
+        }
+      });
 
   report_list_ = new QListWidget(mdi_);
   for (const std::string& l : shell::initialErrorReportList()) report_list_->addItem(qtText(l));
@@ -228,17 +234,20 @@ void TFPulpit::tickNow() {
   restartTimer();
 }
 
-void TFPulpit::restartTimer() { timer_.start(ticks_.interval()); }
+void TFPulpit::restartTimer() {
+  timer_.start(ticks_.interval());
+}
 
 void TFPulpit::everyTick() {
   const std::tm local = localNow();
   clock_->setText(QString::fromStdString(shell::clockText(local)));
-  const DayNumber today =
-      text::dayFromDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+  const DayNumber today = text::dayFromDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
   close_panel_->setToolTip(qtText(text::weekdayOfDay(today)));
 }
 
-bool TFPulpit::mayOpenOptions() const { return shell::shellState().start.mayOpenOptions(); }
+bool TFPulpit::mayOpenOptions() const {
+  return shell::shellState().start.mayOpenOptions();
+}
 
 void TFPulpit::requestWindow(int slot, int value) {
   ticks_.request(slot, value);

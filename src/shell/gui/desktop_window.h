@@ -73,6 +73,7 @@ class TFPulpit : public QMainWindow,
   void tickNow();
 
   // StatusLine
+  using QMainWindow::show;
   void show(std::string_view text, StatusKind kind) override;
   // DesktopServices
   Answer ask(std::string_view question, char defaultAnswer) override;

@@ -62,9 +62,9 @@ TFMen::TFMen(TFPulpit* desktop) : desktop_(desktop) {
     row->addWidget(button);
   }
   help_ = new QLabel(this);
-  help_->setText(QString::fromUtf8(
-      "W opcjach:  F3 dodatkowe okno\nF4  lista wyboru \nF5 szukaj,wybierz\n"
-      "Pomoc techniczna: Zorza-Soft, tel. (22) 000 00 00"));
+  help_->setText(
+      QString::fromUtf8("W opcjach:  F3 dodatkowe okno\nF4  lista wyboru \nF5 szukaj,wybierz\n"
+                        "Pomoc techniczna: Zorza-Soft, tel. (22) 000 00 00"));
   build();
 }
 
@@ -155,10 +155,17 @@ void TFMen::fillSubmenu() {
 
 void TFMen::handle(const MenuAction& action) {
   switch (action.kind) {
-    case MenuAction::None: break;
-    case MenuAction::Ending: desktop_->ending(); return;
-    case MenuAction::RunOption: runOption(action.option); break;
-    case MenuAction::OpenedSubmenu: fillSubmenu(); break;
+    case MenuAction::None:
+      break;
+    case MenuAction::Ending:
+      desktop_->ending();
+      return;
+    case MenuAction::RunOption:
+      runOption(action.option);
+      break;
+    case MenuAction::OpenedSubmenu:
+      fillSubmenu();
+      break;
     case MenuAction::BackToMain:
       sub_->hide();
       main_->setFocus();
@@ -169,7 +176,9 @@ void TFMen::handle(const MenuAction& action) {
         desktop_->requestWindow(action.option.slot, 1);
       }
       break;
-    case MenuAction::Status: showStatus(action.status, action.statusKind); break;
+    case MenuAction::Status:
+      showStatus(action.status, action.statusKind);
+      break;
   }
   syncLists();
 }
@@ -232,15 +241,21 @@ void TFMen::readCommandLines() {
     const std::string line = raw.toStdString();
     const shell::CommandLine c = shell::classifyCommandLine(line);
     switch (c.kind) {
-      case shell::CommandLine::Skip: break;
-      case shell::CommandLine::End: desktop_->ending(); return;
-      case shell::CommandLine::Wait: QThread::sleep(c.seconds); break;
+      case shell::CommandLine::Skip:
+        break;
+      case shell::CommandLine::End:
+        desktop_->ending();
+        return;
+      case shell::CommandLine::Wait:
+        QThread::sleep(c.seconds);
+        break;
       case shell::CommandLine::Comment:
         showStatus("Komentarz w pliku " + QFileInfo(commands_->fileName()).fileName().toStdString(),
                    StatusKind::Information);
         askYesNo(line, 'T');
         break;
-      case shell::CommandLine::Stop: return;
+      case shell::CommandLine::Stop:
+        return;
     }
   }
 }

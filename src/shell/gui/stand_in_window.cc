@@ -21,7 +21,9 @@ StandInWindow::StandInWindow(TFPulpit* desktop, const QString& name, int slot)
   layout->addWidget(new QLabel(QString::fromUtf8("Esc - powrót do menu"), this));
 }
 
-QString StandInWindow::shownText() const { return label_->text(); }
+QString StandInWindow::shownText() const {
+  return label_->text();
+}
 
 void StandInWindow::openFor(int slot, int value) {
   slot_ = slot;

@@ -1,7 +1,7 @@
 // The desktop program: creates its windows in their fixed order and runs the
 // message loop; everything else runs from the desktop's timer.
-#include "shell/gui/zefir_main_windows.h"
 #include "shell/gui/zefir_application.h"
+#include "shell/gui/zefir_main_windows.h"
 
 int main(int argc, char** argv) {
   zefir::gui::ZefirApplication app(argc, argv);
