@@ -44,7 +44,9 @@ const ClassificationEntry* ClassificationTable::find(std::string_view symbol) co
   return nullptr;
 }
 
-AssetRegister::AssetRegister() { clear(); }
+AssetRegister::AssetRegister() {
+  clear();
+}
 
 const AssetRecord& AssetRegister::emptyRecord() {
   static const AssetRecord empty;
@@ -90,6 +92,13 @@ Status AssetRegister::insertAtCurrent() {
 void AssetRegister::deleteAtCurrent() {
   if (current_ < 1 || current_ >= count()) return;
   slots_.erase(slots_.begin() + current_);
+}
+
+void AssetRegister::assignSorted(std::vector<std::unique_ptr<AssetRecord>> assets) {
+  slots_ = std::move(assets);
+  slots_.insert(slots_.begin(), std::make_unique<AssetRecord>());
+  slots_.push_back(makeEndSlot());
+  current_ = 0;
 }
 
 void AssetRegister::noteWriteDay(std::uint16_t day) {

@@ -100,6 +100,11 @@ class AssetRegister {
   // Removes the asset at the current position (1 .. count() - 1).
   void deleteAtCurrent();
 
+  // Replaces every asset at once by `assets`, which must be sorted by symbol,
+  // unique and at most 29,999 (the full load of the base builds them aside).
+  // The current position becomes 0; the stamps are kept.
+  void assignSorted(std::vector<std::unique_ptr<AssetRecord>> assets);
+
   // The empty-record template that new slots start from.
   static const AssetRecord& emptyRecord();
 
@@ -112,9 +117,9 @@ class AssetRegister {
 
   // Dictionaries held beside the register.
   ClassificationTable classification;
-  Dictionary places;   // MiejscaU.MST
-  Dictionary persons;  // Osoby.OST
-  Dictionary accounts; // Konta.KST
+  Dictionary places;    // MiejscaU.MST
+  Dictionary persons;   // Osoby.OST
+  Dictionary accounts;  // Konta.KST
 
  private:
   // Slots by pointer, so an insertion in the middle moves pointers, not records.

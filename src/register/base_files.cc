@@ -1,0 +1,148 @@
+#include "register/base_files.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/file_system.h"
+#include "platform/shared_file.h"
+#include "register/base_record_layout.h"
+#include "text/codepage.h"
+
+namespace zefir::base {
+
+namespace {
+
+constexpr char kSeparator = '\x04';
+constexpr std::size_t kLineMax = 250;
+constexpr std::size_t kKeyMax = 20;
+constexpr std::size_t kDescriptionMax = 50;
+constexpr std::int64_t kGiB = std::int64_t{1} << 30;
+
+// A short string at `at` of a KST record, from Mazovia; the length byte is
+// kept within the field.
+std::string kstText(const unsigned char* record, std::size_t at, std::size_t max) {
+  std::size_t n = std::min<std::size_t>(record[at], max);
+  return text::toWindows(std::string_view(reinterpret_cast<const char*>(record + at + 1), n));
+}
+
+void putKstText(unsigned char* record, std::size_t at, std::size_t max, const std::string& s) {
+  std::string dos = text::toMazovia(s);
+  std::size_t n = std::min(dos.size(), max);
+  record[at] = static_cast<unsigned char>(n);
+  std::memcpy(record + at + 1, dos.data(), n);
+}
+
+void writeAll(std::string_view path, const std::string& content) {
+  platform::SharedFile file;
+  if (file.open(path, platform::ShareMode::Exclusive, platform::Creation::CreateTruncate) !=
+      platform::OpenError::None)
+    throw platform::IoError{text::fromUtf8("Nie mogę zapisać ") + std::string(path)};
+  file.writeAt(0, content.data(), content.size());
+}
+
+}  // namespace
+
+std::string findBaseSideFile(std::string_view baseFolder, std::string_view fileName) {
+  std::string name(fileName);
+  for (const std::string& folder :
+       {std::string(baseFolder), std::string("#\\"), std::string("!ST!\\"), std::string("!\\")}) {
+    std::string candidate = folder + name;
+    if (platform::exists(candidate)) return candidate;
+  }
+  return name;
+}
+
+std::string classificationTablePath(std::string_view baseFolder) {
+  std::string path = findBaseSideFile(baseFolder, "KST");
+  if (platform::exists(path)) return path;
+  path = findBaseSideFile(baseFolder, "SETUP\\KST");
+  if (platform::exists(path)) return path;
+  return std::string(baseFolder) + "KST";
+}
+
+void loadClassificationTable(ClassificationTable& table, std::string_view path) {
+  table.clear();
+  std::optional<std::string> content = platform::readWholeFile(path);
+  if (!content) return;
+  const auto* bytes = reinterpret_cast<const unsigned char*>(content->data());
+  std::size_t records = content->size() / kst::kRecordSize;
+  for (std::size_t i = 0; i < records; ++i) {
+    const unsigned char* r = bytes + i * kst::kRecordSize;
+    ClassificationEntry e{kstText(r, kst::kSymbol, 3), kstText(r, kst::kName, 93)};
+    if (!table.add(std::move(e)).ok()) break;
+  }
+}
+
+void saveClassificationTable(const ClassificationTable& table, std::string_view path) {
+  std::string content(table.entries().size() * kst::kRecordSize, '\0');
+  auto* bytes = reinterpret_cast<unsigned char*>(content.data());
+  for (std::size_t i = 0; i < table.entries().size(); ++i) {
+    unsigned char* r = bytes + i * kst::kRecordSize;
+    putKstText(r, kst::kSymbol, 3, table.entries()[i].symbol);
+    putKstText(r, kst::kName, 93, table.entries()[i].name);
+  }
+  writeAll(path, content);
+}
+
+bool parseDictionaryLine(std::string_view line, DictionaryEntry& entry) {
+  std::string text = text::toWindows(line.substr(0, kLineMax));
+  std::size_t colon = text.find(':');
+  if (colon != std::string::npos) text[colon] = kSeparator;
+  std::size_t separator = text.find(kSeparator);
+  std::string key = text.substr(0, separator);
+  std::string description =
+      separator == std::string::npos ? std::string() : text.substr(separator + 1);
+  std::size_t first = 0;
+  while (first < key.size() && static_cast<unsigned char>(key[first]) < '!') ++first;
+  key.erase(0, first);
+  while (!key.empty() && key.back() == ' ') key.pop_back();
+  if (key.size() > kKeyMax) key.resize(kKeyMax);
+  if (description.size() > kDescriptionMax) description.resize(kDescriptionMax);
+  if (key.empty()) return false;
+  entry.key = std::move(key);
+  entry.description = std::move(description);
+  return true;
+}
+
+void loadDictionary(Dictionary& dict, std::string_view path) {
+  dict.clear();
+  std::optional<std::string> content = platform::readWholeFile(path);
+  if (!content) return;
+  std::string_view rest(*content);
+  while (!rest.empty()) {
+    std::size_t end = rest.find('\n');
+    std::string_view line = rest.substr(0, end);
+    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    DictionaryEntry entry;
+    if (parseDictionaryLine(line, entry) && !dict.add(std::move(entry)).ok()) break;
+  }
+}
+
+void saveDictionary(const Dictionary& dict, std::string_view path) {
+  std::string content;
+  for (const DictionaryEntry& e : dict.entries())
+    content += text::toMazovia(e.key) + kSeparator + text::toMazovia(e.description) + "\r\n";
+  writeAll(path, content);
+}
+
+void loadDictionaries(AssetRegister& reg, std::string_view baseFolder) {
+  loadDictionary(reg.places, findBaseSideFile(baseFolder, kPlacesFile));
+  loadDictionary(reg.persons, findBaseSideFile(baseFolder, kPersonsFile));
+  loadDictionary(reg.accounts, findBaseSideFile(baseFolder, kAccountsFile));
+}
+
+std::string chooseTemporaryFolder(std::string_view workstationSuffix) {
+  char letter = 'C';
+  for (const platform::DriveInfo& d : platform::fixedDrives())
+    if (d.size >= 8 * kGiB && d.free >= 2 * kGiB) letter = d.letter;
+  std::string folder = std::string(1, letter) + ":\\Wrzos-temp" + std::string(workstationSuffix);
+  platform::createFolder(folder);
+  return folder;
+}
+
+std::string temporaryBaseFile(std::string_view temporaryFolder, std::string_view baseName) {
+  return std::string(temporaryFolder) + "\\" + std::string(baseName) + ".7BT";
+}
+
+}  // namespace zefir::base

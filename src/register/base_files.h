@@ -1,0 +1,59 @@
+// The files beside the main base: the classification table (KST), the three
+// dictionaries, and the temporary folder.
+//
+// Search order for each of them, the first that exists being used: in the
+// base folder; in "#\"; in "!ST!\"; in "!\" (these three relative to the
+// current folder); else the bare file name. The classification table is
+// "KST", then "SETUP\KST" in the same order; when neither exists its path
+// (for a later save) is "KST" in the base folder.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "register/asset_register.h"
+
+namespace zefir::base {
+
+inline constexpr const char* kPlacesFile = "MiejscaU.MST";
+inline constexpr const char* kPersonsFile = "Osoby.OST";
+inline constexpr const char* kAccountsFile = "Konta.KST";
+
+// The path used for `fileName` in the search order above.
+std::string findBaseSideFile(std::string_view baseFolder, std::string_view fileName);
+// The classification table's path (existing, or where it is to be saved).
+std::string classificationTablePath(std::string_view baseFolder);
+
+// Empties `table` and reads every 100-byte record of the file; a file that
+// cannot be opened leaves the table empty. Entries beyond the table's
+// capacity are left out.
+void loadClassificationTable(ClassificationTable& table, std::string_view path);
+// Writes the table as 100-byte records (bytes 4 and 5 zero). Throws
+// platform::IoError.
+void saveClassificationTable(const ClassificationTable& table, std::string_view path);
+
+// Reads one dictionary line (already without its line end): cut to 250
+// characters, from Mazovia; the first colon becomes the separator (code 4),
+// the first code 4 ends the key; a line with neither is all key. The key
+// loses leading characters below "!" and trailing blanks and is cut to 20,
+// the description to 50. Returns false for an empty key.
+bool parseDictionaryLine(std::string_view line, DictionaryEntry& entry);
+// Empties `dict` and reads the file's lines; a file that cannot be opened
+// leaves it empty. Lines beyond 999 entries are left out.
+void loadDictionary(Dictionary& dict, std::string_view path);
+// Writes the dictionary as the program writes it: one line per entry, key,
+// the character with code 4, description, in Mazovia with CR LF line ends.
+// Throws platform::IoError.
+void saveDictionary(const Dictionary& dict, std::string_view path);
+// The three dictionaries of the base folder, in their search order.
+void loadDictionaries(AssetRegister& reg, std::string_view baseFolder);
+
+// The temporary folder: of drive C and every other fixed drive (see
+// platform/paths.h) the last in letter order with at least 8 GiB size and
+// 2 GiB free (C when none), then ":\Wrzos-temp" and the workstation suffix;
+// created when missing. Returns the Windows form, e.g. "C:\Wrzos-temp.005".
+std::string chooseTemporaryFolder(std::string_view workstationSuffix);
+// The temporary file of a base: the base name with ".7BT" in that folder.
+std::string temporaryBaseFile(std::string_view temporaryFolder, std::string_view baseName);
+
+}  // namespace zefir::base

@@ -1,0 +1,118 @@
+// The main base file as a journal shared by several workstations: the full
+// load, reading what others appended, and saving one asset by appending the
+// record kinds that changed. The reading side is in base_reader.cc, the
+// writing side in base_writer.cc.
+//
+// The journal is never rewritten: every save appends whole 128-byte records,
+// so a reader that replays up to the end of the file sees a consistent prefix.
+// The read position (records replayed so far) is this workstation's only link
+// between its register and the file.
+//
+// A torn tail (the file's length is not a multiple of 128 because a writer
+// died mid-write) is not corruption: replay keeps every whole record and
+// leaves the torn bytes alone, and the next append first pads them with zero
+// bytes to the next 128-byte boundary, so later records stay aligned and
+// nothing already written is rewritten. The padded record carries no writer
+// identifier and fails the record check from then on (RecordFault::Unstamped).
+//
+// Not thread-safe; one BaseJournal per base per workstation.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "register/asset_register.h"
+#include "register/base_record.h"
+#include "text/status.h"
+
+namespace zefir {
+
+class BaseJournal {
+ public:
+  // `pstPath`: the main base file, the base folder path + base name + ".PST"
+  // (Windows or Linux form). An empty path means no base name is set: loading
+  // then only empties the register and reads the dictionaries.
+  explicit BaseJournal(std::string pstPath = {});
+
+  const std::string& path() const { return path_; }
+  // The base folder (the path's folder part with its separator, "" for the
+  // current folder).
+  std::string baseFolder() const;
+
+  // This workstation's suffix (".005"); its characters after the "." are
+  // stamped into every record written. Default ".xxx".
+  void setWorkstationSuffix(std::string suffix) { suffix_ = std::move(suffix); }
+  const std::string& workstationSuffix() const { return suffix_; }
+  // The clock probe file (the shell passes "!\Tmp" + suffix); write stamps
+  // take the file server's clock through it, else the local clock. Empty:
+  // the local clock.
+  void setClockProbe(std::string path) { clockProbe_ = std::move(path); }
+
+  // Called with the desktop's new caption after a full load (code page 1250):
+  // "   Zorza-Zefir   Zorza-Systemy   " + path + 7 blanks + assets + " środków".
+  std::function<void(std::string_view caption)> onCaption;
+  // Called before a full load starts, so the desktop can process pending
+  // window messages.
+  std::function<void()> onBeforeLoad;
+
+  // Full load ("aTProcH:WczytajBazeDanych"). When the file's time stamp equals
+  // the one of the last load, only the classification table (once) and the
+  // dictionaries are read. Otherwise empties the register and replays the
+  // whole journal (creating an empty file when there is none). A file locked
+  // through every retry shows "Bardzo mocno zajęty", leaves the register empty
+  // and returns that error. Blocks for the reading (and up to ~11 s of retries).
+  Status load(AssetRegister& reg);
+
+  // Reads what others appended since the read position ("bZestaw:Doczytaj"),
+  // under the workstation mark "+". Refused mark: nothing read, Ok. A file
+  // locked through every retry: "Bardzo mocno zajęty", register unchanged.
+  Status readAppended(AssetRegister& reg);
+
+  // Saves one asset ("aZestaw:ZapiszST"): compares `edited` with `loaded` (the
+  // copy taken before the edit) and appends only the record kinds that
+  // changed; an emptied symbol appends one kind-0 record for `loaded.Symb`.
+  // Reads what others appended before and after, so the register gets the
+  // saved asset by replay; shows "Zapisane na dysk" (kind 1). Refused when the
+  // workstation mark "#" is refused, when the file stays locked, or when RokP
+  // cannot be stored (nothing is written then). Throws platform::IoError when
+  // a write fails midway.
+  Status saveAsset(AssetRegister& reg, const AssetRecord& loaded, const AssetRecord& edited);
+
+  // Records replayed so far (the next record to read).
+  std::int64_t readPosition() const { return readPosition_; }
+  // The temporary folder chosen at the last full load (Windows form).
+  const std::string& temporaryFolder() const { return temporaryFolder_; }
+  // Records appended by this journal object since it was made (for tests and
+  // `zefir-cli put`).
+  std::int64_t recordsAppended() const { return appended_; }
+
+ private:
+  Status loadJournal(AssetRegister& reg);
+
+  std::string path_;
+  std::string suffix_ = ".xxx";
+  std::string clockProbe_;
+  std::string temporaryFolder_;
+  std::int64_t readPosition_ = 0;
+  std::int64_t appended_ = 0;
+};
+
+// Every record of a journal file as it lies, with its check result, for
+// tools that inspect a base (`zefir-cli check`, `dump`). No locking beyond a
+// deny-write open with retries; nothing is replayed.
+struct ScannedRecord {
+  std::int64_t index = 0;  // record number from 0
+  const base::BaseRecord* bytes = nullptr;
+  base::RecordFault fault = base::RecordFault::None;
+};
+struct JournalScan {
+  bool opened = false;
+  std::int64_t records = 0;    // whole records
+  std::int64_t tornBytes = 0;  // bytes after the last whole record
+};
+JournalScan scanJournal(std::string_view path,
+                        const std::function<void(const ScannedRecord&)>& visit);
+
+}  // namespace zefir

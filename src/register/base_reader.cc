@@ -1,0 +1,205 @@
+// The reading side of the base journal: the full load, reading what others
+// appended, and the raw scan for tools.
+#include <algorithm>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/file_system.h"
+#include "platform/open_retry.h"
+#include "platform/paths.h"
+#include "register/base_files.h"
+#include "register/base_journal.h"
+#include "register/base_replay.h"
+#include "shell/status_line.h"
+#include "shell/workstation_marks.h"
+#include "text/codepage.h"
+
+namespace zefir {
+
+using base::BaseRecord;
+using base::kBlockRecords;
+using base::kRecordSize;
+
+namespace {
+
+constexpr const char* kLoadTag = "aTProcH:WczytajBazeDanych";
+constexpr const char* kReadAppendedTag = "bZestaw:Doczytaj";
+
+// The full load replays into this table aside and sorts it into the register
+// once at the end: inserting every new asset in the middle of the register
+// would move half the register each time. The outcome is the same as
+// replaying into the register record by record.
+class BulkLoadTarget : public base::ReplayTarget {
+ public:
+  explicit BulkLoadTarget(AssetRegister& reg) : reg_(reg) { assets_.reserve(kMaxAssets); }
+
+  AssetRecord* find(const std::string& symb) override {
+    if (last_ && symb == lastSymb_) return last_;  // records of one asset come together
+    auto it = assets_.find(symb);
+    if (it == assets_.end()) return nullptr;
+    remember(symb, it->second.get());
+    return last_;
+  }
+  AssetRecord* create(const std::string& symb, Status& refusal) override {
+    if (static_cast<int>(assets_.size()) >= kMaxAssets) {
+      // The register's own refusal (AssetRegister::insertAtCurrent).
+      refusal = Status::Error(text::fromUtf8("Rejestr pełny: najwyżej 29999 środków trwałych"));
+      return nullptr;
+    }
+    auto record = std::make_unique<AssetRecord>(AssetRegister::emptyRecord());
+    record->Symb = symb;
+    AssetRecord* raw = record.get();
+    assets_.emplace(symb, std::move(record));
+    remember(symb, raw);
+    return raw;
+  }
+  void remove(const std::string& symb) override {
+    assets_.erase(symb);
+    last_ = nullptr;
+  }
+  void noteWriteDay(std::uint16_t day) override { reg_.noteWriteDay(day); }
+
+  // Moves the assets into the register in symbol order.
+  void finish() {
+    std::vector<std::unique_ptr<AssetRecord>> sorted;
+    sorted.reserve(assets_.size());
+    for (auto& [symb, record] : assets_) sorted.push_back(std::move(record));
+    assets_.clear();
+    last_ = nullptr;
+    std::sort(sorted.begin(), sorted.end(),
+              [](const auto& a, const auto& b) { return a->Symb < b->Symb; });
+    reg_.assignSorted(std::move(sorted));
+  }
+
+ private:
+  void remember(const std::string& symb, AssetRecord* record) {
+    lastSymb_ = symb;
+    last_ = record;
+  }
+  AssetRegister& reg_;
+  std::unordered_map<std::string, std::unique_ptr<AssetRecord>> assets_;
+  std::string lastSymb_;
+  AssetRecord* last_ = nullptr;
+};
+
+// Calls `visit` for every whole record from record number `from` on, reading
+// blocks of 468 records; returns the number of whole records in the file.
+template <typename Visit>
+std::int64_t forEachRecord(const platform::SharedFile& file, std::int64_t from, Visit visit) {
+  std::int64_t records = file.size() / static_cast<std::int64_t>(kRecordSize);
+  std::vector<BaseRecord> block(kBlockRecords);
+  for (std::int64_t at = from; at < records;) {
+    std::int64_t n = std::min<std::int64_t>(kBlockRecords, records - at);
+    std::size_t got = file.readAt(at * static_cast<std::int64_t>(kRecordSize), block.data(),
+                                  static_cast<std::size_t>(n) * kRecordSize);
+    n = static_cast<std::int64_t>(got / kRecordSize);
+    if (n == 0) break;  // the file shrank under us: nothing more to read
+    visit(at, block.data(), n);
+    at += n;
+  }
+  return records;
+}
+
+void unmarkUntilDone() {
+  while (!workstationMarks().unmark()) platform::sleepMs(platform::randomInt(1, 99));
+}
+
+Status veryBusy() {
+  std::string text = text::fromUtf8("Bardzo mocno zajęty");
+  showStatus(text, StatusKind::Error);
+  return Status::Error(text);
+}
+
+}  // namespace
+
+BaseJournal::BaseJournal(std::string pstPath) : path_(std::move(pstPath)) {}
+
+std::string BaseJournal::baseFolder() const {
+  return platform::folderOf(path_);
+}
+
+Status BaseJournal::load(AssetRegister& reg) {
+  Status result;
+  std::optional<std::int64_t> stamp = platform::fileStamp(path_);
+  if (path_.empty() || !stamp || *stamp != reg.fileStamp) {
+    if (onBeforeLoad) onBeforeLoad();
+    temporaryFolder_ = base::chooseTemporaryFolder(suffix_);
+    reg.clear();
+    readPosition_ = 0;
+    if (!path_.empty()) result = loadJournal(reg);
+  }
+  if (reg.classification.count() == 1)
+    base::loadClassificationTable(reg.classification, base::classificationTablePath(baseFolder()));
+  base::loadDictionaries(reg, baseFolder());
+  return result;
+}
+
+Status BaseJournal::loadJournal(AssetRegister& reg) {
+  platform::SharedFile file;
+  if (!platform::exists(path_)) {
+    platform::createFolder(baseFolder());
+    (void)file.open(path_, platform::ShareMode::ReadWriteDenyNone,
+                    platform::Creation::OpenOrCreate);
+    file.close();
+  }
+  reg.fileStamp = platform::fileStamp(path_).value_or(-1);
+  if (!platform::openWithRetry(file, path_, platform::ShareMode::ReadDenyWrite,
+                               platform::Creation::OpenExisting, kLoadTag))
+    return veryBusy();
+  BulkLoadTarget target(reg);
+  readPosition_ =
+      forEachRecord(file, 0, [&](std::int64_t, const BaseRecord* block, std::int64_t n) {
+        for (std::int64_t i = 0; i < n; ++i) base::replayRecord(target, block[i]);
+        showStatus(base::symbolOf(block[n - 1]), StatusKind::Information);
+      });
+  file.close();
+  target.finish();
+  std::string assets = std::to_string(reg.assetCount());
+  if (onCaption)
+    onCaption("   Zorza-Zefir   Zorza-Systemy   " + path_ + "       " + assets +
+              text::fromUtf8(" środków"));
+  showStatus(text::fromUtf8("Środków: ") + assets, StatusKind::Information);
+  return Status::Ok();
+}
+
+Status BaseJournal::readAppended(AssetRegister& reg) {
+  if (path_.empty() || !workstationMarks().mark('+', path_)) return Status::Ok();
+  platform::SharedFile file;
+  Status result;
+  if (platform::openWithRetry(file, path_, platform::ShareMode::ReadDenyWrite,
+                              platform::Creation::OpenExisting, kReadAppendedTag)) {
+    forEachRecord(file, readPosition_, [&](std::int64_t, const BaseRecord* block, std::int64_t n) {
+      for (std::int64_t i = 0; i < n; ++i) base::replayRecord(reg, block[i]);
+      readPosition_ += n;
+    });
+    file.close();
+  } else {
+    result = veryBusy();
+  }
+  unmarkUntilDone();
+  return result;
+}
+
+JournalScan scanJournal(std::string_view path,
+                        const std::function<void(const ScannedRecord&)>& visit) {
+  JournalScan scan;
+  platform::SharedFile file;
+  if (!platform::openWithRetry(file, path, platform::ShareMode::ReadDenyWrite,
+                               platform::Creation::OpenExisting, "zefir-cli"))
+    return scan;
+  scan.opened = true;
+  scan.records =
+      forEachRecord(file, 0, [&](std::int64_t at, const BaseRecord* block, std::int64_t n) {
+        for (std::int64_t i = 0; i < n; ++i) {
+          ScannedRecord r;
+          r.index = at + i;
+          r.bytes = &block[i];
+          r.fault = base::checkRecord(block[i]);
+          visit(r);
+        }
+      });
+  scan.tornBytes = file.size() - scan.records * static_cast<std::int64_t>(kRecordSize);
+  return scan;
+}
+
+}  // namespace zefir

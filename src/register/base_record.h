@@ -1,0 +1,85 @@
+// One record of the main base file: its check, and its conversion to and
+// from the asset record. The offsets are in base_record_layout.h.
+//
+// Texts are Mazovia in the record and code page 1250 in the asset record;
+// every text field of every kind is converted here, Symb and SKST included.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "register/asset_record.h"
+#include "register/base_record_layout.h"
+
+namespace zefir::base {
+
+using BaseRecord = std::array<unsigned char, kRecordSize>;
+
+enum class RecordKind : std::uint8_t {
+  Deletion = 0,     // no payload; removes the asset
+  Main = 1,         // Nazw, DtZa, CeZa, DdZa, DtOT, WaOT, RokP, WaBr, WaUm, MeUm
+  Second = 2,       // Na2w, Dost, DdOT
+  Description = 3,  // Opis lines 2s-1 and 2s, s = sub-index 1..5
+  Rate = 4,         // K[i], i = sub-index 1..5
+  Changes = 5,      // change entries 2s-1 and 2s, s = sub-index 1..30
+};
+
+// Why a record fails its check (it is then skipped without a message).
+enum class RecordFault {
+  None,
+  SymbolLength,     // Symb length not 1..15
+  SymbolCharacter,  // a Symb character outside blank & + - . / 0-9 A-Z and the Polish capitals
+  Kind,             // kind not 0..5
+  SubIndex,         // kind 3/4 sub-index not 1..5, kind 5 not 1..30
+  TextLength,       // a length byte above its field's maximum
+  TextCharacter,    // kind 1 Nazw/DdZa or kind 2 Na2w/Dost holds a character below blank
+  Method,           // kind 1 MeUm not a zero byte, blank or A-Z
+  Unstamped,        // no writer identifier: a torn record padded by a later append
+};
+
+// The check made before a record is replayed; characters are judged on the
+// stored Mazovia bytes.
+RecordFault checkRecord(const BaseRecord& record);
+// Short Polish reason, e.g. for `zefir-cli check` (code page 1250).
+std::string faultText(RecordFault fault);
+
+// The write stamp every record ends with.
+struct WriteStamp {
+  std::uint16_t day = 0;                        // day number of the write
+  std::uint16_t minutes = 0;                    // hour * 60 + minute
+  std::array<char, kStampWriterSize> writer{};  // the writer's identifier
+  bool operator==(const WriteStamp&) const = default;
+};
+
+// The workstation suffix of station n (1..197 and the others up to 999):
+// "." and the last three digits of 1000 + n, e.g. ".005".
+std::string workstationSuffix(int station);
+// The three identifier characters a writer stamps: characters 3 to 5 of the
+// suffix counted as a short string (length byte first), i.e. the three
+// characters after the "." (".005" gives "005", ".xxx" gives "xxx").
+// Missing characters are blanks.
+std::array<char, kStampWriterSize> writerIdentifier(std::string_view suffix);
+
+// Field access on a raw record.
+RecordKind kindOf(const BaseRecord& record);  // only meaningful after a check
+int subIndexOf(const BaseRecord& record);
+WriteStamp stampOf(const BaseRecord& record);
+void setStamp(BaseRecord& record, const WriteStamp& stamp);
+// The record's symbol in code page 1250 (the length byte is trusted up to 15).
+std::string symbolOf(const BaseRecord& record);
+
+// Builds the record of `kind` (and sub-index, for kinds 3 to 5) from the
+// asset: texts converted to Mazovia and cut to their field's maximum, the
+// stamp left zero. Kind 1 stores RokP - 1900 in byte 99 when RokP is 1901 to
+// 2155, else 0 (callers refuse other years before saving).
+BaseRecord encodeRecord(const AssetRecord& asset, RecordKind kind, int subIndex = 0);
+
+// Overwrites the fields of a checked record of kind 1 to 5 in the asset
+// (kind 1 also sets Symb; kind 4 also clears UmPo). A kind-1 record whose
+// byte 99 is 0 gives RokP 0, WaBr = WaOT and WaUm 0 whatever bytes 100 to 119
+// hold.
+void applyRecord(const BaseRecord& record, AssetRecord& asset);
+
+}  // namespace zefir::base

@@ -1,0 +1,101 @@
+// The writing side of the base journal: saving one asset by appending the
+// record kinds that changed.
+#include <vector>
+
+#include "platform/file_system.h"
+#include "platform/open_retry.h"
+#include "register/base_journal.h"
+#include "shell/status_line.h"
+#include "shell/workstation_marks.h"
+#include "text/codepage.h"
+
+namespace zefir {
+
+using base::BaseRecord;
+using base::RecordKind;
+
+namespace {
+
+constexpr const char* kAppendTag = "bZestaw:Dopisz";
+
+bool mainFieldsDiffer(const AssetRecord& a, const AssetRecord& b) {
+  return a.Symb != b.Symb || a.Nazw != b.Nazw || a.DtZa != b.DtZa || a.CeZa != b.CeZa ||
+         a.DdZa != b.DdZa || a.DtOT != b.DtOT || a.WaOT != b.WaOT || a.RokP != b.RokP ||
+         a.WaBr != b.WaBr || a.WaUm != b.WaUm || a.MeUm != b.MeUm || a.UmPo != b.UmPo;
+}
+
+// The records a save appends, in the order of the kinds (steps 1 to 5 of
+// "aZestaw:ZapiszST"); an emptied symbol gives one kind-0 record alone.
+std::vector<BaseRecord> changedRecords(const AssetRecord& loaded, const AssetRecord& edited) {
+  std::vector<BaseRecord> out;
+  if (mainFieldsDiffer(loaded, edited)) {
+    if (edited.Symb.empty()) {
+      out.push_back(base::encodeRecord(loaded, RecordKind::Deletion));
+      return out;
+    }
+    out.push_back(base::encodeRecord(edited, RecordKind::Main));
+  }
+  if (loaded.Na2w != edited.Na2w || loaded.Dost != edited.Dost || loaded.DdOT != edited.DdOT)
+    out.push_back(base::encodeRecord(edited, RecordKind::Second));
+  for (int s = 1; s <= base::kDescriptionRecords; ++s)
+    if (loaded.Opis[2 * s - 2] != edited.Opis[2 * s - 2] ||
+        loaded.Opis[2 * s - 1] != edited.Opis[2 * s - 1])
+      out.push_back(base::encodeRecord(edited, RecordKind::Description, s));
+  for (int i = 1; i <= kRateEntries; ++i)
+    if (loaded.K[i - 1] != edited.K[i - 1] || (i == 1 && loaded.UmPo != edited.UmPo))
+      out.push_back(base::encodeRecord(edited, RecordKind::Rate, i));
+  for (int s = 1; s <= base::kChangeRecords; ++s)
+    if (loaded.Z[2 * s - 2] != edited.Z[2 * s - 2] || loaded.Z[2 * s - 1] != edited.Z[2 * s - 1])
+      out.push_back(base::encodeRecord(edited, RecordKind::Changes, s));
+  return out;
+}
+
+void unmarkUntilDone() {
+  while (!workstationMarks().unmark()) platform::sleepMs(platform::randomInt(1, 99));
+}
+
+// Unmarks when the append ends, also by an exception.
+struct UnmarkOnExit {
+  ~UnmarkOnExit() { unmarkUntilDone(); }
+};
+
+}  // namespace
+
+Status BaseJournal::saveAsset(AssetRegister& reg, const AssetRecord& loaded,
+                              const AssetRecord& edited) {
+  if (!edited.Symb.empty() && edited.RokP > 2155)
+    return Status::Error(text::fromUtf8("Rok początkowy ") + std::to_string(edited.RokP) +
+                         text::fromUtf8(" nie mieści się w bazie (najwyżej 2155)"));
+  std::vector<BaseRecord> records = changedRecords(loaded, edited);
+  if (!records.empty()) {
+    // "bZestaw:Dopisz": read what others appended, mark, open, append.
+    Status before = readAppended(reg);
+    if (!before.ok()) return before;
+    if (!workstationMarks().mark('#', path_))
+      return Status::Error(text::fromUtf8("Nie zapisano: baza zajęta"));
+    {
+      UnmarkOnExit unmark;
+      platform::SharedFile file;
+      if (!platform::openWithRetry(file, path_, platform::ShareMode::ReadWriteDenyNone,
+                                   platform::Creation::OpenOrCreate, kAppendTag)) {
+        std::string text = text::fromUtf8("Bardzo mocno zajęty");
+        showStatus(text, StatusKind::Error);
+        return Status::Error(text);
+      }
+      platform::ClockReading clock = platform::sharedClock(clockProbe_);
+      base::WriteStamp stamp{clock.day, clock.minutes, base::writerIdentifier(suffix_)};
+      for (BaseRecord& r : records) {
+        base::setStamp(r, stamp);
+        // Appends pad a torn tail to the record size first (see base_journal.h).
+        file.append(r.data(), r.size(), base::kRecordSize);
+        ++appended_;
+      }
+    }
+  }
+  Status after = readAppended(reg);
+  if (!after.ok()) return after;
+  showStatus("Zapisane na dysk", StatusKind::Notice);
+  return Status::Ok();
+}
+
+}  // namespace zefir
