@@ -12,11 +12,15 @@ namespace {
 
 using base::RecordKind;
 
-std::string utf8(const std::string& cp1250) { return text::toUtf8(cp1250); }
+std::string utf8(const std::string& cp1250) {
+  return text::toUtf8(cp1250);
+}
 
 // Money and rates as JSON numbers: the nearest double, printed by the JSON
 // library with as many digits as it needs to read back the same double.
-double number(long double v) { return static_cast<double>(v); }
+double number(long double v) {
+  return static_cast<double>(v);
+}
 
 Json rateToJson(const RateEntry& k) {
   Json o;
@@ -79,13 +83,20 @@ std::string readRate(const Json& v, RateEntry& k) {
   if (!v.is_object()) return "oczekiwano obiektu";
   for (const auto& [key, value] : v.items()) {
     std::string e;
-    if (key == "date") e = readDay(value, k.date);
-    else if (key == "SKST") e = readText(value, k.SKST);
-    else if (key == "StPo") e = readReal(value, k.StPo);
-    else if (key == "WsPo") e = readReal(value, k.WsPo);
-    else if (key == "StBi") e = readReal(value, k.StBi);
-    else if (key == "WsBi") e = readReal(value, k.WsBi);
-    else e = "nieznany klucz";
+    if (key == "date")
+      e = readDay(value, k.date);
+    else if (key == "SKST")
+      e = readText(value, k.SKST);
+    else if (key == "StPo")
+      e = readReal(value, k.StPo);
+    else if (key == "WsPo")
+      e = readReal(value, k.WsPo);
+    else if (key == "StBi")
+      e = readReal(value, k.StBi);
+    else if (key == "WsBi")
+      e = readReal(value, k.WsBi);
+    else
+      e = "nieznany klucz";
     if (!e.empty()) return key + ": " + e;
   }
   return "";
@@ -203,7 +214,8 @@ std::string checkStorable(const AssetRecord& asset) {
   if (!e.empty()) return e;
   replayed.UmPo = asset.UmPo;
   if (!(replayed == asset))
-    return firstDifference(asset, replayed) + ": nie da się zapisać w bazie (długość, znaki lub rok)";
+    return firstDifference(asset, replayed) +
+           ": nie zmieści się w rekordzie bazy (długość tekstu, znak spoza Mazovii albo rok)";
   return "";
 }
 

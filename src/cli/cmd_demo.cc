@@ -49,13 +49,12 @@ void writeAssets(const std::string& pst) {
   save(journal, reg, mistake, removed);
 }
 
-// A dictionary as the program writes it: key, the character with code 4,
-// description, one entry a line, in Mazovia.
-void writeDictionary(const std::filesystem::path& file, const std::vector<DictionaryEntry>& d) {
-  std::string content;
-  for (const auto& e : d) content += text::toMazovia(e.key + '\x04' + e.description) + "\r\n";
-  if (!platform::writeWholeFile(file.string(), content))
-    throw CliExit{2, "Nie można zapisać " + file.string()};
+template <typename Table, typename Entry>
+Table tableOf(std::vector<Entry> entries) {
+  Table table;
+  for (auto& e : entries)
+    if (Status s = table.add(std::move(e)); !s) throw CliExit{2, text::toUtf8(s.message())};
+  return table;
 }
 
 }  // namespace
@@ -72,14 +71,16 @@ void addDemoCommand(CLI::App& app) {
     if (!platform::createFolder(dir)) throw CliExit{2, "Nie można utworzyć folderu " + dir};
     try {
       writeAssets(pst.string());
-      ClassificationTable kst;
-      for (auto& e : demoClassification())
-        if (Status s = kst.add(std::move(e)); !s) throw CliExit{2, text::toUtf8(s.message())};
-      base::saveClassificationTable(kst, (folder / "KST").string());
-      const DemoDictionaries d = demoDictionaries();
-      writeDictionary(folder / base::kPlacesFile, d.places);
-      writeDictionary(folder / base::kPersonsFile, d.persons);
-      writeDictionary(folder / base::kAccountsFile, d.accounts);
+      base::saveClassificationTable(tableOf<ClassificationTable>(demoClassification()),
+                                    (folder / "KST").string());
+      // Written as the program writes them: key, code 4, description, in Mazovia.
+      DemoDictionaries d = demoDictionaries();
+      base::saveDictionary(tableOf<Dictionary>(std::move(d.places)),
+                           (folder / base::kPlacesFile).string());
+      base::saveDictionary(tableOf<Dictionary>(std::move(d.persons)),
+                           (folder / base::kPersonsFile).string());
+      base::saveDictionary(tableOf<Dictionary>(std::move(d.accounts)),
+                           (folder / base::kAccountsFile).string());
     } catch (const platform::IoError& e) {
       throw CliExit{2, text::toUtf8(e.message)};
     }

@@ -77,8 +77,8 @@ DemoAsset& DemoAsset::rate(DayNumber from, std::string_view skst, long double ta
                            long double taxCoefficient, long double balanceRate,
                            long double balanceCoefficient) {
   if (rates_ >= kRateEntries) throw std::logic_error("demo: too many rate entries");
-  a_.K[rates_++] = RateEntry{from, fitted(skst, kSKSTMax), taxRate, taxCoefficient, balanceRate,
-                             balanceCoefficient};
+  a_.K[rates_++] = RateEntry{from,        fitted(skst, kSKSTMax), taxRate, taxCoefficient,
+                             balanceRate, balanceCoefficient};
   return *this;
 }
 
