@@ -81,7 +81,8 @@ PrintRange printRange(int from, int to, int rowCount, int rowsPerPage) {
   r.first = std::max(from, 1);
   r.last = std::min(to, rowCount);
   int R = std::max(rowsPerPage, 1);
-  r.pages = r.rows() > 0 ? (r.rows() + R - 1) / R : 0;
+  // An empty range still prints one page with its frame.
+  r.pages = r.rows() > 0 ? (r.rows() + R - 1) / R : 1;
   return r;
 }
 

@@ -51,7 +51,7 @@ PageSetUp computePageSetUp(int pageWidth, int pageHeight, bool landscape,
 struct PrintRange {
   int first = 1;  // first buffer row
   int last = 0;   // last buffer row
-  int pages = 0;
+  int pages = 1;
   int rows() const { return last >= first ? last - first + 1 : 0; }
   // Buffer row of page row i on page p (both from 1).
   int rowOf(int page, int i, int R) const { return first - 1 + (page - 1) * R + i; }

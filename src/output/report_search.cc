@@ -5,39 +5,29 @@
 #include <functional>
 #include <iterator>
 
+#include "text/codepage.h"
+
 namespace zefir::output {
 
 namespace {
 
-// Byte -> plain byte. The code page 1250 letters are set last so that where a
-// Mazovia code means another 1250 letter (0x8F, 0x9C, 0xA3, 0xA5) the text's
-// own code page wins.
-std::array<unsigned char, 256> makePlainTable() {
+// The text helpers' forms as byte tables: the index maps every byte of a
+// report of 100,000 rows, so it looks each one up rather than building strings.
+std::array<unsigned char, 256> tableOf(std::string (*form)(std::string_view)) {
   std::array<unsigned char, 256> t{};
-  for (int i = 0; i < 256; ++i) t[i] = static_cast<unsigned char>(i);
-  auto set = [&t](std::string_view codes, std::string_view plain) {
-    for (std::size_t i = 0; i < codes.size(); ++i)
-      t[static_cast<unsigned char>(codes[i])] = static_cast<unsigned char>(plain[i]);
-  };
-  // Mazovia: ą ć ę ł ń ó ś ź ż, then Ą Ć Ę Ł Ń Ó Ś Ź Ż.
-  set("\x86\x8D\x91\x92\xA4\xA2\x9E\xA6\xA7", "acelnoszz");
-  set("\x8F\x95\x90\x9C\xA5\xA3\x98\xA0\xA1", "ACELNOSZZ");
-  // Code page 1250.
-  set("\xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF", "acelnoszz");
-  set("\xA5\xC6\xCA\xA3\xD1\xD3\x8C\x8F\xAF", "ACELNOSZZ");
+  for (int i = 0; i < 256; ++i) {
+    char c = static_cast<char>(i);
+    t[i] = static_cast<unsigned char>(form(std::string_view(&c, 1))[0]);
+  }
   return t;
 }
 
-const std::array<unsigned char, 256> kPlain = makePlainTable();
-
-std::array<unsigned char, 256> makeSearchTable() {
-  std::array<unsigned char, 256> t = kPlain;
-  for (auto& c : t)
-    if (c >= 'a' && c <= 'z') c = static_cast<unsigned char>(c - 'a' + 'A');
-  return t;
+std::string searchStarted(std::string_view text) {
+  return text::searchForm(text, true);
 }
 
-const std::array<unsigned char, 256> kSearch = makeSearchTable();
+const std::array<unsigned char, 256> kPlain = tableOf(text::plainLetters);
+const std::array<unsigned char, 256> kSearch = tableOf(searchStarted);
 
 std::string mapped(std::string_view text, const std::array<unsigned char, 256>& table) {
   std::string out(text);

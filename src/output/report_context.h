@@ -1,0 +1,51 @@
+// What the report window and printing take from the rest of the program: the
+// settings read at start-up (the report-window layouts and the printer font),
+// the texts of the page footer, the running option's menu position, and the
+// error log. The desktop fills it in; the defaults are those of a fresh
+// settings register, so tests and zefir-cli need nothing else.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zefir::output {
+
+// One report-window layout (settings `KonRapE0`, and `KonRapE1` for the
+// second monitor).
+struct ReportWindowLayout {
+  std::string font = "c Consolas";
+  std::string style = "----";
+  int size = 10;
+  std::string position = "CG";  // 'L' left edge, 'P' right edge, else centred
+  int length = 600;             // window height
+  int fromTop = 1;
+};
+
+struct ReportContext {
+  ReportWindowLayout screen;             // KonRapE0
+  ReportWindowLayout secondScreen;       // KonRapE1
+  bool onSecondScreen = true;            // KonRapE1 field 1 ("T")
+  std::string printFont = "c Consolas";  // KonPrint
+  std::string printStyle = "Bold";
+  std::string organisation = "Zorza-Soft";  // "Dla kogo"
+  std::string menuPosition;  // two letters of the running option ("DA"); "" outside the menu
+  std::string baseFolder;    // PDF files go to its PDF folder; "" is the current folder
+  std::string footerLeft;    // "" prints the current folder
+  std::string footerCentre;  // the desktop's label text
+  std::string version = "1.19";
+};
+
+ReportContext& reportContext();
+
+// The error log as the report window uses it (unit, line, text). The desktop
+// installs the program's error log; the default counts the entries.
+using ErrorLogger = void (*)(std::string_view unit, int line, std::string_view text);
+void setReportErrorLogger(ErrorLogger logger);
+void logReportError(std::string_view unit, int line, std::string_view text);
+int reportErrorsLogged();
+
+// The printer font name: the settings text from its third character on
+// ("c Consolas" -> "Consolas"), at most 99 characters.
+std::string printFontName(std::string_view setting);
+
+}  // namespace zefir::output

@@ -1,0 +1,84 @@
+#include "register/depreciation_engine.h"
+
+#include "register/engine_year_loop.h"
+#include "text/dates.h"
+
+namespace zefir {
+
+long double effectiveRate(const RateEntry& k, Basis basis) {
+  return (basis == Basis::Balance && k.WsBi > 0) ? k.StBi : k.StPo;
+}
+
+long double effectiveCoefficient(const RateEntry& k, Basis basis) {
+  const long double coef = (basis == Basis::Balance && k.WsBi > 0) ? k.WsBi : k.WsPo;
+  // A coefficient left at 0 was never filled in; the rate then applies as it
+  // stands (a stopped asset is the T method's or a stop mark's business).
+  return coef > 0 ? coef : 1.0L;
+}
+
+const RateEntry& rateEntryInForce(const AssetRecord& asset, DayNumber day) {
+  for (int i = kRateEntries - 1; i >= 1; --i)
+    if (asset.K[i].date != 0 && asset.K[i].date <= day) return asset.K[i];
+  return asset.K[0];
+}
+
+namespace engine {
+
+Preparation prepare(WorkingRecord& wr) {
+  AssetRecord& a = wr.asset;
+  Preparation p;
+  p.yearOfAcceptance = a.DtOT != 0 ? text::yearOfDay(a.DtOT) : 0;
+  p.acceptanceSlot = a.DtOT != 0 ? text::monthOfDayJanuaryZero(a.DtOT) : 0;
+  p.rokPWasZero = a.RokP == 0;
+  if (a.RokP == 0) a.RokP = static_cast<std::uint16_t>(p.yearOfAcceptance);
+  if (a.DtOT != 0 && p.yearOfAcceptance == a.RokP) p.startMonth = p.acceptanceSlot + 1;
+  p.firstYear = a.RokP != 0 ? a.RokP : 1940;
+  p.openingGross = (p.yearOfAcceptance < a.RokP) ? a.WaBr : 0.0L;
+  // The opening depreciation enters once: at 1 January when the first year is
+  // charged from January, else in the acceptance month (the year loop).
+  p.openingAccum = p.startMonth == 1 ? a.WaUm : 0.0L;
+  p.umPo = p.startMonth == 1 ? 0.0L : a.WaUm;
+  a.UmPo = p.umPo;
+  return p;
+}
+
+}  // namespace engine
+
+void DepreciationEngine::setAsOf(DayNumber asOf) {
+  if (asOf == lastAsOf_ && asOf != 0) return;
+  lastAsOf_ = asOf;
+  asOfYear_ = text::yearOfDay(asOf);
+  asOfMonth_ = text::monthOfDayJanuaryZero(asOf);
+}
+
+const WorkingRecord& DepreciationEngine::compute(const AssetRegister& reg, int slot,
+                                                 DayNumber asOf, std::string_view kindFilter) {
+  if (slot <= 0 || slot >= reg.count()) {
+    wr_ = WorkingRecord{};
+    return wr_;
+  }
+  return compute(reg.slot(slot), asOf, kindFilter);
+}
+
+const WorkingRecord& DepreciationEngine::compute(const AssetRecord& asset, DayNumber asOf,
+                                                 std::string_view kindFilter) {
+  setAsOf(asOf);
+  wr_ = WorkingRecord{};
+  wr_.asset = asset;
+  wr_.asOf = asOf;
+  wr_.asOfYear = asOfYear_;
+  wr_.asOfMonth = asOfMonth_;
+  // Every entry is read once per computation; the years, the split and the
+  // reports all use this one reading.
+  wr_.entries = parseChangeEntries(asset);
+  const engine::Preparation prep = engine::prepare(wr_);
+  engine::runYears(wr_, prep, basis_);
+  wr_.classification.entry = rateEntryInForce(wr_.asset, text::dayFromDate(asOfYear_, 1, 1));
+  wr_.classification.rate = effectiveRate(wr_.classification.entry, basis_);
+  wr_.classification.coef = effectiveCoefficient(wr_.classification.entry, basis_);
+  wr_.split = splitAttributes(asset, wr_.entries, asOf, kindFilter);
+  wr_.computed = true;
+  return wr_;
+}
+
+}  // namespace zefir

@@ -1,0 +1,179 @@
+// zefir-cli render, read back with poppler's pdftotext and pdfinfo.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <regex>
+#include <sstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string slurp(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream all;
+  all << in.rdbuf();
+  return all.str();
+}
+
+struct CliRun {
+  int status;
+  std::string err;
+};
+
+class RenderCli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() /
+          ("zefir_render_" + std::to_string(::getpid()) + "_" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir);
+    writeBuffer(kRows);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  // Rows "S0001 Żółć gęślą 1 ..." with a rule every 50th row.
+  void writeBuffer(int rows) {
+    nlohmann::json doc = {{"code", "WST"},
+                          {"title", "Wykaz środków trwałych"},
+                          {"stretch", 2},
+                          {"params", "na dzień 31-12-2024"}};
+    doc["columns"] = {{{"align", "l"}, {"width", 8}, {"h1", "Symbol"}, {"h2", ""}},
+                      {{"align", "l"}, {"width", 30}, {"h1", "Nazwa"}, {"h2", "środka"}},
+                      {{"align", "b"}, {"width", 12}, {"h1", "Wartość"}, {"h2", "brutto"}},
+                      {{"align", "d"}, {"width", 12}, {"h1", ""}, {"h2", "umorzenie"}}};
+    nlohmann::json list = nlohmann::json::array();
+    for (int i = 1; i <= rows; ++i) {
+      if (i % 50 == 0) {
+        list.push_back({{"rule", "-"}});
+        continue;
+      }
+      char sym[16];
+      std::snprintf(sym, sizeof sym, "S%04d", i);
+      list.push_back({{"cells",
+                       {sym, "Żółć gęślą " + std::to_string(i), std::to_string(i * 10) + ",00",
+                        std::to_string(i) + ",50"}}});
+    }
+    doc["rows"] = list;
+    std::ofstream(dir / "buffer.json") << doc.dump();
+  }
+
+  CliRun render(const std::string& args) {
+    std::string cmd =
+        std::string(ZEFIR_CLI) + " render " + args + " 2>" + (dir / "err.txt").string();
+    int rc = std::system(cmd.c_str());
+    return {WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, slurp(dir / "err.txt")};
+  }
+  std::string tool(const std::string& cmd) {
+    std::string out;
+    FILE* p = ::popen(cmd.c_str(), "r");
+    char buf[4096];
+    while (std::size_t n = std::fread(buf, 1, sizeof buf, p)) out.append(buf, n);
+    ::pclose(p);
+    return out;
+  }
+  int pages(const fs::path& pdf) {
+    std::smatch m;
+    std::string info = tool("pdfinfo " + pdf.string());
+    return std::regex_search(info, m, std::regex("Pages:\\s+(\\d+)")) ? std::stoi(m[1]) : -1;
+  }
+  std::string pageText(const fs::path& pdf, int first, int last) {
+    return tool("pdftotext -layout -f " + std::to_string(first) + " -l " + std::to_string(last) +
+                " " + pdf.string() + " -");
+  }
+  // "Wierszy na str: P / L" -> {P, L}
+  std::pair<int, int> rowsPerPage(const std::string& err) {
+    std::smatch m;
+    EXPECT_TRUE(std::regex_search(err, m, std::regex("Wierszy na str: (\\d+) / (\\d+)"))) << err;
+    return m.empty() ? std::pair{0, 0} : std::pair{std::stoi(m[1]), std::stoi(m[2])};
+  }
+
+  static constexpr int kRows = 300;  // + the closing rule
+  fs::path dir;
+};
+
+TEST_F(RenderCli, PortraitPdfHasEveryRowInOrderOnTheComputedPages) {
+  fs::path pdf = dir / "out.pdf";
+  CliRun run = render((dir / "buffer.json").string() + " --pdf " + pdf.string());
+  ASSERT_EQ(run.status, 0) << run.err;
+  auto [p, l] = rowsPerPage(run.err);
+  ASSERT_GT(p, l);  // a portrait page holds more rows than a landscape one
+  const int expected = (kRows + 1 + p - 1) / p;
+  ASSERT_EQ(pages(pdf), expected);
+  std::string all = pageText(pdf, 1, expected);
+  std::size_t pos = 0;
+  for (int i = 1; i <= kRows; ++i) {
+    if (i % 50 == 0) continue;
+    char sym[16];
+    std::snprintf(sym, sizeof sym, "S%04d", i);
+    std::size_t at = all.find(std::string(sym) + " ", pos);
+    ASSERT_NE(at, std::string::npos) << "row " << i << " missing or out of order";
+    pos = at;
+  }
+  std::string first = pageText(pdf, 1, 1);
+  EXPECT_NE(first.find("Strona 1 z " + std::to_string(expected)), std::string::npos) << first;
+  EXPECT_NE(first.find("Wykaz środków trwałych"), std::string::npos);
+  EXPECT_NE(first.find("Żółć gęślą 1 "), std::string::npos);
+  EXPECT_NE(first.find("Wartość"), std::string::npos);
+  EXPECT_NE(first.find("umorzenie"), std::string::npos);
+  // Page p starts with buffer row (p - 1) P + 1.
+  char sym[16];
+  std::snprintf(sym, sizeof sym, "S%04d", p + 1);
+  EXPECT_NE(pageText(pdf, 2, 2).find(sym), std::string::npos);
+}
+
+TEST_F(RenderCli, LandscapePagesFollowTheLandscapeRowsPerPage) {
+  fs::path pdf = dir / "wide.pdf";
+  CliRun run = render((dir / "buffer.json").string() + " --pdf " + pdf.string() + " --landscape");
+  ASSERT_EQ(run.status, 0) << run.err;
+  auto [p, l] = rowsPerPage(run.err);
+  EXPECT_EQ(pages(pdf), (kRows + 1 + l - 1) / l);
+  std::string info = tool("pdfinfo " + pdf.string());
+  EXPECT_NE(info.find("842 x 595"), std::string::npos) << info;
+  EXPECT_NE(info.find("Zefir--WST-Zorza-Soft"), std::string::npos) << info;
+}
+
+TEST_F(RenderCli, RangeSmallerThanAPagePrintsOnlyItsRowsOnOnePage) {
+  fs::path pdf = dir / "range.pdf";
+  CliRun run =
+      render((dir / "buffer.json").string() + " --pdf " + pdf.string() + " --from 120 --to 125");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(pages(pdf), 1);
+  std::string text = pageText(pdf, 1, 1);
+  EXPECT_NE(text.find("Strona 1 z 1"), std::string::npos);
+  EXPECT_NE(text.find("S0120"), std::string::npos);
+  EXPECT_NE(text.find("S0125"), std::string::npos);
+  EXPECT_EQ(text.find("S0119"), std::string::npos);
+  EXPECT_EQ(text.find("S0126"), std::string::npos);
+}
+
+TEST_F(RenderCli, TextFormAndRangeBeyondTheEnd) {
+  fs::path txt = dir / "out.txt";
+  CliRun run =
+      render((dir / "buffer.json").string() + " --text " + txt.string() + " --from 298 --to 9999");
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::string text = slurp(txt);
+  EXPECT_NE(text.find(" S0298     Żółć gęślą 298 "), std::string::npos) << text;
+  EXPECT_EQ(text.find("S0297"), std::string::npos);
+  EXPECT_NE(text.find(std::string(70, '=')), std::string::npos);
+}
+
+TEST_F(RenderCli, UsageAndInputErrorsHaveTheirStatus) {
+  std::string buffer = (dir / "buffer.json").string();
+  EXPECT_EQ(render(buffer).status, 1);
+  EXPECT_EQ(render(buffer + " --pdf a.pdf --text a.txt").status, 1);
+  EXPECT_EQ(render(buffer + " --text a.txt --from 0").status, 1);
+  EXPECT_EQ(render((dir / "missing.json").string() + " --text a.txt").status, 2);
+  std::ofstream(dir / "bad.json") << R"({"columns": [{"width": "x"}], "rows": []})";
+  CliRun bad = render((dir / "bad.json").string() + " --pdf " + (dir / "x.pdf").string());
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_FALSE(fs::exists(dir / "x.pdf"));
+  EXPECT_EQ(render(buffer + " --pdf " + (dir / "no/such/dir/x.pdf").string()).status, 2);
+}
+
+}  // namespace

@@ -1,0 +1,162 @@
+// The attribute split as of a day, the quantity in the name, and the texts
+// that describe the holdings.
+#include "register/change_documents_split.h"
+
+#include <gtest/gtest.h>
+
+#include "engine_test_support.h"
+#include "text/codepage.h"
+
+namespace zefir {
+namespace {
+
+using testing::day;
+using testing::makeAsset;
+
+AttributeSplit split(const AssetRecord& a, DayNumber asOf, std::string_view filter = {}) {
+  return splitAttributes(a, parseChangeEntries(a), asOf, filter);
+}
+
+std::string holdingsText(const AttributeSplit& s) {
+  std::string out;
+  for (const Holding& h : s.holdings)
+    out += h.kind + ":" + h.key + "=" + std::to_string(static_cast<long long>(h.amount * 100)) + ";";
+  return out;
+}
+
+TEST(QuantityFromName, UnitsNumbersAndTheirAbsence) {
+  QuantityFromName q = quantityFromName("Krzes\xB3o obrotowe 12 szt  ");
+  EXPECT_DOUBLE_EQ(q.quantity, 12);
+  EXPECT_EQ(q.unit, "szt");
+  EXPECT_DOUBLE_EQ(q.precision, 1);
+  EXPECT_EQ(q.name, "Krzes\xB3o obrotowe");
+  q = quantityFromName("KABEL 2,5m");
+  EXPECT_DOUBLE_EQ(q.quantity, 2.5);
+  EXPECT_EQ(q.unit, "m");
+  q = quantityFromName("Lokal 50 m2");
+  EXPECT_DOUBLE_EQ(q.quantity, 50);
+  EXPECT_EQ(q.unit, "m2");
+  EXPECT_DOUBLE_EQ(q.precision, 0.01);
+  q = quantityFromName("Odważnik kg");  // a unit without a number
+  EXPECT_DOUBLE_EQ(q.quantity, 0);
+  EXPECT_EQ(q.unit, "");
+  EXPECT_DOUBLE_EQ(q.precision, 0.0001);
+  EXPECT_DOUBLE_EQ(quantityFromName("Program").quantity, 0);
+  EXPECT_DOUBLE_EQ(quantityFromName("Zestaw 0 kpl").quantity, 0);
+}
+
+TEST(AttributeSplit, PlaceWithoutAmountMovesEverythingWithAmountSplits) {
+  const AssetRecord a = makeAsset(day(15, 3, 2019), 1000, 'L', 10,
+                                  {"MU:150319,MAGAZYN", "MU:010620,BIURO,500", "MU:010720,HALA"});
+  EXPECT_EQ(holdingsText(split(a, day(31, 5, 2020))), "MU:MAGAZYN=100000;");
+  EXPECT_EQ(holdingsText(split(a, day(30, 6, 2020))), "MU:MAGAZYN=50000;MU:BIURO=50000;");
+  EXPECT_EQ(holdingsText(split(a, day(31, 7, 2020))), "MU:HALA=100000;");
+}
+
+TEST(AttributeSplit, HalfToANewPlaceLeavesTheRestUnassigned) {
+  const AssetRecord a = makeAsset(day(15, 3, 2019), 1000, 'L', 10, {"MU:010620,BIURO,500"});
+  EXPECT_EQ(holdingsText(split(a, day(30, 6, 2020))), "MU:=50000;MU:BIURO=50000;");
+}
+
+TEST(AttributeSplit, ReferencesMoveTheReferencedPartFirst) {
+  const AssetRecord a =
+      makeAsset(day(15, 3, 2019), 1000, 'L', 10,
+                {"MU:150319,MAGAZYN", "MU:010620,BIURO,400", "MU:010720,HALA,,2/"});
+  // Entry 3 names entry 2: BIURO's 400 moves to HALA, MAGAZYN keeps 600.
+  EXPECT_EQ(holdingsText(split(a, day(31, 7, 2020))), "MU:MAGAZYN=60000;MU:HALA=40000;");
+}
+
+TEST(AttributeSplit, IncreasesAndDecreasesFollowTheHoldings) {
+  AssetRecord a = makeAsset(day(15, 3, 2019), 1000, 'L', 10,
+                            {"MU:150319,MAGAZYN", "OO:150319,KOWALSKI", "OZ:100220,MOD,500",
+                             "LT:150620,LT1,2000"});
+  a.Nazw = "Szafa 3 szt";
+  AttributeSplit s = split(a, day(31, 3, 2020));
+  EXPECT_DOUBLE_EQ(s.gross, 1500);
+  EXPECT_EQ(holdingsText(s), "MU:MAGAZYN=150000;OO:KOWALSKI=150000;");
+  EXPECT_DOUBLE_EQ(s.holdings[0].quantityShare, 3);
+  // A decrease larger than the holdings leaves them at 0 (and removed), the
+  // quantity at 0.
+  s = split(a, day(30, 6, 2020));
+  EXPECT_TRUE(s.holdings.empty());
+  EXPECT_DOUBLE_EQ(s.quantity.quantity, 0);
+  EXPECT_EQ(s.lastDecreaseKind, "LT");
+  EXPECT_EQ(s.lastDecreaseNote, "LT1");
+}
+
+TEST(AttributeSplit, LtWithoutAmountEmptiesEverything) {
+  AssetRecord a = makeAsset(day(15, 3, 2019), 1000, 'L', 10,
+                            {"MU:150319,MAGAZYN", "KS:150319,011", "LT:150620,LT1"});
+  a.Nazw = "Szafa 3 szt";
+  // The account follows once June's books are closed, on 1 July.
+  EXPECT_EQ(holdingsText(split(a, day(30, 6, 2020))), "KS:011=100000;");
+  const AttributeSplit s = split(a, day(1, 7, 2020));
+  EXPECT_DOUBLE_EQ(s.gross, 0);
+  EXPECT_DOUBLE_EQ(s.quantity.quantity, 0);
+  EXPECT_TRUE(s.holdings.empty());
+}
+
+TEST(AttributeSplit, QuantitySharesFollowAmounts) {
+  AssetRecord a = makeAsset(day(15, 3, 2019), 1000, 'L', 10,
+                            {"MU:150319,MAGAZYN", "MU:010620,BIURO,250"});
+  a.Nazw = "Krzes\xB3o 8 szt";
+  const AttributeSplit s = split(a, day(30, 6, 2020));
+  ASSERT_EQ(s.holdings.size(), 2u);
+  EXPECT_DOUBLE_EQ(s.holdings[0].quantityShare, 6);  // R(8 x 750 / 1000)
+  EXPECT_DOUBLE_EQ(s.holdings[1].quantityShare, 2);
+}
+
+TEST(AttributeSplit, AccountsCountFromTheClosedMonthOnly) {
+  const AssetRecord a = makeAsset(day(15, 3, 2019), 1000, 'L', 10,
+                                  {"KS:150319,011", "KS:100620,013", "UD:100620,DOT,400"});
+  // As of 20 June the June entries are not yet booked.
+  EXPECT_EQ(holdingsText(split(a, day(20, 6, 2020))), "KS:011=100000;");
+  // As of 1 July they are; UD leaves 600 on a KK account.
+  EXPECT_EQ(holdingsText(split(a, day(1, 7, 2020))), "KS:013=100000;KK:DOT=60000;");
+  // In January only what is dated up to 1 January counts.
+  const AssetRecord j = makeAsset(day(15, 3, 2019), 1000, 'L', 10, {"KS:010120,011", "KS:020120,013"});
+  EXPECT_EQ(holdingsText(split(j, day(31, 1, 2020))), "KS:011=100000;");
+}
+
+TEST(AttributeSplit, EntriesBeforeTheOpeningBalanceSetPlacesButNoAmounts) {
+  AssetRecord a = makeAsset(day(15, 3, 2015), 5000, 'L', 10,
+                            {"MU:150315,MAGAZYN", "OZ:100217,MOD,1000", "LT:100618,LT,2000",
+                             "OZ:100220,MOD2,500"});
+  a.RokP = 2020;
+  a.WaBr = 4000;
+  const AttributeSplit s = split(a, day(31, 12, 2020));
+  EXPECT_DOUBLE_EQ(s.gross, 4500);
+  EXPECT_EQ(holdingsText(s), "MU:MAGAZYN=450000;");
+}
+
+TEST(AttributeSplit, KindFilterAddsAPlaceholderHolding) {
+  const AssetRecord a = makeAsset(day(15, 3, 2019), 1000, 'L', 10, {"MU:150319,MAGAZYN"});
+  const AttributeSplit s = split(a, day(31, 12, 2020), "OO");
+  EXPECT_EQ(holdingsText(s), "MU:MAGAZYN=100000;OO:bez OO=100000;");
+  EXPECT_EQ(holdingsText(split(a, day(31, 12, 2020), "MU")), "MU:MAGAZYN=100000;");
+}
+
+TEST(AttributeSplit, UnmatchedReferenceGetsWhatTheOthersLeave) {
+  const AssetRecord a = makeAsset(day(15, 3, 2019), 1000, 'L', 10,
+                                  {"MU:150319,MAGAZYN,700", "MU:150319,BIURO,,1/"});
+  // Entry 2 names entry 1, which is an MU but holds nothing under origin 1
+  // once the unassigned part was split off: BIURO receives what is left.
+  const AttributeSplit s = split(a, day(31, 12, 2020));
+  long double sum = 0;
+  for (const Holding& h : s.holdings) sum += h.amount;
+  EXPECT_DOUBLE_EQ(sum, 1000);
+}
+
+TEST(DescribeHoldings, AmountsShownOnlyWhenTheyAreAPart) {
+  const AssetRecord a =
+      makeAsset(day(15, 3, 2019), 1000, 'L', 10,
+                {"MU:150319,MAGAZYN", "MU:010620,BIURO,250", "KS:150319,011", "KR:150319,402"});
+  const AttributeSplit s = split(a, day(31, 12, 2020));
+  EXPECT_EQ(describeHoldings(s, "MU", 1000),
+            text::fromUtf8(" MAGAZYN(750zł), BIURO(250zł)"));
+  EXPECT_EQ(describeHoldings(s, "KS", 1000), " 011");
+  EXPECT_EQ(describeAccounts(s, 1000), " 011 / / 402");
+}
+
+}  // namespace
+}  // namespace zefir
