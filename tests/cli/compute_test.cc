@@ -1,0 +1,128 @@
+// zefir-cli compute and compute-all on a base written through the journal.
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "register/base_journal.h"
+#include "text/codepage.h"
+#include "text/dates.h"
+
+namespace zefir {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+  int status = 0;
+  std::string out;
+};
+
+CliRun runCli(const std::string& args) {
+  CliRun r;
+  const std::string command = std::string(ZEFIR_CLI) + " " + args + " 2>/dev/null";
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return {-1, ""};
+  std::array<char, 4096> buf{};
+  while (std::size_t n = fread(buf.data(), 1, buf.size(), pipe)) r.out.append(buf.data(), n);
+  const int status = pclose(pipe);
+  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return r;
+}
+
+AssetRecord asset(const char* symb, DayNumber accepted, long double value) {
+  AssetRecord a;
+  a.Symb = symb;
+  a.Nazw = text::fromUtf8("Krzesło 4 szt");
+  a.DtOT = accepted;
+  a.WaOT = a.WaBr = value;
+  a.MeUm = 'L';
+  a.K[0] = RateEntry{0, "803", 20, 1, 10, 1};
+  return a;
+}
+
+class ComputeCli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("zefir_compute_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+            "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    base_ = (dir_ / "Srodki.PST").string();
+    AssetRegister reg;
+    BaseJournal journal(base_);
+    ASSERT_TRUE(journal.load(reg).ok());
+    AssetRecord b = asset("B2", text::dayFromDate(2019, 12, 15), 1200);
+    b.Z[0] = "MU:151219,BIURO";
+    b.Z[1] = "MU:010620,MAGAZYN,300";
+    ASSERT_TRUE(journal.saveAsset(reg, AssetRegister::emptyRecord(), b).ok());
+    ASSERT_TRUE(journal.saveAsset(reg, AssetRegister::emptyRecord(),
+                                  asset("A1", text::dayFromDate(2020, 3, 15), 2400))
+                    .ok());
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  fs::path dir_;
+  std::string base_;
+};
+
+TEST_F(ComputeCli, PrintsTheWorkingRecordUnderEitherBasis) {
+  CliRun r = runCli("compute " + base_ + " B2 300620");
+  ASSERT_EQ(r.status, 0) << r.out;
+  const auto j = nlohmann::json::parse(r.out);
+  EXPECT_EQ(j["symbol"], "B2");
+  EXPECT_EQ(j["asOf"], text::dayFromDate(2020, 6, 30));
+  EXPECT_EQ(j["asOfYear"], 2020);
+  EXPECT_EQ(j["asOfMonth"], 6);
+  ASSERT_EQ(j["years"].size(), 2u);
+  EXPECT_EQ(j["years"][1]["year"], 2020);
+  EXPECT_DOUBLE_EQ(j["years"][1]["Brutt"].get<double>(), 1200);
+  ASSERT_EQ(j["months"].size(), 13u);
+  // Balance basis: 10 % of 1,200.00 = 10.00 a month; tax basis 20.00.
+  EXPECT_DOUBLE_EQ(j["months"][6]["charge"].get<double>(), 10);
+  EXPECT_DOUBLE_EQ(j["summary"]["chargeYTD"].get<double>(), 60);
+  EXPECT_DOUBLE_EQ(j["summary"]["accumDay"].get<double>(), 60);
+  EXPECT_EQ(j["classification"]["SKST"], "803");
+  EXPECT_DOUBLE_EQ(j["classification"]["rate"].get<double>(), 10);
+  EXPECT_DOUBLE_EQ(j["gross"].get<double>(), 1200);
+  EXPECT_DOUBLE_EQ(j["quantity"].get<double>(), 4);
+  EXPECT_EQ(j["unit"], "szt");
+  ASSERT_EQ(j["holdings"].size(), 2u);
+  EXPECT_EQ(j["holdings"][1]["key"], "MAGAZYN");
+  EXPECT_EQ(j["holdings"][1]["origin"], 2);
+  EXPECT_DOUBLE_EQ(j["holdings"][1]["amount"].get<double>(), 300);
+  EXPECT_DOUBLE_EQ(j["holdings"][1]["quantityShare"].get<double>(), 1);
+
+  r = runCli("compute " + base_ + " B2 300620 --basis P");
+  ASSERT_EQ(r.status, 0);
+  EXPECT_DOUBLE_EQ(nlohmann::json::parse(r.out)["summary"]["chargeYTD"].get<double>(), 120);
+}
+
+TEST_F(ComputeCli, ComputeAllPrintsOneLinePerAssetInRegisterOrder) {
+  const CliRun r = runCli("compute-all " + base_ + " 311220");
+  ASSERT_EQ(r.status, 0);
+  std::istringstream lines(r.out);
+  std::string line;
+  std::vector<std::string> symbols;
+  while (std::getline(lines, line)) symbols.push_back(nlohmann::json::parse(line)["symbol"]);
+  EXPECT_EQ(symbols, (std::vector<std::string>{"A1", "B2"}));
+}
+
+TEST_F(ComputeCli, BadArgumentsAreUsageErrorsAndAMissingBaseIsBadInput) {
+  EXPECT_EQ(runCli("compute " + base_ + " NIEMA 300620").status, 1);
+  EXPECT_EQ(runCli("compute " + base_ + " B2 310220").status, 1);
+  EXPECT_EQ(runCli("compute " + base_ + " B2 3006").status, 1);
+  EXPECT_EQ(runCli("compute " + base_ + " B2 300620 --basis X").status, 1);
+  EXPECT_EQ(runCli("compute-all " + base_ + " 999999").status, 1);
+  const std::string missing = (dir_ / "Brak.PST").string();
+  EXPECT_EQ(runCli("compute " + missing + " B2 300620").status, 2);
+  EXPECT_FALSE(fs::exists(missing));
+}
+
+}  // namespace
+}  // namespace zefir
