@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -256,8 +257,11 @@ TEST_F(SettingsRegisterTest, RegisterReplacedWhileOpeningIsOpenedAgain) {
   }
 }
 
+// Collects every status text while it is installed.
 class CollectingStatusLine : public StatusLine {
  public:
+  CollectingStatusLine() { setStatusLine(this); }
+  ~CollectingStatusLine() override { setStatusLine(nullptr); }
   void show(std::string_view text, StatusKind) override { texts.emplace_back(text); }
   std::vector<std::string> texts;
 };
@@ -266,7 +270,6 @@ TEST_F(SettingsRegisterTest, LockedRegisterReadsAsDefaultsAndIsNotWritten) {
   const std::string text = " KonOkien.005 = Arial";
   std::string path = write("Zefir.BAL", text);
   CollectingStatusLine line;
-  setStatusLine(&line);
   platform::SharedFile holder;
   ASSERT_EQ(holder.open(path, platform::ShareMode::Exclusive), platform::OpenError::None);
   SettingsRegister reg;
@@ -279,7 +282,6 @@ TEST_F(SettingsRegisterTest, LockedRegisterReadsAsDefaultsAndIsNotWritten) {
   EXPECT_NE(std::find(line.texts.begin(), line.texts.end(), "@1 " + path + " z aPulpit:wRej.2"),
             line.texts.end());
   holder.close();
-  setStatusLine(nullptr);
   EXPECT_EQ(contents(path), text);
 }
 
