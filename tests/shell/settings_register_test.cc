@@ -134,6 +134,11 @@ TEST_F(SettingsRegisterTest, NewRegisterGetsTheHeaderAfterWaitingForARename) {
   ASSERT_TRUE(writeSetting(path, ".005", "KonOkien", "Arial"));
   EXPECT_EQ(waited_ms, 7 * 333);
   EXPECT_EQ(contents(path), "\r\n  Rejestr." + path + "\r\n KonOkien.005 = Arial");
+  // A path written the Windows way names the same file.
+  std::string windowsPath = dir_.path() + "\\#\\Zefir.BAL";
+  ASSERT_TRUE(writeSetting(windowsPath, ".005", "KonPrint", "Arial;Bold"));
+  EXPECT_EQ(readSetting(path, ".005", "KonPrint").text(), "Arial;Bold");
+  EXPECT_EQ(readSetting(path, ".005", "KonOkien").text(), "Arial");
 }
 
 TEST_F(SettingsRegisterTest, NothingIsWrittenWithoutASuffix) {
