@@ -86,9 +86,9 @@ void saveClassificationTable(const ClassificationTable& table, std::string_view 
 
 bool parseDictionaryLine(std::string_view line, DictionaryEntry& entry) {
   std::string text = text::toWindows(line.substr(0, kLineMax));
-  std::size_t colon = text.find(':');
-  if (colon != std::string::npos) text[colon] = kSeparator;
-  std::size_t separator = text.find(kSeparator);
+  // A colon separates only when it stands before any code 4: in a line the
+  // program wrote, a colon after the code 4 is part of the description.
+  std::size_t separator = std::min(text.find(':'), text.find(kSeparator));
   std::string key = text.substr(0, separator);
   std::string description =
       separator == std::string::npos ? std::string() : text.substr(separator + 1);

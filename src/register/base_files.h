@@ -33,8 +33,9 @@ void loadClassificationTable(ClassificationTable& table, std::string_view path);
 void saveClassificationTable(const ClassificationTable& table, std::string_view path);
 
 // Reads one dictionary line (already without its line end): cut to 250
-// characters, from Mazovia; the first colon becomes the separator (code 4),
-// the first code 4 ends the key; a line with neither is all key. The key
+// characters, from Mazovia; the first colon or code 4, whichever comes first,
+// ends the key (a colon after a code 4 stays in the description); a line
+// with neither is all key. The key
 // loses leading characters below "!" and trailing blanks and is cut to 20,
 // the description to 50. Returns false for an empty key.
 bool parseDictionaryLine(std::string_view line, DictionaryEntry& entry);

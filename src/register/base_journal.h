@@ -20,6 +20,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -57,8 +58,8 @@ class BaseJournal {
   // window messages.
   std::function<void()> onBeforeLoad;
 
-  // Full load ("aTProcH:WczytajBazeDanych"). When the file's time stamp equals
-  // the one of the last load, only the classification table (once) and the
+  // Full load ("aTProcH:WczytajBazeDanych"). When the file's time stamp (and
+  // size) equal those of the last load, only the classification table (once) and the
   // dictionaries are read. Otherwise empties the register and replays the
   // whole journal (creating an empty file when there is none). A file locked
   // through every retry shows "Bardzo mocno zajęty", leaves the register empty
@@ -95,6 +96,7 @@ class BaseJournal {
   std::string suffix_ = ".xxx";
   std::string clockProbe_;
   std::string temporaryFolder_;
+  std::optional<std::int64_t> loadedSize_;  // the file's size at the last full load
   std::int64_t readPosition_ = 0;
   std::int64_t appended_ = 0;
 };

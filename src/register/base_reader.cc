@@ -120,8 +120,11 @@ std::string BaseJournal::baseFolder() const {
 
 Status BaseJournal::load(AssetRegister& reg) {
   Status result;
+  // The size is compared too: two appends within one tick of the file
+  // system's clock leave the same time stamp.
   std::optional<std::int64_t> stamp = platform::fileStamp(path_);
-  if (path_.empty() || !stamp || *stamp != reg.fileStamp) {
+  std::optional<std::int64_t> size = platform::fileSize(path_);
+  if (path_.empty() || !stamp || *stamp != reg.fileStamp || size != loadedSize_) {
     if (onBeforeLoad) onBeforeLoad();
     temporaryFolder_ = base::chooseTemporaryFolder(suffix_);
     reg.clear();
@@ -143,6 +146,7 @@ Status BaseJournal::loadJournal(AssetRegister& reg) {
     file.close();
   }
   reg.fileStamp = platform::fileStamp(path_).value_or(-1);
+  loadedSize_ = platform::fileSize(path_);
   if (!platform::openWithRetry(file, path_, platform::ShareMode::ReadDenyWrite,
                                platform::Creation::OpenExisting, kLoadTag))
     return veryBusy();

@@ -2,14 +2,19 @@
 //
 // Rounding is done the way the program always did it: the value is written
 // with a fixed number of decimals and read back. The conversions here are
-// exact decimal conversions of the long double (std::to_chars/from_chars),
-// independent of the C locale, so results agree at the halfway edges on every
-// workstation.
+// exact: the binary value's decimal digits rounded half to even and read back
+// as the nearest long double, as printf("%.2Lf") and strtold do, but
+// independent of the C locale (Qt sets it from the environment). Amounts
+// below 2^47 take a path of exact integer arithmetic, which the engine's
+// rounding of every monthly amount needs to be fast; larger ones go through
+// std::to_chars/from_chars.
 #include "text/numbers.h"
 
 #include <charconv>
-#include <climits>
+#include <cmath>
+#include <limits>
 #include <system_error>
+#include <vector>
 
 namespace zefir::text {
 
@@ -19,15 +24,6 @@ std::string_view trimmedBlanks(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
   return text;
-}
-
-// The value with exactly `decimals` decimals and a decimal point.
-std::string fixedText(long double value, int decimals) {
-  char buffer[128];
-  auto [end, ec] =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-  if (ec != std::errc()) return "0";
-  return std::string(buffer, end);
 }
 
 // A decimal number: optional sign, digits with at most one point, optional exponent.
@@ -47,6 +43,73 @@ long double readBack(const std::string& text) {
   long double value = 0;
   if (!readReal(text, &value)) return 0;
   return value == 0 ? 0.0L : value;  // no negative zero ("-0.00")
+}
+
+constexpr unsigned long long kPowersOfTen[] = {1, 10, 100, 1000, 10000};
+
+// |x| x 10^decimals rounded to a whole number exactly as a decimal text with
+// that many decimals rounds it (the exact binary value, halves to even), for
+// 0 to 4 decimals and |x| below 2^47 (about 1.4 x 10^14). False when out of
+// that range; the caller then goes through the text form.
+bool scaledWhole(long double x, int decimals, unsigned long long* whole) {
+  if (std::numeric_limits<long double>::digits > 64) return false;
+  if (decimals < 0 || decimals > 4 || !std::isfinite(x)) return false;
+  if (x == 0) {
+    *whole = 0;
+    return true;
+  }
+  int exponent = 0;
+  long double fraction = std::frexp(std::fabs(x), &exponent);  // |x| = fraction x 2^exponent
+  auto mantissa = static_cast<unsigned long long>(std::ldexp(fraction, 64));  // exact
+  int shift = 64 - exponent;  // |x| = mantissa / 2^shift
+  if (exponent > 47) return false;
+  unsigned __int128 scaled = static_cast<unsigned __int128>(mantissa) * kPowersOfTen[decimals];
+  if (shift >= 100) {  // scaled < 2^78: far below one half
+    *whole = 0;
+    return true;
+  }
+  unsigned __int128 result = scaled >> shift;
+  unsigned __int128 rest = scaled - (result << shift);
+  unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
+  if (rest > half || (rest == half && (result & 1) != 0)) ++result;
+  *whole = static_cast<unsigned long long>(result);
+  return true;
+}
+
+// The value with exactly `decimals` decimals and a decimal point.
+std::string fixedText(long double value, int decimals) {
+  unsigned long long whole = 0;
+  if (scaledWhole(value, decimals, &whole)) {
+    unsigned long long scale = kPowersOfTen[decimals];
+    std::string text = std::signbit(value) ? "-" : "";
+    text += std::to_string(whole / scale);
+    if (decimals > 0) {
+      std::string part = std::to_string(whole % scale);
+      text += '.' + std::string(static_cast<size_t>(decimals) - part.size(), '0') + part;
+    }
+    return text;
+  }
+  std::vector<char> buffer(128);
+  for (;;) {
+    auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                   std::chars_format::fixed, decimals);
+    if (ec == std::errc()) return std::string(buffer.data(), end);
+    if (buffer.size() > 8192) return "0";
+    buffer.resize(buffer.size() * 8);
+  }
+}
+
+// The value written with `decimals` decimals and read back.
+long double rounded(long double value, int decimals) {
+  unsigned long long whole = 0;
+  if (scaledWhole(value, decimals, &whole)) {
+    // One correctly rounded division gives the long double nearest the
+    // decimal, as reading the text would.
+    long double result =
+        static_cast<long double>(whole) / static_cast<long double>(kPowersOfTen[decimals]);
+    return result == 0 ? 0.0L : std::signbit(value) ? -result : result;
+  }
+  return readBack(fixedText(value, decimals));
 }
 
 // Full stops between thousands of the integer part ending at `point`, while
@@ -136,12 +199,11 @@ std::string quantityText(long double value) {
 }
 
 long double R(long double x) {
-  long double nudged = x > 0 ? x + 1E-6L : x - 1E-6L;
-  return readBack(fixedText(nudged, 2));
+  return rounded(x > 0 ? x + 1E-6L : x - 1E-6L, 2);
 }
 
 long double round4(long double x) {
-  return readBack(fixedText(x, 4));
+  return rounded(x, 4);
 }
 
 bool equalMoney(long double a, long double b) {

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <vector>
+
 #include "platform/file_system.h"
 #include "platform/shared_file.h"
 #include "test_dir.h"
@@ -110,6 +113,55 @@ TEST_F(SharingModes, RefusedTruncatingOpenLeavesTheDataAlone) {
   ASSERT_EQ(reader.open(path, ShareMode::ReadDenyWrite), OpenError::None);
   EXPECT_EQ(writer.open(path, ShareMode::Exclusive, Creation::CreateTruncate), OpenError::Busy);
   EXPECT_EQ(reader.size(), 4);
+}
+
+}  // namespace
+}  // namespace zefir::platform
+
+namespace zefir::platform {
+namespace {
+
+// Deny-none appenders in four processes write at once; the append lock keeps
+// every record whole and aligned, after a torn tail padded once.
+TEST(ConcurrentAppenders, FourProcessesNeverOverwriteEachOther) {
+  testing::TempDir dir;
+  std::string path = dir.file("j");
+  ASSERT_TRUE(writeWholeFile(path, "torn"));
+  constexpr int kEach = 3000;
+  int start[2];
+  ASSERT_EQ(::pipe(start), 0);
+  std::vector<pid_t> children;
+  for (char who = 'a'; who < 'e'; ++who) {
+    pid_t pid = ::fork();
+    if (pid == 0) {
+      SharedFile f;
+      if (f.open(path, ShareMode::ReadWriteDenyNone) != OpenError::None) ::_exit(1);
+      char go;
+      if (::read(start[0], &go, 1) != 1) ::_exit(2);
+      std::string rec(128, who);
+      for (int i = 0; i < kEach; ++i) f.append(rec.data(), rec.size(), 128);
+      ::_exit(0);
+    }
+    children.push_back(pid);
+  }
+  ASSERT_EQ(::write(start[1], "GGGG", 4), 4);  // all start at once
+  for (pid_t pid : children) {
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+  }
+  ::close(start[0]);
+  ::close(start[1]);
+  std::string all = *readWholeFile(path);
+  ASSERT_EQ(all.size(), 128u * (1 + 4 * kEach));
+  EXPECT_EQ(all.substr(0, 128), "torn" + std::string(124, '\0'));
+  std::map<char, int> counts;
+  for (std::size_t at = 128; at < all.size(); at += 128) {
+    std::string rec = all.substr(at, 128);
+    ASSERT_EQ(rec, std::string(128, rec[0])) << "record " << at / 128 << " mixed";
+    ++counts[rec[0]];
+  }
+  for (char who = 'a'; who < 'e'; ++who) EXPECT_EQ(counts[who], kEach);
 }
 
 }  // namespace

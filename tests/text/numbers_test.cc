@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string>
 
 namespace zefir::text {
 namespace {
@@ -102,6 +106,46 @@ TEST(Rounding, FourDecimalsAndEqualMoney) {
   EXPECT_FALSE(equalMoney(1.0001L, 1));
   EXPECT_FALSE(equalMoney(1.00006L, 1));  // rounds to a difference of 0.0001
   EXPECT_TRUE(equalMoney(-5, -5.00001L));
+}
+
+// Writing with a fixed number of decimals and reading back, the way the
+// program always rounded, through the C library (tests run in the C locale).
+long double throughText(long double x, int decimals) {
+  static char buffer[8192];
+  std::snprintf(buffer, sizeof buffer, "%.*Lf", decimals, x);
+  long double value = std::strtold(buffer, nullptr);
+  return value == 0 ? 0.0L : value;
+}
+
+TEST(Rounding, AgreesWithWritingAndReadingBackAtEveryEdge) {
+  std::mt19937_64 random(20261208);
+  std::vector<long double> values = {0.125L,       0.375L,   2.5L,           0.005L,
+                                     1.005L,       0.015L,   2.675L,         1e-7L,
+                                     5e-5L,        1.00005L, 123456789.125L, 1e13L + 0.125L,
+                                     1e15L + 0.5L, 1e20L,    1e300L,         4.9999999e-3L};
+  // Exact halves at four decimals are odd multiples of 1/32 (0.03125 is 312.5
+  // ten-thousandths); they go to the even neighbour.
+  for (int k = 1; k < 4000; k += 2) values.push_back(k / 32.0L + (k % 7) * 1000);
+  for (int i = 0; i < 200000; ++i) {
+    // Amounts in grosze and their halves, quarters and near misses, over many magnitudes.
+    long double cents = static_cast<long double>(random() % 100000000000ULL) / 8;
+    long double x = cents / std::pow(10.0L, static_cast<int>(random() % 6));
+    if (random() % 3 == 0)
+      x += static_cast<long double>(static_cast<int>(random() % 21) - 10) * 1e-9L;
+    values.push_back(random() % 2 ? x : -x);
+  }
+  for (long double x : values) {
+    long double nudged = x > 0 ? x + 1E-6L : x - 1E-6L;
+    ASSERT_EQ(R(x), throughText(nudged, 2)) << static_cast<double>(x);
+    ASSERT_EQ(round4(x), throughText(x, 4)) << static_cast<double>(x);
+  }
+}
+
+TEST(NumberTexts, HugeAndOddValuesDoNotBreakTheTexts) {
+  EXPECT_EQ(moneyText(1e300L).size(), 15u);
+  EXPECT_EQ(R(1e300L), 1e300L);
+  EXPECT_EQ(quantityText(-1e20L).size(), 13u);
+  EXPECT_EQ(plainRealText(1e25L, 2), "10000000000000000000000000");
 }
 
 }  // namespace

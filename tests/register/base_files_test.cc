@@ -1,0 +1,166 @@
+// The classification table, the dictionaries and the temporary folder.
+#include "register/base_files.h"
+
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "base_test_util.h"
+#include "platform/file_system.h"
+#include "platform/paths.h"
+#include "register/base_journal.h"
+
+namespace zefir::base {
+namespace {
+
+DictionaryEntry parsed(std::string_view line) {
+  DictionaryEntry e;
+  EXPECT_TRUE(parseDictionaryLine(line, e)) << line;
+  return e;
+}
+
+TEST(DictionaryLine, SeparatorsBlanksCutsAndMazovia) {
+  // Leading blanks, key, blanks, colon: the key alone, the description as it stands.
+  DictionaryEntry e = parsed("  201-01  : Rozrachunki z dostawcami");
+  EXPECT_EQ(e.key, "201-01");
+  EXPECT_EQ(e.description, " Rozrachunki z dostawcami");
+  // Written by the program: code 4 separates, and a colon after it belongs to
+  // the description (it must not turn into a code 4 there).
+  e = parsed("POK 12\x04Pok\xA2j: parter");  // ó in Mazovia
+  EXPECT_EQ(e.key, "POK 12");
+  EXPECT_EQ(e.description, text::fromUtf8("Pokój: parter"));
+  // A colon before code 4 is the separator; the code 4 stays in the description.
+  e = parsed(
+      "A:b\x04"
+      "c");
+  EXPECT_EQ(e.key, "A");
+  EXPECT_EQ(e.description,
+            "b\x04"
+            "c");
+  // Neither: all key. Tabs and other characters below "!" lead off too.
+  e = parsed("\t KOWALSKI JAN  ");
+  EXPECT_EQ(e.key, "KOWALSKI JAN");
+  EXPECT_EQ(e.description, "");
+  // Key to 20, description to 50, the line to 250 before anything else.
+  e = parsed(std::string(25, 'K') + ":" + std::string(60, 'd'));
+  EXPECT_EQ(e.key, std::string(20, 'K'));
+  EXPECT_EQ(e.description, std::string(50, 'd'));
+  DictionaryEntry none;
+  EXPECT_FALSE(parseDictionaryLine(std::string(250, ' ') + ":late", none));
+  EXPECT_FALSE(parseDictionaryLine("", none));
+  EXPECT_FALSE(parseDictionaryLine("   : no key", none));
+}
+
+TEST(DictionaryFile, LinesSkippedWhenEmptyAndSavedFormReadsBack) {
+  testing::TempDir dir;
+  std::string path = dir.file("Konta.KST");
+  ASSERT_TRUE(platform::writeWholeFile(path, "011:Budynki\r\n\r\n  :x\r\n013\x04Maszyny\n\x1A"));
+  Dictionary d;
+  loadDictionary(d, path);
+  ASSERT_EQ(d.count(), 3);
+  EXPECT_EQ(d.entry(1).key, "011");
+  EXPECT_EQ(d.entry(2).description, "Maszyny");
+  ASSERT_TRUE(d.add({text::fromUtf8("ŁÓDŹ"), text::fromUtf8("oddział: Łódź")}).ok());
+  saveDictionary(d, path);
+  EXPECT_EQ(platform::readWholeFile(path)->substr(0, 16),
+            "011\x04"
+            "Budynki\r\n013");
+  Dictionary back;
+  loadDictionary(back, path);
+  ASSERT_EQ(back.count(), 4);
+  EXPECT_EQ(back.entry(3).key, text::fromUtf8("ŁÓDŹ"));
+  EXPECT_EQ(back.entry(3).description, text::fromUtf8("oddział: Łódź"));
+  loadDictionary(back, dir.file("missing"));
+  EXPECT_EQ(back.count(), 1);
+}
+
+TEST(ClassificationFile, HundredByteRecordsBothWays) {
+  testing::TempDir dir;
+  std::string path = dir.file("KST");
+  std::string file(200, '\0');
+  file[0] = 3;
+  file.replace(1, 3, "491");
+  file[4] = 'x';  // bytes 4 and 5 are not read
+  file[6] = 7;
+  file.replace(7, 7, "Komputy");
+  file[100] = 1;
+  file[101] = '8';
+  file[106] = 4;
+  file.replace(107, 4,
+               "\x9C\xA2"
+               "dz");  // "Łódz"
+  file += "partial";   // a torn last record is left out
+  ASSERT_TRUE(platform::writeWholeFile(path, file));
+  ClassificationTable t;
+  loadClassificationTable(t, path);
+  ASSERT_EQ(t.count(), 3);
+  EXPECT_EQ(t.entry(1).symbol, "491");
+  EXPECT_EQ(t.entry(1).name, "Komputy");
+  EXPECT_EQ(t.entry(2).name, text::fromUtf8("Łódz"));
+  saveClassificationTable(t, path);
+  std::string saved = *platform::readWholeFile(path);
+  ASSERT_EQ(saved.size(), 200u);
+  EXPECT_EQ(saved[4], '\0');
+  EXPECT_EQ(saved.substr(106, 5),
+            "\x04\x9C\xA2"
+            "dz");
+}
+
+TEST(SideFiles, SearchOrderBaseFolderThenHashThenStThenBang) {
+  testing::TempDir dir;
+  char* old = ::getcwd(nullptr, 0);
+  ASSERT_EQ(::chdir(dir.path().c_str()), 0);
+  std::string base = "Baza\\";
+  for (const char* f : {"Baza", "#", "!ST!", "!", "SETUP"}) ASSERT_TRUE(platform::createFolder(f));
+  EXPECT_EQ(findBaseSideFile(base, "Osoby.OST"), "Osoby.OST");
+  ASSERT_TRUE(platform::writeWholeFile("!/Osoby.OST", "a"));
+  EXPECT_EQ(findBaseSideFile(base, "Osoby.OST"), "!\\Osoby.OST");
+  ASSERT_TRUE(platform::writeWholeFile("!ST!/Osoby.OST", "a"));
+  EXPECT_EQ(findBaseSideFile(base, "Osoby.OST"), "!ST!\\Osoby.OST");
+  ASSERT_TRUE(platform::writeWholeFile("#/Osoby.OST", "a"));
+  EXPECT_EQ(findBaseSideFile(base, "Osoby.OST"), "#\\Osoby.OST");
+  ASSERT_TRUE(platform::writeWholeFile("Baza/Osoby.OST", "a"));
+  EXPECT_EQ(findBaseSideFile(base, "Osoby.OST"), "Baza\\Osoby.OST");
+
+  EXPECT_EQ(classificationTablePath(base), "Baza\\KST");  // none: where to save it
+  ASSERT_TRUE(platform::createFolder("#\\SETUP"));
+  ASSERT_TRUE(platform::writeWholeFile("#/SETUP/KST", ""));
+  EXPECT_EQ(classificationTablePath(base), "#\\SETUP\\KST");
+  ASSERT_TRUE(platform::writeWholeFile("!/KST", ""));
+  EXPECT_EQ(classificationTablePath(base), "!\\KST");
+  ASSERT_EQ(::chdir(old), 0);
+  std::free(old);
+}
+
+TEST(TemporaryFolder, OnDriveCWithTheSuffixCreated) {
+  testing::TempDir dir;
+  platform::setDriveRoot('C', dir.path());
+  std::string folder = chooseTemporaryFolder(".005");
+  platform::setDriveRoot('C', "");
+  // Other fixed drives (/mnt/d ...) are taken only when large and free enough.
+  ASSERT_EQ(folder.substr(1), ":\\Wrzos-temp.005");
+  if (folder[0] == 'C') EXPECT_TRUE(platform::isFolder(dir.file("Wrzos-temp.005")));
+  EXPECT_EQ(temporaryBaseFile("C:\\Wrzos-temp.005", "Srodki"), "C:\\Wrzos-temp.005\\Srodki.7BT");
+}
+
+TEST(BaseLoad, ReadsTheSideFilesOfTheBaseFolder) {
+  testing::TempDir dir;
+  std::string folder = dir.path() + "/";
+  ASSERT_TRUE(platform::writeWholeFile(folder + "MiejscaU.MST", "P1:Magazyn\r\n"));
+  ASSERT_TRUE(platform::writeWholeFile(folder + "Osoby.OST", "NOWAK:Jan\r\nKOWAL:Ewa\r\n"));
+  std::string kst(100, '\0');
+  kst[0] = 1;
+  kst[1] = '0';
+  ASSERT_TRUE(platform::writeWholeFile(folder + "KST", kst));
+  AssetRegister reg;
+  BaseJournal journal(folder + "Srodki.PST");
+  ASSERT_TRUE(journal.load(reg).ok());
+  EXPECT_TRUE(platform::exists(folder + "Srodki.PST"));  // created empty
+  EXPECT_EQ(reg.places.count(), 2);
+  EXPECT_EQ(reg.persons.count(), 3);
+  EXPECT_EQ(reg.accounts.count(), 1);
+  EXPECT_EQ(reg.classification.count(), 2);
+}
+
+}  // namespace
+}  // namespace zefir::base
