@@ -25,8 +25,4 @@ int reportErrorsLogged() {
   return logged;
 }
 
-std::string printFontName(std::string_view setting) {
-  return std::string(setting.size() > 2 ? setting.substr(2, 99) : std::string_view{});
-}
-
 }  // namespace zefir::output

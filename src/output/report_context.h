@@ -44,8 +44,4 @@ void setReportErrorLogger(ErrorLogger logger);
 void logReportError(std::string_view unit, int line, std::string_view text);
 int reportErrorsLogged();
 
-// The printer font name: the settings text from its third character on
-// ("c Consolas" -> "Consolas"), at most 99 characters.
-std::string printFontName(std::string_view setting);
-
 }  // namespace zefir::output

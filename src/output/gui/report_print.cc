@@ -3,12 +3,12 @@
 #include <QBuffer>
 #include <QDateTime>
 #include <QDir>
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 
+#include "output/gui/font_lookup.h"
 #include "output/gui/qt_text.h"
 #include "output/report_cells.h"
 #include "output/report_context.h"
@@ -17,26 +17,6 @@
 namespace zefir::output {
 
 namespace {
-
-// Consolas is the printer font of the Windows machines; where it is missing
-// (Linux) the report must still print its Polish letters in fixed width.
-QString printFamily() {
-  static std::string resolvedFor;
-  static QString family;
-  const std::string& setting = reportContext().printFont;
-  if (family.isEmpty() || resolvedFor != setting) {
-    resolvedFor = setting;
-    QString wanted = qtText(printFontName(setting));
-    const QStringList families = QFontDatabase::families();
-    if (!wanted.isEmpty() && families.contains(wanted, Qt::CaseInsensitive))
-      family = wanted;
-    else if (families.contains(QStringLiteral("DejaVu Sans Mono")))
-      family = QStringLiteral("DejaVu Sans Mono");
-    else
-      family = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
-  }
-  return family;
-}
 
 class QtFontMeasure : public FontMeasure {
  public:
@@ -190,11 +170,8 @@ void configurePdf(QPdfWriter& writer, bool landscape) {
 }  // namespace
 
 QFont printFont(int size) {
-  QFont font(printFamily());
-  font.setStyleHint(QFont::TypeWriter);
-  font.setPointSize(std::max(size, 1));
-  font.setBold(reportContext().printStyle == "Bold");
-  return font;
+  const ReportContext& ctx = reportContext();
+  return settingsFont(ctx.printFont, ctx.printStyle, std::max(size, 1));
 }
 
 PrintTexts currentPrintTexts() {

@@ -1,0 +1,114 @@
+// TFRaport, the report window: shows the report buffer, pages through it,
+// searches it, marks a range of rows and sends it to the printer, to a PDF
+// file, and (through the desktop) to the spreadsheet and the audit file.
+//
+// There is one report buffer and one report window in the program. The window
+// makes itself the buffer's observer, so a generator writing the buffer lays
+// the window out (end of headers) and shows it (end of report). It works
+// standalone (tests) or as the desktop's window of slot 7: the desktop
+// connects closeRequested() to hide it with its slot bookkeeping, and the
+// export buttons' signals to the spreadsheet and audit-file outputs.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+#include "output/report_buffer.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+
+namespace zefir::output {
+
+class ReportTable;
+
+// The name of Zefir's own PDF printer, offered after the system's printers.
+inline const QString kZefirPdfPrinter = QStringLiteral("Zefir PDF");
+
+class TFRaport : public QDialog, public ReportObserver {
+  Q_OBJECT
+
+ public:
+  explicit TFRaport(ReportBuffer& buffer = reportBuffer(), QWidget* parent = nullptr);
+  ~TFRaport() override;
+
+  // ReportObserver
+  void headersEnded(ReportBuffer& buffer) override;
+  int rowsPerPage(ReportBuffer& buffer, Orientation orientation) override;
+  void reportEnded(ReportBuffer& buffer) override;
+
+  // Printing (the print buttons): From..To on the current printer.
+  void printReport(bool landscape);
+  // The "PDF" button: the last printer whose name contains "PDF".
+  void printPdf(bool landscape);
+  void searchForward() { search(true); }
+  void searchBackward() { search(false); }
+  // Applies entry `index` (0..12) of the range menu at row `row`.
+  void applyRangeEntry(int index, int row);
+
+  QStringList printers() const { return printers_; }
+  QString currentPrinter() const { return currentPrinter_; }
+  void setCurrentPrinter(const QString& name);
+  // The last PDF file written by Zefir's own PDF printer.
+  QString lastPdfPath() const { return lastPdf_; }
+  int visibleRows() const;
+  ReportTable* table() const { return table_; }
+  QLineEdit* searchField() const { return search_; }
+  QLineEdit* fromField() const { return from_; }
+  QLineEdit* toField() const { return to_; }
+  QScrollBar* scrollBar() const { return scroll_; }
+
+ signals:
+  void closeRequested();  // the desktop hides the window (without it: hide())
+  void xlsRequested();
+  void jpkRequested();
+
+ public slots:
+  void reject() override;  // "Zamknij", Esc
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  void createControls();
+  void layOut();
+  void refresh();
+  void updateScrollBar();
+  void setTop(int top);
+  void search(bool forward);
+  void tableClicked(int row);
+  void tableRightClicked(int row, QPoint globalPos);
+  void rangeEdited();
+  void showRange();
+  void setButtonsEnabled(bool enabled);
+  bool scrollKey(int key);
+  void loadPrinters();
+  int pageSetUp(const QString& printer, bool landscape);
+  void printOn(const QString& printer, bool landscape);
+
+  ReportBuffer& buffer_;
+  QPushButton *portrait_, *landscape_, *xls_, *jpk_, *pdf_, *back_, *forward_, *close_;
+  QComboBox* chooser_;
+  QLineEdit *search_, *from_, *to_;
+  QLabel *rowsLabel_, *dotsLabel_;
+  ReportTable* table_;
+  QScrollBar* scroll_;
+  QStringList printers_;
+  QString currentPrinter_;
+  QString lastPdf_;
+  int rememberedWidth_ = 0;  // table width the window was laid out to
+  int chooserWidth_ = 0;
+  bool printing_ = false;
+  bool updatingScroll_ = false;
+  QPoint dragOffset_;
+};
+
+}  // namespace zefir::output

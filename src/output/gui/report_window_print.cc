@@ -1,0 +1,141 @@
+// The report window's printing: the printer chooser, page set-up on the
+// current printer, the print buttons and the "PDF" button.
+#include <QComboBox>
+#include <QDir>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+
+#include "output/gui/qt_text.h"
+#include "output/gui/report_print.h"
+#include "output/gui/report_window.h"
+#include "output/report_context.h"
+#include "shell/status_line.h"
+
+namespace zefir::output {
+
+namespace {
+
+bool isPdfPrinter(const QString& name) {
+  return name.contains(QStringLiteral("PDF"));
+}
+
+void preparePrinter(QPrinter& printer, bool landscape) {
+  printer.setFullPage(true);
+  printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+// Where Zefir's own PDF printer writes: the PDF folder of the base folder.
+QString pdfPath(const std::string& jobTitle) {
+  QString base = qtText(reportContext().baseFolder);
+  base.replace(QLatin1Char('\\'), QLatin1Char('/'));
+  QDir dir(base.isEmpty() ? QDir::currentPath() : base);
+  dir.mkpath(QStringLiteral("PDF"));
+  return dir.filePath(QStringLiteral("PDF/") + qtText(jobTitle) + QStringLiteral(".pdf"));
+}
+
+}  // namespace
+
+// The system's printers, then Zefir's own PDF printer, so the "PDF" button
+// works on every machine.
+void TFRaport::loadPrinters() {
+  printers_ = QPrinterInfo::availablePrinterNames();
+  printers_.removeAll(kZefirPdfPrinter);
+  printers_.append(kZefirPdfPrinter);
+  chooser_->clear();
+  for (const QString& name : printers_) chooser_->addItem(QLatin1Char(' ') + name);
+  const QString preferred = QPrinterInfo::defaultPrinterName();
+  setCurrentPrinter(printers_.contains(preferred) ? preferred : kZefirPdfPrinter);
+}
+
+void TFRaport::setCurrentPrinter(const QString& name) {
+  if (!printers_.contains(name)) return;
+  currentPrinter_ = name;
+  chooser_->setCurrentIndex(static_cast<int>(printers_.indexOf(name)));
+}
+
+void TFRaport::setButtonsEnabled(bool enabled) {
+  for (QPushButton* b : {portrait_, landscape_, xls_, jpk_, pdf_, back_, forward_, close_})
+    b->setEnabled(enabled);
+  if (!enabled) return;
+  const std::string& position = reportContext().menuPosition;
+  jpk_->setEnabled(position == "DD" || position == "EA");
+  pdf_->setEnabled(std::any_of(printers_.begin(), printers_.end(), isPdfPrinter));
+}
+
+int TFRaport::rowsPerPage(ReportBuffer&, Orientation orientation) {
+  return pageSetUp(currentPrinter_, orientation == Orientation::Landscape);
+}
+
+int TFRaport::pageSetUp(const QString& printerName, bool landscape) {
+  int rows;
+  if (printerName == kZefirPdfPrinter) {
+    rows = pdfRowsPerPage(buffer_, landscape);
+  } else {
+    QPrinter printer(QPrinterInfo::printerInfo(printerName), QPrinter::HighResolution);
+    preparePrinter(printer, landscape);
+    rows = pageSetUpOn(printer, printer.width(), printer.height(), landscape, buffer_).R;
+  }
+  buffer_.view.rowsLatest = rows;
+  if (landscape) buffer_.view.rowsLandscape = rows;
+  showRowsPerPage(rows, buffer_.view.rowsLandscape);
+  return rows;
+}
+
+void TFRaport::printReport(bool landscape) {
+  printOn(currentPrinter_, landscape);
+}
+
+void TFRaport::printOn(const QString& printerName, bool landscape) {
+  const PrintTexts texts = currentPrintTexts();
+  setButtonsEnabled(false);
+  pageSetUp(printerName, landscape);
+  showStatus(text::fromUtf8("Druk na ") + cpText(printerName), StatusKind::Error);
+  const ReportContext& ctx = reportContext();
+  const std::string job = printJobTitle(ctx.menuPosition, buffer_.code(), ctx.organisation);
+  const int from = buffer_.view.from, to = buffer_.view.to;
+  bool done = true;
+  if (printerName == kZefirPdfPrinter) {
+    const QString path = pdfPath(job);
+    done = writeReportPdf(buffer_, landscape, path, from, to, texts, qtText(job)) > 0;
+    lastPdf_ = done ? path : QString();
+    if (!done)
+      showStatus(text::fromUtf8("Nie można zapisać pliku ") + cpText(path), StatusKind::Error);
+  } else {
+    QPrinter printer(QPrinterInfo::printerInfo(printerName), QPrinter::HighResolution);
+    preparePrinter(printer, landscape);
+    printer.setDocName(qtText(job));
+    const PageSetUp setup =
+        pageSetUpOn(printer, printer.width(), printer.height(), landscape, buffer_);
+    QPainter painter;
+    if (painter.begin(&printer)) {
+      drawPages(painter, printer, buffer_, setup, printRange(from, to, buffer_.rowCount(), setup.R),
+                texts);
+      painter.end();
+    }
+  }
+  pageSetUp(printerName, true);
+  if (done) showStatus(text::fromUtf8("Raport wydrukowany"), StatusKind::Notice);
+  // Zefir's own PDF printer can always give the window back; a system
+  // printer's errors are the printing system's.
+  setButtonsEnabled(true);
+}
+
+void TFRaport::printPdf(bool landscape) {
+  QString pdfPrinter;
+  for (const QString& name : printers_)
+    if (isPdfPrinter(name)) pdfPrinter = name;
+  if (pdfPrinter.isEmpty()) return;
+  const QString remembered = currentPrinter_;
+  setCurrentPrinter(pdfPrinter);
+  portrait_->setFocus();
+  printOn(pdfPrinter, landscape);
+  setCurrentPrinter(remembered);
+  pageSetUp(remembered, landscape);
+  setButtonsEnabled(true);
+  if (!lastPdf_.isEmpty() && pdfPrinter == kZefirPdfPrinter)
+    showStatus(cpText(QDir::toNativeSeparators(lastPdf_)), StatusKind::Notice);
+}
+
+}  // namespace zefir::output

@@ -1,0 +1,245 @@
+// The report window under the offscreen platform: keys, search, marking,
+// the range menu, closing, painting and the PDF button.
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "output/gui/report_table.h"
+#include "output/gui/report_window.h"
+#include "output/report_context.h"
+#include "shell/status_line.h"
+#include "text/codepage.h"
+
+using namespace zefir;
+using namespace zefir::output;
+
+class ReportWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  RememberingStatusLine status;
+  QTemporaryDir base;
+  std::unique_ptr<ReportBuffer> buffer;
+  std::unique_ptr<TFRaport> window;
+
+  void fill(int rows) {
+    buffer->beginReport("WST", text::fromUtf8("Wykaz środków"), 2);
+    buffer->addColumn('l', 8, "Symbol");
+    buffer->addColumn('l', 24, "Nazwa");
+    buffer->addColumn('b', 10, text::fromUtf8("Wartość"), "brutto");
+    buffer->addColumn('d', 10, "", "netto");
+    buffer->endHeaders("na 31-12-2024");
+    for (int i = 1; i <= rows; ++i)
+      buffer->addRow({"S" + std::to_string(i),
+                      i == 150 ? text::fromUtf8("ŻÓŁTA ŁÓDŹ") : "biurko " + std::to_string(i),
+                      "1,00", "2,00"});
+    buffer->endReport();
+  }
+  QPushButton* buttonNamed(const char* caption) {
+    for (QPushButton* b : window->findChildren<QPushButton*>())
+      if (b->text() == QString::fromUtf8(caption)) return b;
+    return nullptr;
+  }
+  QPoint pointOfRow(int row) {
+    TableMetrics m = window->table()->metrics();
+    return QPoint(m.colX[0] + 5,
+                  m.headerHeight + (row - buffer->view.top) * m.rowHeight + m.rowHeight / 2);
+  }
+  int top() const { return buffer->view.top; }
+  int rows() const { return buffer->rowCount(); }
+  int visible() const { return window->visibleRows(); }
+
+ private slots:
+  void init() {
+    setStatusLine(&status);
+    reportContext() = ReportContext{};
+    reportContext().baseFolder = base.path().toStdString();
+    buffer = std::make_unique<ReportBuffer>();
+    window = std::make_unique<TFRaport>(*buffer);
+    fill(300);
+    QApplication::setActiveWindow(window.get());
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+  }
+  void cleanup() {
+    window.reset();
+    setStatusLine(nullptr);
+  }
+
+  void controlsCaptionsHintsAndStates() {
+    const char* captions[] = {"Druk portret", "Druk pejzaż", "XLS",    "JPK",
+                              "PDF",          "Wstecz",      "Szukaj", "Zamknij"};
+    const char* hints[] = {" drukuj ",
+                           " drukuj ",
+                           " wrzut do Excela ",
+                           " XML / JPK ",
+                           " portret / pejzaż ",
+                           " szukaj wstecz (Tab) ",
+                           " szukaj wprzód (Enter) ",
+                           " zakończ "};
+    for (int i = 0; i < 8; ++i) {
+      QPushButton* b = buttonNamed(captions[i]);
+      QVERIFY2(b, captions[i]);
+      QCOMPARE(b->toolTip(), QString::fromUtf8(hints[i]));
+    }
+    QVERIFY(!buttonNamed("JPK")->isEnabled());  // only for menu positions DD and EA
+    QVERIFY(buttonNamed("PDF")->isEnabled());   // Zefir's own PDF printer is always there
+    QVERIFY(window->printers().last().contains("PDF"));
+    QVERIFY(buttonNamed("Szukaj")->isDefault());
+  }
+
+  void endReportShowsTheWindowAndLogsEachLayout() {
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->windowTitle(),
+             QString::fromUtf8(" * Zorza-Soft * Wykaz środków * na 31-12-2024 *"));
+    QCOMPARE(window->fromField()->text(), QStringLiteral("1"));
+    QCOMPARE(window->toField()->text(), QStringLiteral("301"));
+    QVERIFY(window->height() >= 333);
+    const int before = reportErrorsLogged();
+    fill(10);
+    QCOMPARE(reportErrorsLogged(), before + 2);  // end of headers and end of report
+  }
+
+  void scrollingKeysInTheSearchField() {
+    QLineEdit* field = window->searchField();
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_PageDown);
+    QCOMPARE(top(), 1 + visible());
+    QTest::keyClick(field, Qt::Key_Up);
+    QCOMPARE(top(), visible());
+    QTest::keyClick(field, Qt::Key_End);
+    QCOMPARE(top(), rows() - visible() + 1);
+    QTest::keyClick(field, Qt::Key_Down);
+    QCOMPARE(top(), rows() - visible() + 1);
+    QTest::keyClick(window->toField(), Qt::Key_Home);
+    QCOMPARE(top(), 1);
+    QCOMPARE(window->scrollBar()->value(), 1);
+    window->scrollBar()->setValue(40);
+    QCOMPARE(top(), 40);
+  }
+
+  void endOfAShortReportShowsRowOne() {
+    fill(3);
+    QTest::keyClick(window->searchField(), Qt::Key_End);
+    QCOMPARE(top(), 1);
+  }
+
+  void searchTypedPlainAndLowerCaseFindsPolishCapitals() {
+    QLineEdit* field = window->searchField();
+    field->setFocus();
+    QCOMPARE(field->text(), QString());  // the initial "...szukaj..." is cleared on entering
+    QTest::keyClicks(field, "zolta lodz");
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(buffer->view.current, 150);
+    QCOMPARE(field->text(), QStringLiteral("ZOLTA LODZ"));
+    QCOMPARE(top(), 150 - visible() / 2);
+    QVERIFY(field->hasFocus());
+    QTest::mouseClick(buttonNamed("Wstecz"), Qt::LeftButton);
+    QCOMPARE(buffer->view.current, 150);
+    QCOMPARE(QString::fromStdString(text::toUtf8(status.last_text)),
+             QStringLiteral("Nie ma ZOLTA LODZ"));
+    QCOMPARE(status.last_kind, StatusKind::Error);
+  }
+
+  void tabIntoWsteczSearchesBackwards() {
+    QLineEdit* field = window->searchField();
+    field->setFocus();
+    QTest::keyClicks(field, "biurko 29");
+    QTest::keyClick(field, Qt::Key_Tab);
+    QCOMPARE(buffer->view.current, 299);
+    QTest::keyClick(field, Qt::Key_Tab);
+    QCOMPARE(buffer->view.current, 298);
+    QVERIFY(field->hasFocus());
+  }
+
+  void clicksPickARange() {
+    QWidget* table = window->table();
+    QTest::mouseClick(table, Qt::LeftButton, {}, pointOfRow(5));
+    QCOMPARE(window->searchField()->text(), QStringLiteral(" ... od ... "));
+    QTest::mouseClick(table, Qt::LeftButton, {}, pointOfRow(12));
+    QCOMPARE(buffer->view.current, 12);
+    QTest::mouseClick(table, Qt::LeftButton, {}, pointOfRow(4));
+    QCOMPARE(buffer->view.from, 4);
+    QCOMPARE(buffer->view.to, 12);
+    QCOMPARE(window->fromField()->text(), QStringLiteral("4"));
+    QCOMPARE(window->toField()->text(), QStringLiteral("12"));
+  }
+
+  void typingTheRangeFieldsSetsFromAndTo() {
+    window->fromField()->clear();
+    QTest::keyClicks(window->fromField(), "7x");
+    QCOMPARE(buffer->view.from, 7);
+    window->toField()->clear();
+    QTest::keyClicks(window->toField(), "123456");
+    QCOMPARE(buffer->view.to, 12345);
+  }
+
+  void rightClickMenuHasThirteenEntries() {
+    QStringList seen;
+    QTimer::singleShot(50, this, [&seen] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (!menu) return;
+      for (QAction* a : menu->actions()) seen << a->text();
+      menu->actions().value(8)->trigger();  // "&4 strony /tu start/ - zaznacz"
+      menu->close();
+    });
+    buffer->view.top = 290;
+    QTest::mouseClick(window->table(), Qt::RightButton, {}, pointOfRow(295));
+    QCOMPARE(seen.size(), 13);
+    QCOMPARE(seen.first(), QStringLiteral("&Od tego miejsca - zaznacz"));
+    QCOMPARE(seen.last(), QString::fromUtf8("&Stronę /tu koniec/ - zaznacz"));
+    QCOMPARE(buffer->view.from, 295);
+    QCOMPARE(buffer->view.to, rows());  // four pages from near the end stop at the last row
+    QCOMPARE(buffer->view.current, 0);
+  }
+
+  void paintingBandsAndCurrentRow() {
+    buffer->view.current = 2;
+    QImage image = window->table()->grab().toImage();
+    TableMetrics m = window->table()->metrics();
+    auto background = [&](int row) {
+      return image.pixelColor(m.colX[0] + 1, m.headerHeight + (row - 1) * m.rowHeight + 4);
+    };
+    QCOMPARE(background(1), QColor(224, 224, 224));
+    QCOMPARE(background(7), QColor(208, 215, 208));
+    QCOMPARE(background(12), QColor(224, 224, 224));
+    bool red = false;
+    const int y0 = m.headerHeight + m.rowHeight + 2;
+    for (int y = y0; y < y0 + m.rowHeight && !red; ++y)
+      for (int x = m.colX[0]; x < m.colX[1] && !red; ++x) red = image.pixelColor(x, y) == Qt::red;
+    QVERIFY(red);
+  }
+
+  void escHidesUnlessAnExportRuns() {
+    buffer->view.busy = true;
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    QVERIFY(window->isVisible());
+    QVERIFY(buffer->view.cancelRequested);
+    buffer->view.busy = false;
+    bool asked = false;
+    connect(window.get(), &TFRaport::closeRequested, this, [&asked] { asked = true; });
+    QTest::mouseClick(buttonNamed("Zamknij"), Qt::LeftButton);
+    QVERIFY(asked);
+  }
+
+  void pdfButtonWritesIntoThePdfFolderAndShowsThePath() {
+    QTest::mouseClick(buttonNamed("PDF"), Qt::LeftButton);
+    const QString path = base.filePath(QStringLiteral("PDF/Zefir--WST-Zorza-Soft.pdf"));
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(window->lastPdfPath(), path);
+    QCOMPARE(QString::fromStdString(text::toUtf8(status.last_text)), path);
+    QVERIFY(buttonNamed("Druk portret")->isEnabled());
+    QCOMPARE(window->currentPrinter(), kZefirPdfPrinter);
+    QFile::remove(path);
+    QTest::mouseClick(buttonNamed("PDF"), Qt::RightButton);
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(buffer->view.rowsLatest, buffer->view.rowsLandscape);
+  }
+};
+
+QTEST_MAIN(ReportWindowTest)
+#include "report_window_test.moc"
