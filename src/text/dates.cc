@@ -77,10 +77,9 @@ DayNumber dayFromShortText(std::string_view text) {
                       yy >= 40 ? yy - 20 : yy + 80);
 }
 
-DayNumber dayFromTypedText(std::string_view text, DayNumber today) {
+std::string typedDateDigits(std::string_view text, DayNumber today) {
   std::string digits = digitsOf(text.substr(0, 10));
-  // An empty field stays "no date" rather than becoming today.
-  if (digits.empty()) return 0;
+  if (digits.empty()) return digits;
   if (digits.size() % 2 != 0) digits.insert(0, "0");
   if (digits.size() == 8) {
     if (isCentury(digits.substr(4, 2)))
@@ -91,7 +90,12 @@ DayNumber dayFromTypedText(std::string_view text, DayNumber today) {
     std::string now = shortTextOfDay(today);
     if (now.size() == 6) digits += now.substr(digits.size());
   }
-  return dayFromShortText(digits);
+  return digits;
+}
+
+// An empty field stays "no date" rather than becoming today.
+DayNumber dayFromTypedText(std::string_view text, DayNumber today) {
+  return dayFromShortText(typedDateDigits(text, today));
 }
 
 DayNumber dayFromDate(int year, int month, int day) {

@@ -21,6 +21,10 @@ DayNumber dayFromShortText(std::string_view text);
 // What the user typed (up to 10 characters): DDMMYYYY, YYYYMMDD and shorter
 // texts completed from `today`'s DDMMYY. An empty text (no digits) gives 0.
 DayNumber dayFromTypedText(std::string_view text, DayNumber today);
+// The digits dayFromTypedText converts: non-digits dropped, a leading "0"
+// for an odd count, DDMMYYYY and YYYYMMDD made DDMMYY, a shorter text
+// completed from today's DDMMYY ("" for a text without digits).
+std::string typedDateDigits(std::string_view text, DayNumber today);
 // Day from a calendar date (full year); 0 when outside 1920..2039 or no such day.
 DayNumber dayFromDate(int year, int month, int day);
 

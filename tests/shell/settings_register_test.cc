@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -133,6 +134,11 @@ TEST_F(SettingsRegisterTest, NewRegisterGetsTheHeaderAfterWaitingForARename) {
   ASSERT_TRUE(writeSetting(path, ".005", "KonOkien", "Arial"));
   EXPECT_EQ(waited_ms, 7 * 333);
   EXPECT_EQ(contents(path), "\r\n  Rejestr." + path + "\r\n KonOkien.005 = Arial");
+  // A path written the Windows way names the same file.
+  std::string windowsPath = dir_.path() + "\\#\\Zefir.BAL";
+  ASSERT_TRUE(writeSetting(windowsPath, ".005", "KonPrint", "Arial;Bold"));
+  EXPECT_EQ(readSetting(path, ".005", "KonPrint").text(), "Arial;Bold");
+  EXPECT_EQ(readSetting(path, ".005", "KonOkien").text(), "Arial");
 }
 
 TEST_F(SettingsRegisterTest, NothingIsWrittenWithoutASuffix) {
@@ -256,8 +262,11 @@ TEST_F(SettingsRegisterTest, RegisterReplacedWhileOpeningIsOpenedAgain) {
   }
 }
 
+// Collects every status text while it is installed.
 class CollectingStatusLine : public StatusLine {
  public:
+  CollectingStatusLine() { setStatusLine(this); }
+  ~CollectingStatusLine() override { setStatusLine(nullptr); }
   void show(std::string_view text, StatusKind) override { texts.emplace_back(text); }
   std::vector<std::string> texts;
 };
@@ -266,7 +275,6 @@ TEST_F(SettingsRegisterTest, LockedRegisterReadsAsDefaultsAndIsNotWritten) {
   const std::string text = " KonOkien.005 = Arial";
   std::string path = write("Zefir.BAL", text);
   CollectingStatusLine line;
-  setStatusLine(&line);
   platform::SharedFile holder;
   ASSERT_EQ(holder.open(path, platform::ShareMode::Exclusive), platform::OpenError::None);
   SettingsRegister reg;
@@ -279,7 +287,6 @@ TEST_F(SettingsRegisterTest, LockedRegisterReadsAsDefaultsAndIsNotWritten) {
   EXPECT_NE(std::find(line.texts.begin(), line.texts.end(), "@1 " + path + " z aPulpit:wRej.2"),
             line.texts.end());
   holder.close();
-  setStatusLine(nullptr);
   EXPECT_EQ(contents(path), text);
 }
 

@@ -92,6 +92,9 @@ TEST(TypedDates, CompletedFromToday) {
   EXPECT_EQ(dayFromTypedText("2802", today), dayFromShortText("280220"));
   EXPECT_EQ(dayFromTypedText("503", today), dayFromShortText("050320"));
   EXPECT_EQ(dayFromTypedText("0104", dayFromShortText("311221")), dayFromShortText("010421"));
+  EXPECT_EQ(typedDateDigits("1503", today), "150320");
+  EXPECT_EQ(typedDateDigits("3102", today), "310220");  // no such day: the cell check refuses it
+  EXPECT_NE(shortTextOfDay(dayFromTypedText("3102", today)), "310220");
   EXPECT_EQ(dayFromTypedText("", today), 0);
   EXPECT_EQ(dayFromTypedText("--", today), 0);
 }

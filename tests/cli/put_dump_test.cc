@@ -1,0 +1,134 @@
+// zefir-cli dump and put over real journal files.
+#include "cli_runner.h"
+
+namespace zefir::cli_test {
+namespace {
+
+using nlohmann::json;
+
+constexpr std::uintmax_t kRecord = 128;
+
+TEST_F(CliTest, DumpOfDemoRoundTripsThroughPutUnchanged) {
+  const fs::path base = demoCopy();
+  const std::string journal = readFile(base);
+  const std::string dumped = run("dump " + quoted(base)).out;
+  ASSERT_FALSE(dumped.empty());
+
+  // Into the same base: nothing changed, nothing appended.
+  const CliResult same = run("put " + quoted(base), dumped);
+  EXPECT_EQ(same.status, 0) << same.err;
+  EXPECT_EQ(readFile(base), journal);
+
+  // Into a new base: the same assets come out, and a second put appends nothing.
+  const fs::path fresh = path("Nowe.PST");
+  ASSERT_EQ(run("put " + quoted(fresh), dumped).status, 0);
+  EXPECT_EQ(run("dump " + quoted(fresh)).out, dumped);
+  const auto size = fs::file_size(fresh);
+  ASSERT_EQ(run("put " + quoted(fresh), dumped).status, 0);
+  EXPECT_EQ(fs::file_size(fresh), size);
+}
+
+TEST_F(CliTest, PutAppendsOnlyTheChangedRecordKindsAndKeepsLeftOutKeys) {
+  const fs::path base = demoCopy();
+  const auto before = dump(base);
+  const auto size = fs::file_size(base);
+  const std::string symbol = before[0]["Symb"];
+
+  // A new name is one kind-1 record; a change entry in slot 12 one kind-5 record.
+  json edit = {{"Symb", symbol}, {"Nazw", "Nowa nazwa źdźbła"}};
+  ASSERT_EQ(run("put " + quoted(base), edit.dump() + "\n").status, 0);
+  EXPECT_EQ(fs::file_size(base), size + kRecord);
+  json z = before[0]["Z"];
+  z[11] = "WU:010124,,,POSTÓJ";
+  ASSERT_EQ(run("put " + quoted(base), json{{"Symb", symbol}, {"Z", z}}.dump()).status, 0);
+  EXPECT_EQ(fs::file_size(base), size + 2 * kRecord);
+
+  auto after = dump(base);
+  ASSERT_EQ(after.size(), before.size());
+  EXPECT_EQ(after[0]["Nazw"], "Nowa nazwa źdźbła");
+  EXPECT_EQ(after[0]["Z"][11], "WU:010124,,,POSTÓJ");
+  after[0]["Nazw"] = before[0]["Nazw"];
+  after[0]["Z"][11] = "";
+  EXPECT_EQ(after, before);
+}
+
+TEST_F(CliTest, PutCreatesDeletesAndKeepsExactAmounts) {
+  const fs::path base = path("Baza.PST");
+  const std::string input =
+      json{{"Symb", "ŁÓDŹ/1"},
+           {"Nazw", "Regał"},
+           {"CeZa", 1234.5678},
+           {"MeUm", "L"},
+           {"RokP", 2015},
+           {"WaBr", 1000.01},
+           {"WaUm", 333.33},
+           {"K", {{{"date", 35000}, {"SKST", "808"}, {"StPo", 20}, {"WsPo", 1}}}}}
+          .dump() +
+      "\n" + json{{"Symb", "B/2"}, {"Nazw", "Biurko"}, {"WaOT", 900}, {"WaBr", 5}}.dump() + "\n";
+  const CliResult r = run("put " + quoted(base) + " --station 5", input);
+  ASSERT_EQ(r.status, 0) << r.err;
+  auto assets = dump(base);
+  ASSERT_EQ(assets.size(), 2u);
+  EXPECT_EQ(assets[0]["Symb"], "B/2");  // register order: byte-wise, Ł above the ASCII letters
+  EXPECT_EQ(assets[0]["WaBr"], 900.0);  // no opening balance: the base keeps WaBr = WaOT
+  EXPECT_EQ(assets[1]["Symb"], "ŁÓDŹ/1");
+  EXPECT_EQ(assets[1]["CeZa"], 1234.5678);
+  EXPECT_EQ(assets[1]["WaUm"], 333.33);
+  EXPECT_EQ(assets[1]["K"][0]["SKST"], "808");
+  EXPECT_EQ(assets[1]["MeUm"], "L");
+  EXPECT_NE(run("check " + quoted(base)).out.find("Stanowiska: 005"), std::string::npos);
+
+  const CliResult del = run("put " + quoted(base), R"({"Symb": "B/2", "delete": true})");
+  ASSERT_EQ(del.status, 0) << del.err;
+  assets = dump(base);
+  ASSERT_EQ(assets.size(), 1u);
+  EXPECT_EQ(assets[0]["Symb"], "ŁÓDŹ/1");
+}
+
+// Each bad line is reported with its number and skipped; the good ones are saved.
+TEST_F(CliTest, InvalidLinesAreReportedWithLineNumbersAndSkipped) {
+  const fs::path base = path("Baza.PST");
+  const std::vector<std::string> input = {
+      R"({"Symb": "A/1", "Nazw": "Dobry"})",
+      R"({"Symb": "A/2", "Nazw": )",                                              // 2: not JSON
+      R"({"Nazw": "Bez symbolu"})",                                               // 3
+      R"({"Symb": "a/3"})",                                                       // 4: lower case
+      R"({"Symb": "A/4", "Nazw": "12345678901234567890123456789012345678901"})",  // 5: 41
+      R"({"Symb": "A/5", "Nazwa": "literówka"})",                                 // 6: unknown key
+      R"({"Symb": "A/6", "MeUm": "LL"})",                                         // 7
+      R"({"Symb": "A/7", "RokP": 1800})",                                         // 8: not storable
+      R"({"Symb": "A/8", "Nazw": "漢字"})",                                       // 9: not in 1250
+      R"({"Symb": "A/9", "delete": true})",  // 10: no such asset
+      R"({"Symb": "A/10", "Opis": ["1","2","3","4","5","6","7","8","9","10","11"]})",  // 11
+      R"({"Symb": "A/11", "CeZa": "100"})",                                            // 12: a text
+      "",
+      R"({"Symb": "A/12", "Nazw": "Też dobry"})",
+  };
+  std::string text;
+  for (const auto& l : input) text += l + "\n";
+  const CliResult r = run("put " + quoted(base), text);
+  EXPECT_EQ(r.status, 2);
+  for (int line : {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12})
+    EXPECT_NE(r.err.find("wiersz " + std::to_string(line) + ":"), std::string::npos) << line << "\n"
+                                                                                     << r.err;
+  EXPECT_EQ(r.err.find("wiersz 1:"), std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find("wiersz 14:"), std::string::npos) << r.err;
+  const auto assets = dump(base);
+  ASSERT_EQ(assets.size(), 2u);
+  EXPECT_EQ(assets[0]["Nazw"], "Dobry");
+  EXPECT_EQ(assets[1]["Nazw"], "Też dobry");
+}
+
+TEST_F(CliTest, ExitStatusesForUsageAndUnreadableInput) {
+  EXPECT_EQ(run("dump").status, 1);
+  EXPECT_EQ(run("put " + quoted(path("B.PST")) + " --station 198").status, 1);
+  EXPECT_EQ(run("put " + quoted(path("B.PST")) + " --station 0").status, 1);
+  const CliResult missing = run("dump " + quoted(path("Brak.PST")));
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.err.find("Brak.PST"), std::string::npos);
+  EXPECT_EQ(run("check " + quoted(path("Brak.PST"))).status, 2);
+  EXPECT_FALSE(fs::exists(path("Brak.PST")));
+}
+
+}  // namespace
+}  // namespace zefir::cli_test
