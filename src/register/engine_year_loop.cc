@@ -21,7 +21,9 @@ namespace zefir::engine {
 
 namespace {
 
-inline long double R(long double x) { return roundMoney(x); }
+inline long double R(long double x) {
+  return roundMoney(x);
+}
 
 constexpr long double kNudge = 1E-6L;
 
@@ -57,7 +59,8 @@ class YearLoop {
   void runYear(int year, int startMonth);
   bool isQuietYear(int year) const;
   DayNumber monthStart(int i) const {
-    static constexpr int kDaysBefore[13] = {0, 0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+    static constexpr int kDaysBefore[13] = {0,   0,   31,  59,  90,  120, 151,
+                                            181, 212, 243, 273, 304, 334};
     return static_cast<DayNumber>(january1_ + kDaysBefore[i] + (i > 2 && year_ % 4 == 0 ? 1 : 0));
   }
   void month(int i);
@@ -165,8 +168,7 @@ void YearLoop::runYear(int year, int startMonth) {
     static const YearChanges kNoChanges;
     if (year == prep_.yearOfAcceptance || dated_.anyIn(year)) {
       changes_ = YearChanges{};
-      if (year == prep_.yearOfAcceptance)
-        changes_.months[prep_.acceptanceSlot].increase = a_.WaBr;
+      if (year == prep_.yearOfAcceptance) changes_.months[prep_.acceptanceSlot].increase = a_.WaBr;
       placeYearChanges(dated_, year, gross_, changes_);
       ch_ = &changes_;
     } else {
@@ -338,7 +340,10 @@ void YearLoop::month(int i) {
   } else if (i == 12) {
     int target = 1;
     for (int j = 12; j >= 2; --j)
-      if (j == 12 ? k.E != 0 : (writeUpMonths_ >> j) & 1u) { target = j; break; }
+      if (j == 12 ? k.E != 0 : (writeUpMonths_ >> j) & 1u) {
+        target = j;
+        break;
+      }
     settle(target);
   }
 
@@ -402,8 +407,7 @@ void YearLoop::finishAsOfYear() {
       s.writeUpMonth = kept_[12].E;
     }
   }
-  for (int i = 0; i <= 12; ++i)
-    wr_.months[i] = MonthValues{kept_[i].D, kept_[i].E, kept_[i].H};
+  for (int i = 0; i <= 12; ++i) wr_.months[i] = MonthValues{kept_[i].D, kept_[i].E, kept_[i].H};
 }
 
 }  // namespace

@@ -54,9 +54,9 @@ TEST(ChangePlacement, DecreaseWithoutAmountTakesTheWholeCurrentValue) {
 }
 
 TEST(ChangePlacement, MarksAndCorrections) {
-  const AssetRecord a = makeAsset(day(15, 3, 2019), 1000, 'L', 10,
-                                  {"WU:100520", "UU:050920", "PK:150320,DOC,50z\xB3",
-                                   "PA:010120,,300", "PK:200320,,-20"});
+  const AssetRecord a = makeAsset(
+      day(15, 3, 2019), 1000, 'L', 10,
+      {"WU:100520", "UU:050920", "PK:150320,DOC,50z\xB3", "PA:010120,,300", "PK:200320,,-20"});
   const YearChanges y = place(a, 2020, 1000);
   EXPECT_EQ(y.months[5].mark, 'W');
   EXPECT_EQ(y.months[9].mark, 'U');

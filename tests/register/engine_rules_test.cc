@@ -1,8 +1,8 @@
 // The engine's rules, each on a small asset whose numbers are easy to follow.
 #include <gtest/gtest.h>
 
-#include "register/depreciation_engine.h"
 #include "engine_test_support.h"
+#include "register/depreciation_engine.h"
 
 namespace zefir {
 namespace {
@@ -98,8 +98,8 @@ TEST(EngineRemainingValue, SmallRemaindersAreChargedAtOnce) {
 
 TEST(EngineMarks, StopInMayResumeInSeptember) {
   DepreciationEngine engine;
-  const auto& wr = engine.compute(linear1200(day(20, 5, 2019), {"WU:100520", "UU:050920"}),
-                                  day(31, 12, 2020));
+  const auto& wr =
+      engine.compute(linear1200(day(20, 5, 2019), {"WU:100520", "UU:050920"}), day(31, 12, 2020));
   for (int m = 5; m <= 8; ++m) EXPECT_DOUBLE_EQ(wr.months[m].charge, 0) << m;
   EXPECT_DOUBLE_EQ(wr.months[4].charge, 10);
   EXPECT_DOUBLE_EQ(wr.months[9].charge, 10);
@@ -138,8 +138,8 @@ TEST(EngineMarks, EverythingDatedFirstJanuaryCounts) {
 
 TEST(EngineMarks, CorrectionTakesTheParsedAmount) {
   DepreciationEngine engine;
-  const auto& wr = engine.compute(linear1200(day(20, 5, 2019), {"PK:150320,DOC,50z\xB3"}),
-                                  day(31, 3, 2020));
+  const auto& wr =
+      engine.compute(linear1200(day(20, 5, 2019), {"PK:150320,DOC,50z\xB3"}), day(31, 3, 2020));
   EXPECT_DOUBLE_EQ(wr.summary.correctionsYTD, 50);
   EXPECT_DOUBLE_EQ(wr.months[3].writeUp, 60);
   EXPECT_DOUBLE_EQ(wr.summary.accumDay, 70 + 30 + 50);
@@ -147,8 +147,8 @@ TEST(EngineMarks, CorrectionTakesTheParsedAmount) {
 
 TEST(EngineMonthZero, IncreaseDatedFirstJanuaryIsChargedInJanuary) {
   DepreciationEngine engine;
-  const auto& wr = engine.compute(linear1200(day(20, 5, 2019), {"OZ:010120,MOD,1200"}),
-                                  day(31, 1, 2020));
+  const auto& wr =
+      engine.compute(linear1200(day(20, 5, 2019), {"OZ:010120,MOD,1200"}), day(31, 1, 2020));
   EXPECT_DOUBLE_EQ(wr.months[1].charge, 20);
   // The year's opening balance stays last year's closing one; the increase
   // shows among the year's increases.
@@ -282,8 +282,8 @@ TEST(EngineOpeningDepreciation, BookedInTheAcceptanceMonthOtherwise) {
 
 TEST(EngineLiquidation, LtWithoutAmountTakesEverything) {
   DepreciationEngine engine;
-  const auto& wr = engine.compute(linear1200(day(20, 5, 2019), {"LT:100320,LT 5/20"}),
-                                  day(31, 12, 2020));
+  const auto& wr =
+      engine.compute(linear1200(day(20, 5, 2019), {"LT:100320,LT 5/20"}), day(31, 12, 2020));
   // 70.00 at 1 January, January to March 30.00: all 100.00 written off in March.
   EXPECT_DOUBLE_EQ(wr.summary.decreasesYTD, 1200);
   EXPECT_DOUBLE_EQ(wr.months[3].writtenOff, 100);
