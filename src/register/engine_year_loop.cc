@@ -394,7 +394,11 @@ void YearLoop::finishAsOfYear() {
         s.writtenOffYTD = s.accumBO;
         kept_[am].H = std::max(0.0L, kept_[am].H - excess);
       }
-      s.accumDay = s.accumBO + s.correctionsYTD - s.transferredYTD - s.writtenOffYTD;
+      // Likewise a transfer takes along only what is booked; corrections are
+      // postings of their own and count at once.
+      const long double booked = s.accumBO + s.correctionsYTD - s.writtenOffYTD;
+      if (s.transferredYTD > booked) s.transferredYTD = std::max(0.0L, booked);
+      s.accumDay = booked - s.transferredYTD;
     }
     for (int i = 1; i <= 11; ++i) {
       kept_[12].D += kept_[i].D;

@@ -120,6 +120,17 @@ TEST(AttributeSplit, AccountsCountFromTheClosedMonthOnly) {
   EXPECT_EQ(holdingsText(split(j, day(31, 1, 2020))), "KS:011=100000;");
 }
 
+TEST(AttributeSplit, EveryAccountKindHoldsItsOwnSplit) {
+  const AssetRecord a =
+      makeAsset(day(15, 3, 2019), 1000, 'L', 10,
+                {"KK:150319,401", "KP:150319,402", "KU:150319,071", "KN:150319,NIEAM,250"});
+  const AttributeSplit s = split(a, day(31, 12, 2020));
+  // The KN part is folded into a KK account holding the rest of the value.
+  EXPECT_EQ(holdingsText(s), "KK:401=100000;KP:402=100000;KU:071=100000;KK:NIEAM=75000;");
+  EXPECT_EQ(describeCostAccounts(s, 1000), text::fromUtf8(" 401, NIEAM(750zł)"));
+  EXPECT_EQ(describeAccounts(s, 1000), text::fromUtf8(" / 071 / 401, NIEAM(750zł)"));
+}
+
 TEST(AttributeSplit, EntriesBeforeTheOpeningBalanceSetPlacesButNoAmounts) {
   AssetRecord a = makeAsset(
       day(15, 3, 2015), 5000, 'L', 10,

@@ -53,6 +53,16 @@ TEST(ChangePlacement, DecreaseWithoutAmountTakesTheWholeCurrentValue) {
   EXPECT_DOUBLE_EQ(place(t, 2020, 1000).months[6].transfer, 1000);
 }
 
+TEST(ChangePlacement, EveryLiquidationKindDecreases) {
+  const AssetRecord a = makeAsset(day(15, 3, 2019), 1000, 'L', 10,
+                                  {"LN:100220,,10", "LS:100320,,20", "LZ:100420,,30"});
+  const YearChanges y = place(a, 2020, 1000);
+  EXPECT_DOUBLE_EQ(y.months[2].decrease, 10);
+  EXPECT_DOUBLE_EQ(y.months[3].decrease, 20);
+  EXPECT_DOUBLE_EQ(y.months[4].decrease, 30);
+  EXPECT_EQ(y.leavingMonth, 4);
+}
+
 TEST(ChangePlacement, MarksAndCorrections) {
   const AssetRecord a = makeAsset(
       day(15, 3, 2019), 1000, 'L', 10,

@@ -175,6 +175,19 @@ TEST(EngineMethods, TNeverChargesJChargesAllInTheStartMonth) {
   EXPECT_DOUBLE_EQ(wr.summary.chargeYTD, 1200);
 }
 
+TEST(EngineMethods, PBlankAndUnknownLettersFollowTheGeneralRule) {
+  DepreciationEngine engine;
+  const AssetRecord l = linear1200(day(15, 3, 2019), {"OZ:100620,M,600", "LT:100920,,300"});
+  const WorkingRecord expected = engine.compute(l, day(31, 12, 2020));
+  for (char method : {'P', ' ', '\0', 'X'}) {
+    AssetRecord a = l;
+    a.MeUm = method;
+    const WorkingRecord& wr = engine.compute(a, day(31, 12, 2020));
+    for (int m = 0; m <= 12; ++m) EXPECT_DOUBLE_EQ(wr.months[m].charge, expected.months[m].charge);
+    EXPECT_DOUBLE_EQ(wr.summary.accumDay, expected.summary.accumDay) << method;
+  }
+}
+
 TEST(EngineMethods, NWritesOffInTheAcceptanceMonthAndEachIncrease) {
   DepreciationEngine engine;
   AssetRecord n = makeAsset(day(15, 3, 2020), 2500, 'N', 20, {"OZ:200920,ROZB,300"});
@@ -212,6 +225,21 @@ TEST(EngineMethods, BLiquidationBeforeDecemberWritesOffOnlyWhatStoodAtJanuary) {
   EXPECT_DOUBLE_EQ(wr.summary.writtenOffYTD, 120);
   EXPECT_DOUBLE_EQ(wr.summary.accumDay, 0);
   EXPECT_DOUBLE_EQ(wr.summary.decreasesYTD, 1200);
+}
+
+TEST(EngineMethods, BBeforeDecemberCountsCorrectionsAndTransfersOfWhatIsBooked) {
+  DepreciationEngine engine;
+  AssetRecord b = linear1200(day(15, 12, 2018), {"PK:100220,DOC,15"});
+  b.MeUm = 'B';
+  auto wr = engine.compute(b, day(31, 3, 2020));
+  EXPECT_DOUBLE_EQ(wr.summary.correctionsYTD, 15);
+  EXPECT_DOUBLE_EQ(wr.summary.accumDay, 135);  // 120 at 1 January + 15, no charge yet
+  // The whole asset transferred in March takes the 120.00 booked, not the
+  // unbooked charges of January to March; nothing stays behind.
+  b.Z[0] = "PT:150320,ODDZIAL";
+  wr = engine.compute(b, day(31, 3, 2020));
+  EXPECT_DOUBLE_EQ(wr.summary.transferredYTD, 120);
+  EXPECT_DOUBLE_EQ(wr.summary.accumDay, 0);
 }
 
 TEST(EngineAsOf, FirstJanuaryIsTheStartOfTheYear) {
