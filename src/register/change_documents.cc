@@ -77,6 +77,7 @@ void placeYearChanges(const DatedEntries& entries, int year, long double grossAt
     if (d.year != year) continue;
     const ChangeEntry& e = *d.entry;
     MonthChanges& month = out.months[d.slot];
+    out.busy |= 1u << d.slot;
     switch (d.family) {
       case ChangeFamily::Increase:
         month.increase += givenAmount(e);

@@ -67,7 +67,7 @@ class YearLoop {
   void settle(int target);
   void computeBase();
   void computeFractions();
-  bool nothingHappens(int i, const MonthChanges& m) const;
+  bool nothingHappens(int i) const;
   int steadyRun(int i) const;
   void steadyMonths(int i, int n);
   void updateState(char mark);
@@ -106,6 +106,7 @@ class YearLoop {
   long double grossBO_ = 0, accumBO_ = 0;
   long double base_ = 0;
   std::array<long double, 13> fraction_{};  // monthly fraction of months 1..12
+  int fractionsPhase_ = -1;                 // the phase fraction_ was worked out for
   long double increases_ = 0, decreases_ = 0, charges_ = 0;
   long double unrounded_ = 0, rounded_ = 0, writtenOff_ = 0;
   long double accumEnd_ = 0;  // accumulated depreciation at the end of the last month
@@ -168,7 +169,10 @@ void YearLoop::runYear(int year, int startMonth) {
     static const YearChanges kNoChanges;
     if (year == prep_.yearOfAcceptance || dated_.anyIn(year)) {
       changes_ = YearChanges{};
-      if (year == prep_.yearOfAcceptance) changes_.months[prep_.acceptanceSlot].increase = a_.WaBr;
+      if (year == prep_.yearOfAcceptance) {
+        changes_.months[prep_.acceptanceSlot].increase = a_.WaBr;
+        changes_.busy |= 1u << prep_.acceptanceSlot;
+      }
       placeYearChanges(dated_, year, gross_, changes_);
       ch_ = &changes_;
     } else {
@@ -193,11 +197,11 @@ void YearLoop::runYear(int year, int startMonth) {
   YearEntry& y = wr_.years[year - prep_.firstYear];
   y.year = static_cast<std::uint16_t>(year);
   y.Brutt = grossBO_;
-  y.Zwiek = R(increases_);
-  y.Zmnie = R(decreases_);
+  y.Zwiek = increases_ == 0 ? 0 : R(increases_);
+  y.Zmnie = decreases_ == 0 ? 0 : R(decreases_);
   y.UmoBO = accumBO_;
   y.UmoBi = R(rounded_);
-  y.WykBi = R(writtenOff_);
+  y.WykBi = writtenOff_ == 0 ? 0 : R(writtenOff_);
   accum_ = accumEnd_ - writtenOff_;
   if (state_ == 'V' || state_ == 'X') state_ = 'U';
 }
@@ -206,6 +210,9 @@ void YearLoop::runYear(int year, int startMonth) {
 // effective rate / 1200, times the effective coefficient except in the
 // degressive asset's linear phase.
 void YearLoop::computeFractions() {
+  // One rate entry and the same phase as last year: the same fractions.
+  if (singleRate_ && phase_ == fractionsPhase_) return;
+  fractionsPhase_ = phase_;
   const RateEntry* last = nullptr;
   long double fraction = 0;
   for (int i = 1; i <= 12; ++i) {
@@ -222,10 +229,8 @@ void YearLoop::computeFractions() {
 // A month (January to November) without changes, marks or an opening booking,
 // in which nothing is charged: before the start month, stopped, method T, or
 // fully depreciated with no rounding left over. Every value stays as it was.
-bool YearLoop::nothingHappens(int i, const MonthChanges& m) const {
-  if (i > 11 || m.mark != ' ' || m.increase != 0 || m.decrease != 0 || m.transfer != 0 ||
-      m.correction != 0)
-    return false;
+bool YearLoop::nothingHappens(int i) const {
+  if (i > 11 || ((ch_->busy >> i) & 1u)) return false;
   // 1 January without changes: after the first year the values at 1 January
   // are already rounded, so there is nothing to do.
   if (i == 0) return year_ != prep_.firstYear;
@@ -244,18 +249,14 @@ int YearLoop::steadyRun(int i) const {
     return 0;
   const long double D = base_ * fraction_[i];
   if (!(R(D) > 0)) return 0;
-  const long double c = accumEnd_ - writtenOff_;
-  int n = 0;
-  for (int j = i; j <= lastMonth_; ++j) {
-    const MonthChanges& m = ch_->months[j];
-    if (m.mark != ' ' || m.increase != 0 || m.decrease != 0 || m.transfer != 0 ||
-        m.correction != 0 || fraction_[j] != fraction_[i])
-      break;
-    // Margin for the rounded grosze of each month and the 1 % rule.
-    if (gross_ - c - (n + 1) * (D + 0.01L) - 0.01L * D <= 0.1L) break;
-    ++n;
-  }
-  return n;
+  // How many such months leave a clear margin over the rounded grosze of each
+  // month and the remaining-value rules.
+  const long double room = (gross_ - (accumEnd_ - writtenOff_) - 0.01L * D - 0.1L) / (D + 0.01L);
+  if (!(room >= 1)) return 0;
+  const int limit = std::min(lastMonth_, i - 1 + static_cast<int>(std::min(room, 12.0L)));
+  int j = i;
+  while (j <= limit && !((ch_->busy >> j) & 1u) && fraction_[j] == fraction_[i]) ++j;
+  return j - i;
 }
 
 void YearLoop::steadyMonths(int i, int n) {
@@ -274,7 +275,7 @@ void YearLoop::steadyMonths(int i, int n) {
 void YearLoop::month(int i) {
   const MonthChanges& m = ch_->months[i];
   const long double v = m.increase, w = m.decrease, t = m.transfer, F = m.correction;
-  if (nothingHappens(i, m)) {
+  if (nothingHappens(i)) {
     unrounded_ += kNudge;
     return;
   }
