@@ -90,7 +90,13 @@ class ReportWindowTest : public QObject {
       QCOMPARE(b->toolTip(), QString::fromUtf8(hints[i]));
     }
     QVERIFY(!buttonNamed("JPK")->isEnabled());  // only for menu positions DD and EA
-    QVERIFY(buttonNamed("PDF")->isEnabled());   // Zefir's own PDF printer is always there
+    reportContext().menuPosition = "EA";
+    fill(5);
+    QVERIFY(buttonNamed("JPK")->isEnabled());
+    reportContext().menuPosition = "DA";
+    fill(5);
+    QVERIFY(!buttonNamed("JPK")->isEnabled());
+    QVERIFY(buttonNamed("PDF")->isEnabled());  // Zefir's own PDF printer is always there
     QVERIFY(window->printers().last().contains("PDF"));
     QVERIFY(buttonNamed("Szukaj")->isDefault());
   }
@@ -129,6 +135,19 @@ class ReportWindowTest : public QObject {
     QCOMPARE(window->scrollBar()->value(), 1);
     window->scrollBar()->setValue(40);
     QCOMPARE(top(), 40);
+  }
+
+  void wheelScrollsFiveRowsANotch() {
+    QWidget* table = window->table();
+    QPoint at = pointOfRow(3);
+    QWheelEvent down(at, table->mapToGlobal(at), {}, QPoint(0, -240), Qt::NoButton, {},
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(table, &down);
+    QCOMPARE(top(), 11);
+    QWheelEvent up(at, table->mapToGlobal(at), {}, QPoint(0, 360), Qt::NoButton, {},
+                   Qt::NoScrollPhase, false);
+    QApplication::sendEvent(table, &up);
+    QCOMPARE(top(), 1);
   }
 
   void endOfAShortReportShowsRowOne() {
