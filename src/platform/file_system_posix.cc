@@ -17,8 +17,8 @@ namespace zefir::platform {
 namespace {
 
 // Day numbers count from 1 January 1920, 18,262 days before the Unix epoch
-// (50 years, 12 of them leap years).
-constexpr long kEpochDay = 18262;
+// (50 years, 13 of them leap years: 1920 to 1968).
+constexpr long kEpochDay = 18263;
 
 ClockReading readingOf(std::time_t t) {
   struct tm local;

@@ -1,12 +1,12 @@
 // The reading side of the base journal: the full load, reading what others
 // appended, and the raw scan for tools.
 #include <algorithm>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/file_system.h"
 #include "platform/open_retry.h"
 #include "platform/paths.h"
+#include "register/base_bulk_load.h"
 #include "register/base_files.h"
 #include "register/base_journal.h"
 #include "register/base_replay.h"
@@ -24,63 +24,6 @@ namespace {
 
 constexpr const char* kLoadTag = "aTProcH:WczytajBazeDanych";
 constexpr const char* kReadAppendedTag = "bZestaw:Doczytaj";
-
-// The full load replays into this table aside and sorts it into the register
-// once at the end: inserting every new asset in the middle of the register
-// would move half the register each time. The outcome is the same as
-// replaying into the register record by record.
-class BulkLoadTarget : public base::ReplayTarget {
- public:
-  explicit BulkLoadTarget(AssetRegister& reg) : reg_(reg) { assets_.reserve(kMaxAssets); }
-
-  AssetRecord* find(const std::string& symb) override {
-    if (last_ && symb == lastSymb_) return last_;  // records of one asset come together
-    auto it = assets_.find(symb);
-    if (it == assets_.end()) return nullptr;
-    remember(symb, it->second.get());
-    return last_;
-  }
-  AssetRecord* create(const std::string& symb, Status& refusal) override {
-    if (static_cast<int>(assets_.size()) >= kMaxAssets) {
-      // The register's own refusal (AssetRegister::insertAtCurrent).
-      refusal = Status::Error(text::fromUtf8("Rejestr pełny: najwyżej 29999 środków trwałych"));
-      return nullptr;
-    }
-    auto record = std::make_unique<AssetRecord>(AssetRegister::emptyRecord());
-    record->Symb = symb;
-    AssetRecord* raw = record.get();
-    assets_.emplace(symb, std::move(record));
-    remember(symb, raw);
-    return raw;
-  }
-  void remove(const std::string& symb) override {
-    assets_.erase(symb);
-    last_ = nullptr;
-  }
-  void noteWriteDay(std::uint16_t day) override { reg_.noteWriteDay(day); }
-
-  // Moves the assets into the register in symbol order.
-  void finish() {
-    std::vector<std::unique_ptr<AssetRecord>> sorted;
-    sorted.reserve(assets_.size());
-    for (auto& [symb, record] : assets_) sorted.push_back(std::move(record));
-    assets_.clear();
-    last_ = nullptr;
-    std::sort(sorted.begin(), sorted.end(),
-              [](const auto& a, const auto& b) { return a->Symb < b->Symb; });
-    reg_.assignSorted(std::move(sorted));
-  }
-
- private:
-  void remember(const std::string& symb, AssetRecord* record) {
-    lastSymb_ = symb;
-    last_ = record;
-  }
-  AssetRegister& reg_;
-  std::unordered_map<std::string, std::unique_ptr<AssetRecord>> assets_;
-  std::string lastSymb_;
-  AssetRecord* last_ = nullptr;
-};
 
 // Calls `visit` for every whole record from record number `from` on, reading
 // blocks of 468 records; returns the number of whole records in the file.
@@ -150,7 +93,7 @@ Status BaseJournal::loadJournal(AssetRegister& reg) {
   if (!platform::openWithRetry(file, path_, platform::ShareMode::ReadDenyWrite,
                                platform::Creation::OpenExisting, kLoadTag))
     return veryBusy();
-  BulkLoadTarget target(reg);
+  base::BulkLoadTarget target(reg);
   readPosition_ =
       forEachRecord(file, 0, [&](std::int64_t, const BaseRecord* block, std::int64_t n) {
         for (std::int64_t i = 0; i < n; ++i) base::replayRecord(target, block[i]);

@@ -64,16 +64,25 @@ bool charactersAtLeastBlank(const BaseRecord& r, std::size_t at) {
   return true;
 }
 
-// Converts a Mazovia short string into `out` (code page 1250). Plain ASCII,
-// the common case, is copied into the existing buffer without a new string.
+// The Mazovia to code page 1250 byte map, taken once from text::toWindows so
+// the conversion stays in one place; the load converts every text in place
+// with it instead of making a new string per field.
+const std::string& windowsOfByte() {
+  static const std::string map = [] {
+    std::string all(256, '\0');
+    for (int c = 0; c < 256; ++c) all[c] = static_cast<char>(c);
+    return text::toWindows(all);
+  }();
+  return map;
+}
+
+// Converts a Mazovia short string into `out` (code page 1250), reusing its buffer.
 void readText(const BaseRecord& r, std::size_t at, int max, std::string& out) {
-  int n = std::min<int>(r[at], max);
-  const char* p = reinterpret_cast<const char*>(&r[at + 1]);
-  bool ascii = std::all_of(p, p + n, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  if (ascii)
-    out.assign(p, static_cast<std::size_t>(n));
-  else
-    out = text::toWindows(std::string_view(p, static_cast<std::size_t>(n)));
+  std::size_t n = std::min<std::size_t>(r[at], static_cast<std::size_t>(max));
+  out.assign(reinterpret_cast<const char*>(&r[at + 1]), n);
+  const std::string& map = windowsOfByte();
+  for (char& c : out)
+    if (static_cast<unsigned char>(c) >= 0x80) c = map[static_cast<unsigned char>(c)];
 }
 
 void writeText(BaseRecord& r, std::size_t at, int max, const std::string& windows) {

@@ -1,12 +1,14 @@
 // Reading, writing, aligned appends, Windows paths and the shared clock.
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <string>
 
 #include "platform/file_system.h"
 #include "platform/paths.h"
 #include "platform/shared_file.h"
 #include "test_dir.h"
+#include "text/dates.h"
 
 namespace zefir::platform {
 namespace {
@@ -78,7 +80,15 @@ TEST(FileHelpers, FoldersRenameRemoveStampAndProbe) {
   EXPECT_NEAR(shared.day * 1440 + shared.minutes, local.day * 1440 + local.minutes, 2);
   ClockReading fallback = sharedClock(dir.file("missing/Tmp.005"));
   EXPECT_NEAR(fallback.day * 1440 + fallback.minutes, local.day * 1440 + local.minutes, 2);
-  EXPECT_GT(local.day, 37000);  // after 2021
+}
+
+TEST(Clocks, LocalClockGivesTheDayNumberOfTodaysCalendarDate) {
+  std::time_t now = std::time(nullptr);
+  ClockReading c = localClock();
+  std::tm local{};
+  localtime_r(&now, &local);
+  EXPECT_EQ(c.day, text::dayFromDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday));
+  EXPECT_NEAR(c.minutes, local.tm_hour * 60 + local.tm_min, 1);
 }
 
 }  // namespace

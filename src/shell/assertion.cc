@@ -1,0 +1,36 @@
+#include "shell/assertion.h"
+
+#include <cstdio>
+#include <string>
+
+#include "shell/error_log.h"
+
+namespace zefir {
+
+namespace {
+
+AssertionHandler& handler() {
+  static AssertionHandler h;
+  return h;
+}
+
+}  // namespace
+
+void setAssertionHandler(AssertionHandler h) {
+  handler() = std::move(h);
+}
+
+void assertionFailed(std::string_view message, const char* file, int line) {
+  const auto address = reinterpret_cast<std::uintptr_t>(__builtin_return_address(0));
+  std::string_view name = file;
+  if (auto cut = name.find_last_of("/\\"); cut != std::string_view::npos)
+    name = name.substr(cut + 1);
+  if (handler()) {
+    handler()(message, name, line, address);
+  } else {
+    std::string l = shell::errorLogLine(message, name, line, address);
+    std::fprintf(stderr, "%s\n", l.c_str());
+  }
+}
+
+}  // namespace zefir

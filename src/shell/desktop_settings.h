@@ -1,0 +1,46 @@
+// The settings the desktop reads at start and writes back at close, kept in
+// the program register and the base register.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "shell/settings_register.h"
+#include "shell/shell_state.h"
+
+namespace zefir::shell {
+
+// This run's two registers: the program register `#\Zefir.BAL` and the base
+// register in the base folder.
+struct DesktopRegisters {
+  SettingsRegister program;
+  SettingsRegister base;
+};
+DesktopRegisters& desktopRegisters();
+
+// Settings kept as read (over their defaults) and written back at close.
+struct CarriedSetting {
+  RegisterKind kind;
+  const char* key;
+};
+const std::vector<CarriedSetting>& carriedSettings();
+
+struct DesktopSettings {
+  std::map<std::string, std::string> values;  // carried values by key
+  std::string dirxFolder;                     // `DirxBaza` field 1 as read
+  bool hasDesktopPosition = false;
+  int left = 5, top = 5, width = 0, height = 0;  // `PulpitLT`, `PulpitWH` (0: none)
+};
+
+// Loads both registers for the state's workstation suffix and reads the base
+// folder and name (`DirxBaza`, `sDirBaza`), `Dla kogo`, the window font, the
+// desktop's position and the carried settings. A missing or locked register
+// reads as its defaults.
+void readStartSettings(DesktopRegisters& registers, ShellState& state, DesktopSettings& out);
+// Writes them back, one rewrite per register: the carried settings,
+// `Dla kogo`, `DirxBaza`, `PulpitLT`, `PulpitWH`. Nothing while the suffix is empty.
+void writeCloseSettings(DesktopRegisters& registers, const ShellState& state,
+                        const DesktopSettings& settings, int left, int top, int width, int height);
+
+}  // namespace zefir::shell

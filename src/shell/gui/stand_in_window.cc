@@ -1,0 +1,48 @@
+#include "shell/gui/stand_in_window.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "shell/gui/desktop_window.h"
+#include "shell/shell_state.h"
+
+namespace zefir::gui {
+
+StandInWindow::StandInWindow(TFPulpit* desktop, const QString& name, int slot)
+    : desktop_(desktop), name_(name), slot_(slot) {
+  setObjectName(name);
+  setWindowTitle(name);
+  setFocusPolicy(Qt::StrongFocus);
+  label_ = new QLabel(this);
+  label_->setMinimumWidth(360);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(label_);
+  layout->addWidget(new QLabel(QString::fromUtf8("Esc - powrót do menu"), this));
+}
+
+QString StandInWindow::shownText() const {
+  return label_->text();
+}
+
+void StandInWindow::openFor(int slot, int value) {
+  slot_ = slot;
+  const shell::ShellState& s = shell::shellState();
+  QString t = QString::number(slot) + "  " + QString::fromStdString(s.option.code);
+  if (!s.option.letters.empty()) t += "  " + qtText(s.option.letters);
+  t += "  " + qtText(s.option.title);
+  label_->setText(t);
+  setProperty("zefirValue", value);
+  desktop_->placeWindow(s.option.code, this, s.nextLeft, s.nextTop);
+  desktop_->showWindow(slot, this);
+}
+
+void StandInWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    desktop_->hideWindow(slot_, this, true);
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+}  // namespace zefir::gui

@@ -1,0 +1,122 @@
+#include "shell/gui/menu_window.h"
+
+#include <QListWidget>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "dialogs/answer_dialog.h"
+#include "shell/gui/desktop_window.h"
+#include "shell/gui/zefir_main_windows.h"
+#include "shell/shell_state.h"
+
+using namespace zefir;
+using zefir::gui::DesktopWindows;
+
+class MenuWindowTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<DesktopWindows> w;
+
+  QListWidget* mainList() { return w->menu->mainList(); }
+  QListWidget* subList() { return w->menu->subList(); }
+  void key(QWidget* target, const char* keys) { QTest::keyClicks(target, QString(keys)); }
+
+ private slots:
+  void init() {
+    shell::shellState() = shell::ShellState();
+    shell::shellState().start = shell::startModeFrom("", false);
+    shell::shellState().markerCreated = true;
+    w = std::make_unique<DesktopWindows>("");
+    w->desktop->show();
+    w->menu->showMenu(1);
+  }
+  void cleanup() { w.reset(); }
+
+  void letterOpensSubmenuAndSecondLetterChoosesItsOption() {
+    key(mainList(), "h");
+    QVERIFY(subList()->isVisible());
+    QCOMPARE(subList()->count(), 5);
+    QCOMPARE(subList()->currentRow(), 1);
+    key(subList(), "B");
+    QCOMPARE(shell::shellState().option.code, std::string("EditOO"));
+    QCOMPARE(shell::shellState().option.slot, 57);
+    QCOMPARE(shell::shellState().option.letters, std::string("HB"));
+    QVERIFY(w->desktop->timerState().hasRequest());
+    QCOMPARE(w->desktop->timerState().requestSlot(), 57);
+    QCOMPARE(w->desktop->timerInterval(), 12);
+
+    key(subList(), "C");
+    QCOMPARE(shell::shellState().option.code, std::string("EditMU"));
+  }
+
+  void keypadDigitsMoveAndEscGoesBackToTheMainList() {
+    key(mainList(), "8");
+    QCOMPARE(mainList()->currentRow(), 0);
+    key(mainList(), "22");
+    QCOMPARE(mainList()->currentRow(), 2);
+    key(mainList(), "1");
+    QCOMPARE(mainList()->currentRow(), 11);
+    key(mainList(), "2");
+    QCOMPARE(mainList()->currentRow(), 11);
+    key(mainList(), "7");
+    QCOMPARE(mainList()->currentRow(), 1);
+    key(mainList(), "2");
+    QTest::keyClick(mainList(), Qt::Key_Return);  // B
+    QVERIFY(subList()->isVisible());
+    key(subList(), "1");
+    QCOMPARE(subList()->currentRow(), 7);
+    QTest::keyClick(subList(), Qt::Key_Escape);
+    QVERIFY(!subList()->isVisible());
+    QVERIFY(!w->menu->model().inSubmenu());
+  }
+
+  void submenuRemembersItsLastItem() {
+    key(mainList(), "d");
+    key(subList(), "f");
+    QCOMPARE(shell::shellState().option.code, std::string("Ilosc"));
+    QTest::keyClick(subList(), Qt::Key_Escape);
+    key(mainList(), "d");
+    QCOMPARE(subList()->currentRow(), 6);
+  }
+
+  void pairWithoutOptionAndUnknownLetterChangeNothing() {
+    key(mainList(), "b");
+    key(subList(), "g");
+    QVERIFY(!w->desktop->timerState().hasRequest());
+    QTest::keyClick(subList(), Qt::Key_Escape);
+    key(mainList(), "z");
+    QCOMPARE(shell::shellState().lastStatusText, std::string("Taa..."));
+    QCOMPARE(shell::shellState().lastStatusKind, StatusKind::Error);
+  }
+
+  void functionKeysWaitUntilTheProgramHasStarted() {
+    shell::shellState().markerCreated = false;
+    QTest::keyClick(mainList(), Qt::Key_F2);
+    QVERIFY(!w->desktop->timerState().hasRequest());
+    shell::shellState().markerCreated = true;
+    QTest::keyClick(mainList(), Qt::Key_F2);
+    QCOMPARE(w->desktop->timerState().requestSlot(), 83);
+    QCOMPARE(shell::shellState().option.code, std::string("UsDru"));
+  }
+
+  void escAnsweredNoBringsTheMenuBack() {
+    QTimer::singleShot(0, [&] { QTest::keyClick(w->answer, Qt::Key_N); });
+    QTest::keyClick(mainList(), Qt::Key_Escape);
+    QCOMPARE(shell::shellState().lastStatusKind, StatusKind::Notice);  // the maker's banner
+    QVERIFY(w->desktop->timerState().hasRequest());
+    QCOMPARE(w->desktop->timerState().requestSlot(), 3);
+    QCOMPARE(w->desktop->timerInterval(), 123);
+    QVERIFY(w->desktop->isVisible());
+  }
+
+  void loginPendingSendsOptionsToTheLoginPage() {
+    shell::shellState().start.mode = shell::kModeLoginPending;
+    key(mainList(), "a");
+    QCOMPARE(shell::shellState().option.slot, 1);
+    QCOMPARE(shell::shellState().option.title, std::string("logowanie -"));
+  }
+};
+
+QTEST_MAIN(MenuWindowTest)
+#include "menu_window_test.moc"
