@@ -46,12 +46,6 @@ TFPulpit* desktop() {
   return the_desktop;
 }
 
-QString qtText(std::string_view cp1250) {
-  return QString::fromStdString(text::toUtf8(cp1250));
-}
-std::string cpText(const QString& t) {
-  return text::fromUtf8(t.toStdString());
-}
 
 TFPulpit::TFPulpit(const QString& firstArgument, QWidget* parent)
     : QMainWindow(parent), first_argument_(firstArgument) {

@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 
+#include "output/gui/qt_text.h"
 #include "shell/desktop_services.h"
 #include "shell/desktop_settings.h"
 #include "shell/desktop_timer.h"
@@ -141,8 +142,7 @@ class TFPulpit : public QMainWindow,
 // The desktop in force (nullptr before it is created).
 TFPulpit* desktop();
 
-// Code page 1250 to QString and back.
-QString qtText(std::string_view cp1250);
-std::string cpText(const QString& text);
+using output::cpText;
+using output::qtText;
 
 }  // namespace zefir::gui
