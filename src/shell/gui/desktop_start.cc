@@ -104,6 +104,11 @@ void TFPulpit::countAndMark() {
     return;
   }
   s.markerCreated = marker_.held();
+  // With network work on, the base's reads and writes are marked in the table.
+  if (s.markerCreated && s.start.network) {
+    marks_ = std::make_unique<shell::TableMarks>(shell::kWorkstationTable, s.start.workstation);
+    setWorkstationMarks(marks_.get());
+  }
 }
 
 void TFPulpit::loadWithPanel() {

@@ -24,6 +24,7 @@
 #include "shell/gui/menu_window.h"
 #include "shell/gui/zefir_application.h"
 #include "shell/shell_state.h"
+#include "shell/workstation_marks.h"
 #include "text/codepage.h"
 #include "text/dates.h"
 
@@ -45,7 +46,6 @@ std::tm localNow() {
 TFPulpit* desktop() {
   return the_desktop;
 }
-
 
 TFPulpit::TFPulpit(const QString& firstArgument, QWidget* parent)
     : QMainWindow(parent), first_argument_(firstArgument) {
@@ -110,6 +110,7 @@ TFPulpit::~TFPulpit() {
   setStatusLine(nullptr);
   setDesktopServices(nullptr);
   setAssertionHandler({});
+  setWorkstationMarks(nullptr);
   if (the_desktop == this) the_desktop = nullptr;
 }
 

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "output/gui/qt_text.h"
@@ -16,6 +17,7 @@
 #include "shell/desktop_settings.h"
 #include "shell/desktop_timer.h"
 #include "shell/status_line.h"
+#include "shell/workstation_table.h"
 #include "shell/workstations.h"
 
 class QLabel;
@@ -135,6 +137,7 @@ class TFPulpit : public QMainWindow,
   bool in_tick_ = false;
   shell::DesktopSettings settings_;
   shell::StartupMarker marker_;
+  std::unique_ptr<shell::TableMarks> marks_;
   std::string placement_text_;
   std::function<void(const QString&)> stop_;
 };
