@@ -39,6 +39,8 @@ class YearLoop {
     accum_ = prep.openingAccum;
     phase_ = method_ == 'D' ? 1 : 0;
     dated_ = datedEntries(wr.entries, a_.DtOT);
+    for (int i = 1; i < kRateEntries; ++i)
+      if (a_.K[i].date != 0) singleRate_ = false;
   }
 
   void run() {
@@ -84,6 +86,7 @@ class YearLoop {
   char state_ = 'U';
 
   DatedEntries dated_;
+  bool singleRate_ = true;  // the rate history has no dated entry beyond the first
 
   // The current year.
   int year_ = 0;
@@ -91,7 +94,12 @@ class YearLoop {
   int startMonth_ = 1;
   int lastMonth_ = 12;
   YearChanges changes_;
+  const YearChanges* ch_ = &changes_;  // changes_, or none for a year without entries
+  // The months' kept values; kept in full for the as-of year only, while
+  // writeUpMonths_ marks (bit i) the months of any year with a write-up.
   std::array<Kept, 13> kept_{};
+  unsigned writeUpMonths_ = 0;
+  bool keepMonths_ = false;
   long double grossBO_ = 0, accumBO_ = 0;
   long double base_ = 0;
   std::array<long double, 13> fraction_{};  // monthly fraction of months 1..12
@@ -142,7 +150,9 @@ void YearLoop::runYear(int year, int startMonth) {
   startMonth_ = startMonth;
   const bool asOfYear = year == wr_.asOfYear;
   lastMonth_ = asOfYear ? wr_.asOfMonth : 12;
-  kept_ = {};
+  keepMonths_ = asOfYear;
+  if (keepMonths_) kept_ = {};
+  writeUpMonths_ = 0;
   grossBO_ = gross_;
   accumBO_ = accumEnd_ = accum_;
   increases_ = decreases_ = charges_ = unrounded_ = rounded_ = writtenOff_ = 0;
@@ -152,9 +162,16 @@ void YearLoop::runYear(int year, int startMonth) {
   if (isQuietYear(year)) {
     computeBase();  // a degressive asset still reaches its switch year
   } else {
-    changes_ = YearChanges{};
-    if (year == prep_.yearOfAcceptance) changes_.months[prep_.acceptanceSlot].increase = a_.WaBr;
-    placeYearChanges(dated_, year, gross_, changes_);
+    static const YearChanges kNoChanges;
+    if (year == prep_.yearOfAcceptance || dated_.anyIn(year)) {
+      changes_ = YearChanges{};
+      if (year == prep_.yearOfAcceptance)
+        changes_.months[prep_.acceptanceSlot].increase = a_.WaBr;
+      placeYearChanges(dated_, year, gross_, changes_);
+      ch_ = &changes_;
+    } else {
+      ch_ = &kNoChanges;
+    }
     for (int i = 0; i <= lastMonth_;) {
       if (i == 1) {
         computeBase();
@@ -190,7 +207,7 @@ void YearLoop::computeFractions() {
   const RateEntry* last = nullptr;
   long double fraction = 0;
   for (int i = 1; i <= 12; ++i) {
-    const RateEntry& k = rateEntryInForce(a_, monthStart(i));
+    const RateEntry& k = singleRate_ ? a_.K[0] : rateEntryInForce(a_, monthStart(i));
     if (&k != last) {
       fraction = effectiveRate(k, basis_) / 1200;
       if (phase_ != 2) fraction *= effectiveCoefficient(k, basis_);
@@ -204,15 +221,18 @@ void YearLoop::computeFractions() {
 // in which nothing is charged: before the start month, stopped, method T, or
 // fully depreciated with no rounding left over. Every value stays as it was.
 bool YearLoop::nothingHappens(int i, const MonthChanges& m) const {
-  if (i < 1 || i > 11 || m.mark != ' ' || m.increase != 0 || m.decrease != 0 ||
-      m.transfer != 0 || m.correction != 0)
+  if (i > 11 || m.mark != ' ' || m.increase != 0 || m.decrease != 0 || m.transfer != 0 ||
+      m.correction != 0)
     return false;
+  // 1 January without changes: after the first year the values at 1 January
+  // are already rounded, so there is nothing to do.
+  if (i == 0) return year_ != prep_.firstYear;
   if (year_ == prep_.firstYear && startMonth_ > 1 && i == startMonth_ - 1) return false;
   if (i < startMonth_ || state_ != 'U' || method_ == 'T') return true;
   return equalMoney(gross_, accumEnd_ - writtenOff_) && std::fabs(unrounded_ - rounded_) < 0.001L;
 }
 
-// The number of months from month i on (January to November) that charge
+// The number of months from month i on that charge
 // the same amount with nothing else happening and stay well clear of the
 // remaining-value rules, so they can be booked together; 0 when month i is
 // not such a month.
@@ -221,11 +241,11 @@ int YearLoop::steadyRun(int i) const {
       method_ == 'J')
     return 0;
   const long double D = base_ * fraction_[i];
-  if (!(D > 0)) return 0;
+  if (!(R(D) > 0)) return 0;
   const long double c = accumEnd_ - writtenOff_;
   int n = 0;
-  for (int j = i; j <= std::min(lastMonth_, 11); ++j) {
-    const MonthChanges& m = changes_.months[j];
+  for (int j = i; j <= lastMonth_; ++j) {
+    const MonthChanges& m = ch_->months[j];
     if (m.mark != ' ' || m.increase != 0 || m.decrease != 0 || m.transfer != 0 ||
         m.correction != 0 || fraction_[j] != fraction_[i])
       break;
@@ -239,15 +259,18 @@ int YearLoop::steadyRun(int i) const {
 void YearLoop::steadyMonths(int i, int n) {
   const long double D = base_ * fraction_[i];
   const long double kD = R(D);
-  for (int j = i; j < i + n; ++j) kept_[j] = Kept{kD, kD, 0};
+  if (keepMonths_)
+    for (int j = i; j < i + n; ++j) kept_[j] = Kept{kD, kD, 0};
+  if (kD != 0) writeUpMonths_ |= ((1u << n) - 1) << i;
   charges_ += n * kD;
   unrounded_ += n * (D + kNudge);
   rounded_ += n * kD;
+  if (i + n - 1 == 12) settle(12);  // December closes the year's rounding
   accumEnd_ = R(accumBO_ + rounded_);
 }
 
 void YearLoop::month(int i) {
-  const MonthChanges& m = changes_.months[i];
+  const MonthChanges& m = ch_->months[i];
   const long double v = m.increase, w = m.decrease, t = m.transfer, F = m.correction;
   if (nothingHappens(i, m)) {
     unrounded_ += kNudge;
@@ -315,7 +338,7 @@ void YearLoop::month(int i) {
   } else if (i == 12) {
     int target = 1;
     for (int j = 12; j >= 2; --j)
-      if (kept_[j].E != 0) { target = j; break; }
+      if (j == 12 ? k.E != 0 : (writeUpMonths_ >> j) & 1u) { target = j; break; }
     settle(target);
   }
 
@@ -325,6 +348,7 @@ void YearLoop::month(int i) {
   writtenOff_ += H;
   k.E += F - G;
   k.H = H;
+  if (k.E != 0) writeUpMonths_ |= 1u << i;
   corrections_ += F;
   transferred_ += G;
   if (i >= 1) base_ += v - w - t;

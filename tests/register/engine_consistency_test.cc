@@ -57,6 +57,16 @@ TEST(EngineConsistency, YearsChainMonthsAddUpAndDaysAgree) {
     SCOPED_TRACE(::testing::Message() << "asset " << n << " method '" << a.MeUm << "' " << a.Z[0]
                                       << " " << a.Z[1] << " " << a.Z[2]);
     const WorkingRecord dec = engine.compute(a, day(31, 12, 2024));
+    // The record's parsed entries are this asset's, none left from the last one.
+    const ParsedEntries expected = parseChangeEntries(a);
+    for (int i = 0; i < kChangeEntries; ++i) {
+      ASSERT_EQ(dec.entries[i].C, expected[i].C) << i;
+      ASSERT_EQ(dec.entries[i].D, expected[i].D) << i;
+      ASSERT_EQ(dec.entries[i].K, expected[i].K) << i;
+      ASSERT_EQ(dec.entries[i].N, expected[i].N) << i;
+      ASSERT_EQ(dec.entries[i].W, expected[i].W) << i;
+      ASSERT_EQ(dec.entries[i].Z, expected[i].Z) << i;
+    }
     for (int y = 0; y + 1 < dec.yearCount; ++y) {
       const YearEntry& e = dec.years[y];
       const YearEntry& next = dec.years[y + 1];

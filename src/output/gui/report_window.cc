@@ -160,6 +160,7 @@ void TFRaport::headersEnded(ReportBuffer&) {
 void TFRaport::reportEnded(ReportBuffer& buffer) {
   setWindowTitle(qtText(buffer.caption()));
   showRange();
+  setButtonsEnabled(true);  // "JPK" follows the menu position of the report's option
   show();
   raise();
   activateWindow();
