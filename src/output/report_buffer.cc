@@ -122,6 +122,9 @@ std::string ReportBuffer::caption() const {
 const SearchIndex& ReportBuffer::searchIndex() {
   if (!indexValid_) {
     index_.clear();
+    std::size_t bytes = 0;
+    for (const Row& row : rows_) bytes += row.packed.size() + columns_.size();
+    index_.reserve(rows_.size(), bytes);
     std::vector<std::string_view> cells(columns_.size());
     for (int r = 1; r <= rowCount(); ++r) {
       for (std::size_t c = 0; c < cells.size(); ++c) cells[c] = cell(r, static_cast<int>(c));

@@ -1,5 +1,9 @@
 #include "output/report_context.h"
 
+#include <string>
+
+#include "shell/assertion.h"
+
 namespace zefir::output {
 
 namespace {
@@ -18,7 +22,12 @@ void setReportErrorLogger(ErrorLogger logger) {
 
 void logReportError(std::string_view unit, int line, std::string_view text) {
   ++logged;
-  if (current_logger) current_logger(unit, line, text);
+  if (current_logger) {
+    current_logger(unit, line, text);
+    return;
+  }
+  // The program's assertion handler is the error log's writer (`#/Zefir.BAD`).
+  assertionFailed(text, std::string(unit).c_str(), line);
 }
 
 int reportErrorsLogged() {

@@ -37,8 +37,9 @@ struct ReportContext {
 
 ReportContext& reportContext();
 
-// The error log as the report window uses it (unit, line, text). The desktop
-// installs the program's error log; the default counts the entries.
+// The error log as the report window uses it (unit, line, text). By default
+// an entry goes to the program's assertion handler (the desktop's error log);
+// a logger installed here takes its place. Entries are counted either way.
 using ErrorLogger = void (*)(std::string_view unit, int line, std::string_view text);
 void setReportErrorLogger(ErrorLogger logger);
 void logReportError(std::string_view unit, int line, std::string_view text);

@@ -49,13 +49,23 @@ void SearchIndex::clear() {
   starts_.clear();
 }
 
+void SearchIndex::reserve(std::size_t rows, std::size_t bytes) {
+  starts_.reserve(rows);
+  text_.reserve(bytes);
+}
+
 void SearchIndex::appendRow(const std::string_view* cells, std::size_t count) {
   starts_.push_back(static_cast<std::uint32_t>(text_.size()));
+  std::size_t length = count;  // the blanks between cells and the row's '\n'
+  for (std::size_t i = 0; i < count; ++i) length += cells[i].size();
+  std::size_t at = text_.size();
+  text_.resize(at + length);
+  char* out = text_.data() + at;
   for (std::size_t i = 0; i < count; ++i) {
-    if (i) text_ += ' ';
-    for (unsigned char c : cells[i]) text_ += static_cast<char>(kSearch[c]);
+    if (i) *out++ = ' ';
+    for (unsigned char c : cells[i]) *out++ = static_cast<char>(kSearch[c]);
   }
-  text_ += '\n';
+  *out = '\n';
 }
 
 std::size_t SearchIndex::startOf(int row) const {

@@ -20,6 +20,7 @@ std::string plainForm(std::string_view text);
 class SearchIndex {
  public:
   void clear();
+  void reserve(std::size_t rows, std::size_t bytes);
   // Appends the next row (rows are numbered from 1 in the order appended).
   void appendRow(const std::string_view* cells, std::size_t count);
   int rowCount() const { return static_cast<int>(starts_.size()); }

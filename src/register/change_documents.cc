@@ -46,17 +46,34 @@ ChangeFamily changeFamily(std::string_view kind) {
 
 DayNumber placementDate(const ChangeEntry& e, DayNumber DtOT) { return e.D != 0 ? e.D : DtOT; }
 
-void placeYearChanges(const ParsedEntries& entries, DayNumber DtOT, int year,
-                      long double grossAtJanuary1, YearChanges& out) {
+DatedEntries datedEntries(const ParsedEntries& entries, DayNumber DtOT) {
+  DatedEntries out;
   for (const ChangeEntry& e : entries) {
     if (e.empty()) continue;
     const ChangeFamily family = changeFamily(e.C);
     if (family == ChangeFamily::None || family == ChangeFamily::Attribute) continue;
     const DayNumber date = placementDate(e, DtOT);
-    if (date == 0 || text::yearOfDay(date) != year) continue;
-    const int slot = text::monthOfDayJanuaryZero(date);
-    MonthChanges& month = out.months[slot];
-    switch (family) {
+    if (date == 0) continue;
+    out.items[out.count++] =
+        DatedEntry{&e, family, text::yearOfDay(date), text::monthOfDayJanuaryZero(date)};
+  }
+  return out;
+}
+
+bool DatedEntries::anyIn(int year) const {
+  for (int i = 0; i < count; ++i)
+    if (items[i].year == year) return true;
+  return false;
+}
+
+void placeYearChanges(const DatedEntries& entries, int year, long double grossAtJanuary1,
+                      YearChanges& out) {
+  for (int n = 0; n < entries.count; ++n) {
+    const DatedEntry& d = entries.items[n];
+    if (d.year != year) continue;
+    const ChangeEntry& e = *d.entry;
+    MonthChanges& month = out.months[d.slot];
+    switch (d.family) {
       case ChangeFamily::Increase:
         month.increase += givenAmount(e);
         break;
@@ -64,14 +81,14 @@ void placeYearChanges(const ParsedEntries& entries, DayNumber DtOT, int year,
       case ChangeFamily::Transfer: {
         long double amount = givenAmount(e);
         // Without an amount the whole value the asset has at that point goes.
-        if (amount == 0) amount = currentValue(out, grossAtJanuary1, slot);
-        if (family == ChangeFamily::Decrease) {
+        if (amount == 0) amount = currentValue(out, grossAtJanuary1, d.slot);
+        if (d.family == ChangeFamily::Decrease) {
           month.decrease += amount;
           if (!e.K.empty()) out.liquidationDocument = e.K.substr(0, kLiquidationDocumentMax);
         } else {
           month.transfer += amount;
         }
-        out.leavingMonth = slot;
+        out.leavingMonth = d.slot;
         break;
       }
       case ChangeFamily::StopResume:
@@ -85,6 +102,11 @@ void placeYearChanges(const ParsedEntries& entries, DayNumber DtOT, int year,
         break;
     }
   }
+}
+
+void placeYearChanges(const ParsedEntries& entries, DayNumber DtOT, int year,
+                      long double grossAtJanuary1, YearChanges& out) {
+  placeYearChanges(datedEntries(entries, DtOT), year, grossAtJanuary1, out);
 }
 
 std::string nthDocument(const AssetRecord& asset, std::string_view kind, int n, int* ordinal) {

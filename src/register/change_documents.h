@@ -54,10 +54,27 @@ struct YearChanges {
 // The date a placement uses: the entry's own, or the acceptance date when it has none.
 DayNumber placementDate(const ChangeEntry& e, DayNumber DtOT);
 
+// The entries that place values or marks, each with the year and month slot
+// of its date, worked out once for all the years of a computation.
+struct DatedEntry {
+  const ChangeEntry* entry = nullptr;
+  ChangeFamily family = ChangeFamily::None;
+  int year = 0;
+  int slot = 0;  // 0 for 1 January, else the month
+};
+struct DatedEntries {
+  std::array<DatedEntry, kChangeEntries> items{};
+  int count = 0;
+  bool anyIn(int year) const;
+};
+DatedEntries datedEntries(const ParsedEntries& entries, DayNumber DtOT);
+
 // Adds every entry dated within `year` to `out`, whose slots may already hold
 // the acceptance (the engine puts WaBr there first). `grossAtJanuary1` is the
 // gross value at 1 January, which a decrease or transfer without an amount
 // needs to find the whole current value.
+void placeYearChanges(const DatedEntries& entries, int year, long double grossAtJanuary1,
+                      YearChanges& out);
 void placeYearChanges(const ParsedEntries& entries, DayNumber DtOT, int year,
                       long double grossAtJanuary1, YearChanges& out);
 

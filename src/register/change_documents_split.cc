@@ -3,20 +3,21 @@
 #include <algorithm>
 
 #include "text/dates.h"
-#include "text/numbers.h"
+#include "register/engine_money.h"
 
 namespace zefir {
 
 namespace {
 
-using text::R;
+// Rounding as text::R, without its text round trip.
+inline long double R(long double x) { return engine::roundMoney(x); }
 
 constexpr std::size_t kDecreaseNoteMax = 25;
 
 bool isPlaceholder(const Holding& h) { return h.amount == kNoAmount; }
 
 bool isEmptyAmount(long double amount) {
-  return amount != kNoAmount && (amount <= 0 || text::equalMoney(amount, 0));
+  return amount != kNoAmount && (amount <= 0 || engine::equalMoney(amount, 0));
 }
 
 bool refersTo(const ChangeEntry& e, std::uint8_t origin) {
@@ -85,7 +86,7 @@ class Splitter {
           if (h.kind == kind) { target = &h; break; }
       target->amount = R(target->amount + amount);
     }
-    out_.gross = text::round4(out_.gross + amount);
+    out_.gross = engine::round4(out_.gross + amount);
   }
 
   void decrease(const ChangeEntry& e, DayNumber date) {
@@ -96,7 +97,7 @@ class Splitter {
       q = 0;
     else if (out_.gross != 0)
       q = R((out_.gross - amount) * q / out_.gross);
-    out_.gross = text::round4(out_.gross - amount);
+    out_.gross = engine::round4(out_.gross - amount);
   }
 
   // Takes `amount` from the holdings of `kind`: those `e` refers to first
@@ -131,7 +132,7 @@ class Splitter {
     amount = std::min(amount, out_.gross);
     const bool kindHeld = std::any_of(out_.holdings.begin(), out_.holdings.end(),
                                       [&e](const Holding& h) { return h.kind == e.C; });
-    if (!kindHeld && amount < out_.gross && !text::equalMoney(amount, out_.gross))
+    if (!kindHeld && amount < out_.gross && !engine::equalMoney(amount, out_.gross))
       append(Holding{e.C, "", 0, out_.gross, 1});  // the part not yet assigned
     takeFrom(e.C, amount, &e);
     append(Holding{e.C, e.K.substr(0, kHoldingKeyMax), static_cast<std::uint8_t>(ordinal), amount, 1});
@@ -172,7 +173,7 @@ void Splitter::fillPlaceholders() {
     for (const Holding& h : out_.holdings)
       if (&h != &p && h.kind == p.kind && !isPlaceholder(h)) others += h.amount;
     if (others <= out_.gross) {
-      p.amount = text::round4(out_.gross - others);
+      p.amount = engine::round4(out_.gross - others);
       continue;
     }
     p.amount = 0;

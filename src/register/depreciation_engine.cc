@@ -1,6 +1,7 @@
 #include "register/depreciation_engine.h"
 
 #include "register/engine_year_loop.h"
+#include "text/codepage.h"
 #include "text/dates.h"
 
 namespace zefir {
@@ -54,23 +55,58 @@ void DepreciationEngine::setAsOf(DayNumber asOf) {
 const WorkingRecord& DepreciationEngine::compute(const AssetRegister& reg, int slot,
                                                  DayNumber asOf, std::string_view kindFilter) {
   if (slot <= 0 || slot >= reg.count()) {
-    wr_ = WorkingRecord{};
+    wr_ = WorkingRecord{};  // slot 0: an empty working record, nothing computed
     return wr_;
   }
   return compute(reg.slot(slot), asOf, kindFilter);
 }
 
+namespace {
+
+// The results of the previous computation cleared in place: the working
+// record is large, and rebuilding it for every asset of a listing would cost
+// more than computing most assets.
+void clearResults(WorkingRecord& wr) {
+  for (int i = 0; i < wr.yearCount; ++i) wr.years[i] = YearEntry{};
+  wr.yearCount = 0;
+  wr.months = {};
+  wr.summary = AsOfSummary{};
+  wr.classification = ClassificationInForce{};
+  wr.computed = false;
+}
+
+// Every entry read once, into the record's array: the earlier entries of the
+// same kind counted as parseChangeEntries counts them, free slots skipped.
+void parseEntriesInto(const AssetRecord& asset, ParsedEntries& parsed) {
+  for (int i = 0; i < kChangeEntries; ++i) {
+    const std::string& text = asset.Z[i];
+    if (text.empty()) {
+      if (!parsed[i].empty()) parsed[i] = ChangeEntry{};
+      continue;
+    }
+    int earlier = 0;
+    if (text.size() >= 3 && text[2] == ':') {
+      const std::string kind = text::upperCase(std::string_view(text).substr(0, 2));
+      for (int j = 0; j < i; ++j)
+        if (parsed[j].C == kind) ++earlier;
+    }
+    parsed[i] = parseChangeEntry(text, earlier);
+  }
+}
+
+}  // namespace
+
 const WorkingRecord& DepreciationEngine::compute(const AssetRecord& asset, DayNumber asOf,
                                                  std::string_view kindFilter) {
   setAsOf(asOf);
-  wr_ = WorkingRecord{};
+  clearResults(wr_);
   wr_.asset = asset;
   wr_.asOf = asOf;
   wr_.asOfYear = asOfYear_;
   wr_.asOfMonth = asOfMonth_;
   // Every entry is read once per computation; the years, the split and the
   // reports all use this one reading.
-  wr_.entries = parseChangeEntries(asset);
+  parseEntriesInto(asset, wr_.entries);
   const engine::Preparation prep = engine::prepare(wr_);
   engine::runYears(wr_, prep, basis_);
   wr_.classification.entry = rateEntryInForce(wr_.asset, text::dayFromDate(asOfYear_, 1, 1));

@@ -14,14 +14,14 @@
 
 #include "register/change_documents.h"
 #include "register/depreciation_engine.h"
+#include "register/engine_money.h"
 #include "text/dates.h"
-#include "text/numbers.h"
 
 namespace zefir::engine {
 
 namespace {
 
-using text::R;
+inline long double R(long double x) { return roundMoney(x); }
 
 constexpr long double kNudge = 1E-6L;
 
@@ -38,6 +38,9 @@ class YearLoop {
     gross_ = prep.openingGross;
     accum_ = prep.openingAccum;
     phase_ = method_ == 'D' ? 1 : 0;
+    dated_ = datedEntries(wr.entries, a_.DtOT);
+    for (int i = 1; i < kRateEntries; ++i)
+      if (a_.K[i].date != 0) singleRate_ = false;
   }
 
   void run() {
@@ -52,9 +55,18 @@ class YearLoop {
 
  private:
   void runYear(int year, int startMonth);
+  bool isQuietYear(int year) const;
+  DayNumber monthStart(int i) const {
+    static constexpr int kDaysBefore[13] = {0, 0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+    return static_cast<DayNumber>(january1_ + kDaysBefore[i] + (i > 2 && year_ % 4 == 0 ? 1 : 0));
+  }
   void month(int i);
   void settle(int target);
   void computeBase();
+  void computeFractions();
+  bool nothingHappens(int i, const MonthChanges& m) const;
+  int steadyRun(int i) const;
+  void steadyMonths(int i, int n);
   void updateState(char mark);
   bool isAcceptanceMonth(int i) const {
     return year_ == prep_.yearOfAcceptance && i == prep_.acceptanceSlot;
@@ -73,14 +85,24 @@ class YearLoop {
   int phase_ = 0;          // degressive phase: 0 none, 1 degressive, 2 linear
   char state_ = 'U';
 
+  DatedEntries dated_;
+  bool singleRate_ = true;  // the rate history has no dated entry beyond the first
+
   // The current year.
   int year_ = 0;
+  DayNumber january1_ = 0;
   int startMonth_ = 1;
   int lastMonth_ = 12;
   YearChanges changes_;
+  const YearChanges* ch_ = &changes_;  // changes_, or none for a year without entries
+  // The months' kept values; kept in full for the as-of year only, while
+  // writeUpMonths_ marks (bit i) the months of any year with a write-up.
   std::array<Kept, 13> kept_{};
+  unsigned writeUpMonths_ = 0;
+  bool keepMonths_ = false;
   long double grossBO_ = 0, accumBO_ = 0;
   long double base_ = 0;
+  std::array<long double, 13> fraction_{};  // monthly fraction of months 1..12
   long double increases_ = 0, decreases_ = 0, charges_ = 0;
   long double unrounded_ = 0, rounded_ = 0, writtenOff_ = 0;
   long double accumEnd_ = 0;  // accumulated depreciation at the end of the last month
@@ -101,7 +123,7 @@ void YearLoop::computeBase() {
   if (phase_ != 1) return;
   const long double c = accumEnd_ - writtenOff_;
   base_ = gross_ - (startMonth_ == 1 ? c : prep_.umPo);
-  const RateEntry& k = rateEntryInForce(a_, text::dayFromDate(year_, 1, 1));
+  const RateEntry& k = rateEntryInForce(a_, january1_);
   const long double rate = effectiveRate(k, basis_);
   const long double fraction = rate / 1200 * effectiveCoefficient(k, basis_);
   // A year that opens without value (the acceptance year) has no degressive
@@ -114,26 +136,57 @@ void YearLoop::computeBase() {
   }
 }
 
+// A year before the as-of year with no change and nothing to charge (method
+// T, stopped, or fully depreciated) leaves every value as it stood; most of
+// an old register's history is such years.
+bool YearLoop::isQuietYear(int year) const {
+  if (year == wr_.asOfYear || year == prep_.yearOfAcceptance || dated_.anyIn(year)) return false;
+  return method_ == 'T' || state_ == 'W' || equalMoney(gross_, accum_);
+}
+
 void YearLoop::runYear(int year, int startMonth) {
   year_ = year;
+  january1_ = text::dayFromDate(year, 1, 1);
   startMonth_ = startMonth;
   const bool asOfYear = year == wr_.asOfYear;
   lastMonth_ = asOfYear ? wr_.asOfMonth : 12;
-  changes_ = YearChanges{};
-  if (year == prep_.yearOfAcceptance) changes_.months[prep_.acceptanceSlot].increase = a_.WaBr;
-  placeYearChanges(wr_.entries, a_.DtOT, year, gross_, changes_);
-  kept_ = {};
+  keepMonths_ = asOfYear;
+  if (keepMonths_) kept_ = {};
+  writeUpMonths_ = 0;
   grossBO_ = gross_;
   accumBO_ = accumEnd_ = accum_;
   increases_ = decreases_ = charges_ = unrounded_ = rounded_ = writtenOff_ = 0;
   corrections_ = transferred_ = 0;
   left_ = false;
   base_ = gross_;
-  for (int i = 0; i <= lastMonth_; ++i) {
-    if (i == 1) computeBase();
-    month(i);
+  if (isQuietYear(year)) {
+    computeBase();  // a degressive asset still reaches its switch year
+  } else {
+    static const YearChanges kNoChanges;
+    if (year == prep_.yearOfAcceptance || dated_.anyIn(year)) {
+      changes_ = YearChanges{};
+      if (year == prep_.yearOfAcceptance)
+        changes_.months[prep_.acceptanceSlot].increase = a_.WaBr;
+      placeYearChanges(dated_, year, gross_, changes_);
+      ch_ = &changes_;
+    } else {
+      ch_ = &kNoChanges;
+    }
+    for (int i = 0; i <= lastMonth_;) {
+      if (i == 1) {
+        computeBase();
+        computeFractions();
+      }
+      const int run = steadyRun(i);
+      if (run > 1) {
+        steadyMonths(i, run);
+        i += run;
+      } else {
+        month(i++);
+      }
+    }
+    if (asOfYear) finishAsOfYear();
   }
-  if (asOfYear) finishAsOfYear();
 
   YearEntry& y = wr_.years[year - prep_.firstYear];
   y.year = static_cast<std::uint16_t>(year);
@@ -147,19 +200,89 @@ void YearLoop::runYear(int year, int startMonth) {
   if (state_ == 'V' || state_ == 'X') state_ = 'U';
 }
 
+// The classification entry of each month and its monthly fraction: the
+// effective rate / 1200, times the effective coefficient except in the
+// degressive asset's linear phase.
+void YearLoop::computeFractions() {
+  const RateEntry* last = nullptr;
+  long double fraction = 0;
+  for (int i = 1; i <= 12; ++i) {
+    const RateEntry& k = singleRate_ ? a_.K[0] : rateEntryInForce(a_, monthStart(i));
+    if (&k != last) {
+      fraction = effectiveRate(k, basis_) / 1200;
+      if (phase_ != 2) fraction *= effectiveCoefficient(k, basis_);
+      last = &k;
+    }
+    fraction_[i] = fraction;
+  }
+}
+
+// A month (January to November) without changes, marks or an opening booking,
+// in which nothing is charged: before the start month, stopped, method T, or
+// fully depreciated with no rounding left over. Every value stays as it was.
+bool YearLoop::nothingHappens(int i, const MonthChanges& m) const {
+  if (i > 11 || m.mark != ' ' || m.increase != 0 || m.decrease != 0 || m.transfer != 0 ||
+      m.correction != 0)
+    return false;
+  // 1 January without changes: after the first year the values at 1 January
+  // are already rounded, so there is nothing to do.
+  if (i == 0) return year_ != prep_.firstYear;
+  if (year_ == prep_.firstYear && startMonth_ > 1 && i == startMonth_ - 1) return false;
+  if (i < startMonth_ || state_ != 'U' || method_ == 'T') return true;
+  return equalMoney(gross_, accumEnd_ - writtenOff_) && std::fabs(unrounded_ - rounded_) < 0.001L;
+}
+
+// The number of months from month i on that charge
+// the same amount with nothing else happening and stay well clear of the
+// remaining-value rules, so they can be booked together; 0 when month i is
+// not such a month.
+int YearLoop::steadyRun(int i) const {
+  if (i < 1 || i < startMonth_ || state_ != 'U' || method_ == 'T' || method_ == 'N' ||
+      method_ == 'J')
+    return 0;
+  const long double D = base_ * fraction_[i];
+  if (!(R(D) > 0)) return 0;
+  const long double c = accumEnd_ - writtenOff_;
+  int n = 0;
+  for (int j = i; j <= lastMonth_; ++j) {
+    const MonthChanges& m = ch_->months[j];
+    if (m.mark != ' ' || m.increase != 0 || m.decrease != 0 || m.transfer != 0 ||
+        m.correction != 0 || fraction_[j] != fraction_[i])
+      break;
+    // Margin for the rounded grosze of each month and the 1 % rule.
+    if (gross_ - c - (n + 1) * (D + 0.01L) - 0.01L * D <= 0.1L) break;
+    ++n;
+  }
+  return n;
+}
+
+void YearLoop::steadyMonths(int i, int n) {
+  const long double D = base_ * fraction_[i];
+  const long double kD = R(D);
+  if (keepMonths_)
+    for (int j = i; j < i + n; ++j) kept_[j] = Kept{kD, kD, 0};
+  if (kD != 0) writeUpMonths_ |= ((1u << n) - 1) << i;
+  charges_ += n * kD;
+  unrounded_ += n * (D + kNudge);
+  rounded_ += n * kD;
+  if (i + n - 1 == 12) settle(12);  // December closes the year's rounding
+  accumEnd_ = R(accumBO_ + rounded_);
+}
+
 void YearLoop::month(int i) {
-  const MonthChanges& m = changes_.months[i];
+  const MonthChanges& m = ch_->months[i];
   const long double v = m.increase, w = m.decrease, t = m.transfer, F = m.correction;
+  if (nothingHappens(i, m)) {
+    unrounded_ += kNudge;
+    return;
+  }
   const long double c = accumEnd_ - writtenOff_;
   long double D = 0, E0 = 0, G = 0, H = 0;
 
   // Marks dated 1 January (slot 0) act from the start of January.
   updateState(m.mark);
   if (i >= 1) {
-    const RateEntry& k = rateEntryInForce(a_, text::dayFromDate(year_, i, 1));
-    long double fraction = effectiveRate(k, basis_) / 1200;
-    if (phase_ != 2) fraction *= effectiveCoefficient(k, basis_);
-    if (i >= startMonth_) D = base_ * fraction;
+    if (i >= startMonth_) D = base_ * fraction_[i];
     if (0.01L * D > gross_ - (c + D)) D = R(gross_ - (accumBO_ + unrounded_ - writtenOff_));
   }
   // The opening depreciation of an asset accepted during its first register
@@ -176,12 +299,14 @@ void YearLoop::month(int i) {
 
   const long double E = E0 + D;  // unrounded
   if (gross_ > 0) {
-    G = R((c + E) * t / gross_);
-    H = R((c + E) * w / gross_);
+    if (t != 0) G = R((c + E) * t / gross_);
+    if (w != 0) H = R((c + E) * w / gross_);
   }
+  const bool valueChanges = v != 0 || w != 0 || t != 0;
   increases_ += v - t;
   decreases_ += w;
-  gross_ = R(gross_ + v - w - t);
+  // (Rounding is idempotent: a month without changes keeps the rounded value.)
+  if (i == 0 || valueChanges) gross_ = R(gross_ + v - w - t);
   Kept& k = kept_[i];
   k.D = R(D);
   k.E = E0 + k.D;
@@ -189,7 +314,7 @@ void YearLoop::month(int i) {
   unrounded_ += E + kNudge;
   rounded_ += k.E;
 
-  if (w + t > 0 && (gross_ <= 0 || text::equalMoney(gross_, 0))) {
+  if (w + t > 0 && (gross_ <= 0 || equalMoney(gross_, 0))) {
     // The asset left: this month takes the year's rounding difference, and all
     // accumulated depreciation goes with it (a same-month correction included,
     // so nothing stays on an asset without value).
@@ -213,7 +338,7 @@ void YearLoop::month(int i) {
   } else if (i == 12) {
     int target = 1;
     for (int j = 12; j >= 2; --j)
-      if (kept_[j].E != 0) { target = j; break; }
+      if (j == 12 ? k.E != 0 : (writeUpMonths_ >> j) & 1u) { target = j; break; }
     settle(target);
   }
 
@@ -223,6 +348,7 @@ void YearLoop::month(int i) {
   writtenOff_ += H;
   k.E += F - G;
   k.H = H;
+  if (k.E != 0) writeUpMonths_ |= 1u << i;
   corrections_ += F;
   transferred_ += G;
   if (i >= 1) base_ += v - w - t;

@@ -1,25 +1,42 @@
 #include "shell/base_loading.h"
 
-#include <string>
+#include <memory>
 
+#include "shell/desktop_services.h"
 #include "shell/shell_state.h"
-#include "shell/status_line.h"
-#include "text/codepage.h"
 
 namespace zefir::shell {
+
+namespace {
+
+std::unique_ptr<BaseJournal>& journalSlot() {
+  static std::unique_ptr<BaseJournal> journal = std::make_unique<BaseJournal>();
+  return journal;
+}
+
+}  // namespace
 
 AssetRegister& desktopRegister() {
   static AssetRegister reg;
   return reg;
 }
 
-void loadDesktopBase() {
+BaseJournal& desktopJournal() {
+  return *journalSlot();
+}
+
+void loadDesktopBase(const std::function<void(std::string_view)>& onCaption) {
   const ShellState& s = shellState();
   if (!s.start.mayLoadBase()) return;
-  AssetRegister& reg = desktopRegister();
-  reg.clear();
-  showStatus(text::fromUtf8("Środków: ") + std::to_string(reg.assetCount()),
-             StatusKind::Information);
+  // A journal per base file: its read position belongs to that file.
+  if (journalSlot()->path() != s.mainBaseFile())
+    journalSlot() = std::make_unique<BaseJournal>(s.mainBaseFile());
+  BaseJournal& journal = *journalSlot();
+  journal.setWorkstationSuffix(s.start.suffix);
+  journal.setClockProbe("!\\Tmp" + s.start.suffix);
+  journal.onBeforeLoad = [path = s.mainBaseFile()] { progressMessage(path); };
+  journal.onCaption = onCaption;
+  (void)journal.load(desktopRegister());  // a locked base has shown its message
 }
 
 }  // namespace zefir::shell

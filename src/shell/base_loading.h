@@ -1,16 +1,22 @@
-// Loading the base for the desktop.
+// Loading the base for the desktop: this workstation's register and the
+// journal of its main base file.
 #pragma once
 
+#include <functional>
+#include <string_view>
+
 #include "register/asset_register.h"
+#include "register/base_journal.h"
 
 namespace zefir::shell {
 
-// The register the desktop loads the base into.
+// The register the desktop loads the base into, and its journal.
 AssetRegister& desktopRegister();
+BaseJournal& desktopJournal();
 
-// Loads the main base file of the shell state into the desktop's register
-// (nothing while the start mode forbids it) and shows "Środków: " and the
-// number of assets.
-void loadDesktopBase();
+// Loads the shell state's main base file into the desktop's register (nothing
+// while the start mode forbids it). The journal shows "Środków: " and the
+// number of assets; `onCaption` receives the desktop's new caption.
+void loadDesktopBase(const std::function<void(std::string_view)>& onCaption = {});
 
 }  // namespace zefir::shell

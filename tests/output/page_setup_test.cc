@@ -63,6 +63,9 @@ TEST(PageSetUp, TinyPageStillGivesRowsAndEnds) {
     int textHeight(int) override { return 500; }
   } font;
   PageSetUp p = computePageSetUp(802, 1002, false, b, font);
+  // Pages under 2000 pixels still get visible pens.
+  EXPECT_EQ(p.thin, 1);
+  EXPECT_EQ(p.thick, 3);
   EXPECT_GE(p.R, 1);
   EXPECT_GE(p.lh, 1);
 }

@@ -17,6 +17,9 @@ namespace zefir::output {
 
 namespace {
 
+// Why the last run of Zefir's own PDF printer wrote nothing ("" when it did).
+std::string failure;
+
 bool isPdfPrinter(const QString& name) {
   return name.contains(QStringLiteral("PDF"));
 }
@@ -96,12 +99,15 @@ void TFRaport::printOn(const QString& printerName, bool landscape) {
   const std::string job = printJobTitle(ctx.menuPosition, buffer_.code(), ctx.organisation);
   const int from = buffer_.view.from, to = buffer_.view.to;
   bool done = true;
+  failure.clear();
   if (printerName == kZefirPdfPrinter) {
     const QString path = pdfPath(job);
     done = writeReportPdf(buffer_, landscape, path, from, to, texts, qtText(job)) > 0;
     lastPdf_ = done ? path : QString();
-    if (!done)
-      showStatus(text::fromUtf8("Nie można zapisać pliku ") + cpText(path), StatusKind::Error);
+    if (!done) {
+      failure = text::fromUtf8("Nie można zapisać pliku ") + cpText(QDir::toNativeSeparators(path));
+      showStatus(failure, StatusKind::Error);
+    }
   } else {
     QPrinter printer(QPrinterInfo::printerInfo(printerName), QPrinter::HighResolution);
     preparePrinter(printer, landscape);
@@ -134,7 +140,10 @@ void TFRaport::printPdf(bool landscape) {
   setCurrentPrinter(remembered);
   pageSetUp(remembered, landscape);
   setButtonsEnabled(true);
-  if (!lastPdf_.isEmpty() && pdfPrinter == kZefirPdfPrinter)
+  // The last word is the file written, or why it was not.
+  if (!failure.empty())
+    showStatus(failure, StatusKind::Error);
+  else if (!lastPdf_.isEmpty() && pdfPrinter == kZefirPdfPrinter)
     showStatus(cpText(QDir::toNativeSeparators(lastPdf_)), StatusKind::Notice);
 }
 

@@ -113,8 +113,18 @@ void TFPulpit::countAndMark() {
 }
 
 void TFPulpit::loadWithPanel() {
-  runWithPanel(QString::fromUtf8("Proszę czekać, wczytuję bazę danych"),
-               [] { shell::loadDesktopBase(); });
+  runWithPanel(QString::fromUtf8("Proszę czekać, wczytuję bazę danych"), [this] {
+    shell::loadDesktopBase([this](std::string_view caption) { setWindowTitle(qtText(caption)); });
+  });
+}
+
+void TFPulpit::showRightsPanel() {
+  runWithPanel(QString::fromUtf8("Obsługa tej opcji wymaga wyższych uprawnień"), [] {
+    QElapsedTimer wait;
+    wait.start();
+    while (wait.elapsed() < 3777)
+      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 50);
+  });
 }
 
 void TFPulpit::runWithPanel(const QString& text, const std::function<void()>& work) {
@@ -163,6 +173,7 @@ void TFPulpit::showWindow(int slot, QWidget* window) {
       qobject_cast<QMdiSubWindow*>(window->parentWidget()) ? window->parentWidget() : window;
   frame->show();
   window->show();
+  if (frame != window) frame->adjustSize();  // the frame follows the window's own size
   frame->raise();
   if (auto* sub = qobject_cast<QMdiSubWindow*>(frame)) mdi_->setActiveSubWindow(sub);
   window->setFocus();

@@ -198,7 +198,8 @@ void TFPulpit::clearStatus() {
 }
 
 Answer TFPulpit::ask(std::string_view question, char defaultAnswer) {
-  if (!answer_) return Answer::Back;
+  // One question at a time: a second one while the first waits is "back".
+  if (!answer_ || (answer_->isVisible() && answer_->answer() < 0)) return Answer::Back;
   QWidget* back = QApplication::focusWidget();
   const int a = answer_->ask(shell::shellState().lastStatusText, question, defaultAnswer, back);
   return a == 0 ? Answer::Yes : a == 1 ? Answer::No : Answer::Back;

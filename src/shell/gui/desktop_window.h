@@ -57,6 +57,9 @@ class TFPulpit : public QMainWindow,
   // "Czy już koniec pracy": yes closes the desktop, no brings the menu back.
   void ending();
   void clearStatus();
+  // The loading panel saying "Obsługa tej opcji wymaga wyższych uprawnień"
+  // for 3777 ms while the windows keep painting.
+  void showRightsPanel();
 
   const shell::DesktopTimer& timerState() const { return ticks_; }
   int timerInterval() const { return ticks_.interval(); }

@@ -64,7 +64,7 @@ TFMen::TFMen(TFPulpit* desktop) : desktop_(desktop) {
   help_ = new QLabel(this);
   help_->setText(
       QString::fromUtf8("W opcjach:  F3 dodatkowe okno\nF4  lista wyboru \nF5 szukaj,wybierz\n"
-                        "Pomoc techniczna: Zorza-Soft, tel. (22) 000 00 00"));
+                        "Pomoc techniczna: Zorza-Soft"));
   build();
 }
 

@@ -12,6 +12,7 @@
 #include "output/gui/report_table.h"
 #include "output/gui/report_window.h"
 #include "output/report_context.h"
+#include "shell/assertion.h"
 #include "shell/status_line.h"
 #include "text/codepage.h"
 
@@ -57,6 +58,7 @@ class ReportWindowTest : public QObject {
  private slots:
   void init() {
     setStatusLine(&status);
+    setAssertionHandler([](std::string_view, std::string_view, int, std::uintptr_t) {});
     reportContext() = ReportContext{};
     reportContext().baseFolder = base.path().toStdString();
     buffer = std::make_unique<ReportBuffer>();
@@ -67,6 +69,7 @@ class ReportWindowTest : public QObject {
   }
   void cleanup() {
     window.reset();
+    setAssertionHandler({});
     setStatusLine(nullptr);
   }
 
@@ -99,9 +102,15 @@ class ReportWindowTest : public QObject {
     QCOMPARE(window->fromField()->text(), QStringLiteral("1"));
     QCOMPARE(window->toField()->text(), QStringLiteral("301"));
     QVERIFY(window->height() >= 333);
-    const int before = reportErrorsLogged();
+    QStringList logged;
+    setAssertionHandler(
+        [&logged](std::string_view message, std::string_view file, int line, std::uintptr_t) {
+          logged << QString::fromStdString(std::string(file)) + ":" + QString::number(line) + " " +
+                        QString::fromStdString(text::toUtf8(message));
+        });
     fill(10);
-    QCOMPARE(reportErrorsLogged(), before + 2);  // end of headers and end of report
+    // One entry at the end of the headers and one at the end of the report.
+    QCOMPARE(logged, QStringList(2, QString::fromUtf8("aRaport:230 Celowe wystąpienie błędu")));
   }
 
   void scrollingKeysInTheSearchField() {
@@ -238,6 +247,20 @@ class ReportWindowTest : public QObject {
     QTest::mouseClick(buttonNamed("PDF"), Qt::RightButton);
     QVERIFY(QFile::exists(path));
     QCOMPARE(buffer->view.rowsLatest, buffer->view.rowsLandscape);
+  }
+
+  void unwritablePdfFolderIsReportedAndGivesTheWindowBack() {
+    QFile blocker(base.filePath(QStringLiteral("plik")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    reportContext().baseFolder = blocker.fileName().toStdString();  // a file, not a folder
+    QTest::mouseClick(buttonNamed("PDF"), Qt::LeftButton);
+    QVERIFY(window->lastPdfPath().isEmpty());
+    QVERIFY(QString::fromStdString(text::toUtf8(status.last_text))
+                .startsWith(QString::fromUtf8("Nie można zapisać pliku")));
+    QCOMPARE(status.last_kind, StatusKind::Error);
+    QVERIFY(buttonNamed("Druk portret")->isEnabled());
+    QVERIFY(buttonNamed("Zamknij")->isEnabled());
   }
 };
 

@@ -1,0 +1,120 @@
+// Rules that tie the engine's numbers together, checked over many varied
+// assets: the years chain into each other, the months add up to the year,
+// and a day's summary agrees with the months of a later day. These catch a
+// month booked twice or skipped whichever way the engine walks the year.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <string>
+
+#include "register/depreciation_engine.h"
+#include "engine_test_support.h"
+
+namespace zefir {
+namespace {
+
+using testing::day;
+
+long double money(long double x) { return std::round(x * 100) / 100; }
+
+std::string ddmmyy(int d, int m, int y) {
+  char buf[8];
+  std::snprintf(buf, sizeof buf, "%02d%02d%02d", d, m, y % 100);
+  return buf;
+}
+
+AssetRecord variedAsset(std::mt19937& rng) {
+  auto pick = [&rng](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+  const int year = pick(2005, 2019);
+  static const char kMethods[] = "LDBJNTP ";
+  AssetRecord a = testing::makeAsset(day(pick(1, 28), pick(1, 12), year),
+                                     pick(100, 90000) + pick(0, 99) / 100.0L,
+                                     kMethods[pick(0, 7)], 5.0L * pick(1, 8));
+  if (a.MeUm == 'D') a.K[0].WsPo = 2;
+  if (pick(0, 2) == 0) a.K[1] = RateEntry{day(1, pick(1, 12), year + pick(1, 6)), "X", 25, 1, 0, 0};
+  if (pick(0, 3) == 0) {
+    a.RokP = static_cast<std::uint16_t>(year + pick(0, 2));
+    a.WaUm = money(a.WaBr * pick(0, 60) / 100);
+  }
+  auto at = [&](int y) { return ddmmyy(pick(1, 28), pick(1, 12), year + y); };
+  static const char* kKinds[] = {"OZ", "LN", "PK", "WU", "UU", "PA", "PT", "MU"};
+  const int count = pick(0, 8);
+  for (int i = 0; i < count; ++i) {
+    const std::string kind = kKinds[pick(0, 7)];
+    std::string amount = pick(0, 2) == 0 ? "" : std::to_string(pick(1, 3000));
+    if (kind == "PT" || kind == "LN") amount = std::to_string(pick(1, 500));
+    a.Z[i] = kind + ":" + at(pick(0, 8)) + ",D" + std::to_string(i) + "," + amount;
+  }
+  return a;
+}
+
+TEST(EngineConsistency, YearsChainMonthsAddUpAndDaysAgree) {
+  std::mt19937 rng(12345);
+  DepreciationEngine engine;
+  for (int n = 0; n < 400; ++n) {
+    const AssetRecord a = variedAsset(rng);
+    SCOPED_TRACE(::testing::Message() << "asset " << n << " method '" << a.MeUm << "' " << a.Z[0]
+                                      << " " << a.Z[1] << " " << a.Z[2]);
+    const WorkingRecord dec = engine.compute(a, day(31, 12, 2024));
+    // The record's parsed entries are this asset's, none left from the last one.
+    const ParsedEntries expected = parseChangeEntries(a);
+    for (int i = 0; i < kChangeEntries; ++i) {
+      ASSERT_EQ(dec.entries[i].C, expected[i].C) << i;
+      ASSERT_EQ(dec.entries[i].D, expected[i].D) << i;
+      ASSERT_EQ(dec.entries[i].K, expected[i].K) << i;
+      ASSERT_EQ(dec.entries[i].N, expected[i].N) << i;
+      ASSERT_EQ(dec.entries[i].W, expected[i].W) << i;
+      ASSERT_EQ(dec.entries[i].Z, expected[i].Z) << i;
+    }
+    for (int y = 0; y + 1 < dec.yearCount; ++y) {
+      const YearEntry& e = dec.years[y];
+      const YearEntry& next = dec.years[y + 1];
+      ASSERT_NEAR(next.Brutt, e.Brutt + e.Zwiek - e.Zmnie, 0.005) << e.year;
+      ASSERT_NEAR(next.UmoBO, e.UmoBO + e.UmoBi - e.WykBi, 0.005) << e.year;
+    }
+    long double charges = 0, writeUps = 0, writtenOff = 0;
+    for (const MonthValues& m : dec.months) {
+      charges += m.charge;
+      writeUps += m.writeUp;
+      writtenOff += m.writtenOff;
+      ASSERT_EQ(money(m.charge), m.charge == 0 ? 0 : money(m.charge));
+    }
+    ASSERT_NEAR(charges, dec.summary.chargeYTD, 0.005);
+    ASSERT_NEAR(dec.summary.accumDay, dec.summary.accumBO + writeUps - writtenOff, 0.005);
+    if (a.MeUm == 'B') continue;  // booked in December only: earlier days show no charge
+    // Every earlier day of the year agrees with December's months up to it.
+    for (int month = 1; month <= 11; ++month) {
+      const WorkingRecord mid = engine.compute(a, day(28, month, 2024));
+      long double upTo = 0, chargedUpTo = 0, offUpTo = 0;
+      for (int i = 0; i <= month; ++i) {
+        upTo += dec.months[i].writeUp;
+        chargedUpTo += dec.months[i].charge;
+        offUpTo += dec.months[i].writtenOff;
+      }
+      // The year's rounding (at most a few grosze) goes to the last month
+      // charged, which an earlier day does not see yet.
+      ASSERT_NEAR(mid.summary.chargeYTD, chargedUpTo, 0.07) << month;
+      ASSERT_NEAR(mid.summary.accumDay, mid.summary.accumBO + upTo - offUpTo, 0.07) << month;
+    }
+  }
+}
+
+TEST(EngineConsistency, FullyDepreciatedAssetChargesAgainAfterAnIncrease) {
+  DepreciationEngine engine;
+  // 1,200.00 at 50 % from July 2010: fully depreciated by mid-2012; an
+  // increase of 600.00 in March 2020 is charged from April at 25.00 a month
+  // (1,800.00 x 50 % / 12 = 75.00 capped by what is left: 600.00 over 8 months).
+  const AssetRecord a = testing::makeAsset(day(15, 6, 2010), 1200, 'L', 50, {"OZ:100320,M,600"});
+  const WorkingRecord wr = engine.compute(a, day(31, 12, 2020));
+  EXPECT_DOUBLE_EQ(wr.years[5].UmoBi, 0);  // 2015: nothing
+  EXPECT_DOUBLE_EQ(wr.summary.accumBO, 1200);
+  EXPECT_DOUBLE_EQ(wr.months[3].charge, 0);
+  EXPECT_DOUBLE_EQ(wr.months[4].charge, 75);
+  EXPECT_DOUBLE_EQ(wr.months[11].charge, 75);
+  EXPECT_DOUBLE_EQ(wr.summary.chargeYTD, 600);
+  EXPECT_DOUBLE_EQ(wr.summary.accumDay, 1800);
+}
+
+}  // namespace
+}  // namespace zefir
