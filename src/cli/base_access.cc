@@ -2,6 +2,7 @@
 
 #include "cli/commands.h"
 #include "platform/file_system.h"
+#include "platform/paths.h"
 #include "register/base_record.h"
 #include "text/codepage.h"
 
@@ -26,6 +27,10 @@ BaseJournal loadExistingBase(const std::string& path, AssetRegister& reg) {
 }
 
 BaseJournal loadOrCreateBase(const std::string& path, AssetRegister& reg, int station) {
+  // Without this, a missing folder would only show after every open retry.
+  const std::string folder = platform::folderOf(path);
+  if (!folder.empty() && !platform::isFolder(folder))
+    throw CliExit{2, "Nie ma folderu bazy " + folder};
   return load(path, reg, station);
 }
 

@@ -58,7 +58,8 @@ class BaseJournal {
   // window messages.
   std::function<void()> onBeforeLoad;
 
-  // Full load ("aTProcH:WczytajBazeDanych"). When the file's time stamp (and
+  // Full load ("aTProcH:WczytajBazeDanych"). The caller decides whether
+  // start-up allows loading at all (modes above 220 do not). When the file's time stamp (and
   // size) equal those of the last load, only the classification table (once) and the
   // dictionaries are read. Otherwise empties the register and replays the
   // whole journal (creating an empty file when there is none). A file locked

@@ -127,6 +127,7 @@ TEST_F(CliTest, ExitStatusesForUsageAndUnreadableInput) {
   EXPECT_EQ(missing.status, 2);
   EXPECT_NE(missing.err.find("Brak.PST"), std::string::npos);
   EXPECT_EQ(run("check " + quoted(path("Brak.PST"))).status, 2);
+  EXPECT_EQ(run("put " + quoted(path("brak/B.PST")), "{\"Symb\": \"A\"}\n").status, 2);
   EXPECT_FALSE(fs::exists(path("Brak.PST")));
 }
 

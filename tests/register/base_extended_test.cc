@@ -26,8 +26,9 @@ TEST(ExtendedReal, KnownBitPatternsLittleEndian) {
   EXPECT_EQ(encoded(-0.0L), (Bytes{0, 0, 0, 0, 0, 0, 0, 0, 0, 0x80}));
   EXPECT_EQ(encoded(HUGE_VALL), (Bytes{0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0x7F}));
   // 0.1 has the 64-bit significand 0xCCCCCCCCCCCCCCCD when long double is 80-bit.
-  if (std::numeric_limits<long double>::digits == 64)
+  if (std::numeric_limits<long double>::digits == 64) {
     EXPECT_EQ(encoded(0.1L), (Bytes{0xCD, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xFB, 0x3F}));
+  }
 }
 
 TEST(ExtendedReal, DecodesWhatItEncodesExactlyIncludingMoneyAndExtremes) {

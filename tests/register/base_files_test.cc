@@ -139,7 +139,9 @@ TEST(TemporaryFolder, OnDriveCWithTheSuffixCreated) {
   platform::setDriveRoot('C', "");
   // Other fixed drives (/mnt/d ...) are taken only when large and free enough.
   ASSERT_EQ(folder.substr(1), ":\\Wrzos-temp.005");
-  if (folder[0] == 'C') EXPECT_TRUE(platform::isFolder(dir.file("Wrzos-temp.005")));
+  if (folder[0] == 'C') {
+    EXPECT_TRUE(platform::isFolder(dir.file("Wrzos-temp.005")));
+  }
   EXPECT_EQ(temporaryBaseFile("C:\\Wrzos-temp.005", "Srodki"), "C:\\Wrzos-temp.005\\Srodki.7BT");
 }
 

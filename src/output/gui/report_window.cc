@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMetaMethod>
 #include <QMouseEvent>
@@ -119,14 +120,16 @@ void TFRaport::createControls() {
     o->installEventFilter(this);
 }
 
-void TFRaport::layOut() {
-  const ReportContext& ctx = reportContext();
-  const QList<QScreen*> screens = QGuiApplication::screens();
-  const bool second =
-      screens.size() > 1 && ctx.onSecondScreen && screens[1]->geometry().width() >= 1000;
-  QScreen* screen = second ? screens[1] : QGuiApplication::primaryScreen();
-  const ReportWindowLayout& l = second ? ctx.secondScreen : ctx.screen;
-  const QFont f = settingsFont(l.font, l.style, l.size);
+QWidget* TFRaport::frameWidget() {
+  auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+  return sub ? static_cast<QWidget*>(sub) : this;
+}
+
+QSize TFRaport::sizeHint() const {
+  return laidOut_.isValid() ? laidOut_ : QDialog::sizeHint();
+}
+
+void TFRaport::sizeControls(const QFont& f) {
   setFont(f);
   table_->setFont(f);
   const QFontMetrics fm(f);
@@ -138,16 +141,37 @@ void TFRaport::layOut() {
     e->setFixedSize(fm.horizontalAdvance(QStringLiteral("99999")) + 12, height);
   chooserWidth_ = fm.horizontalAdvance(QStringLiteral("M")) * 12;
   chooser_->setFixedSize(chooserWidth_, height);
-  const int need = layout()->minimumSize().width();
-  const int frame = frameGeometry().width() - geometry().width();
-  const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-  const int w = std::min(std::max(rememberedWidth_ + 26 + frame, need), area.width());
+}
+
+// Inside the desktop the window is placed in the desktop's window area;
+// standalone on the screen, or on the second monitor when the settings say so.
+void TFRaport::layOut() {
+  const ReportContext& ctx = reportContext();
+  const QList<QScreen*> screens = QGuiApplication::screens();
+  const bool second =
+      screens.size() > 1 && ctx.onSecondScreen && screens[1]->geometry().width() >= 1000;
+  QScreen* screen = second ? screens[1] : QGuiApplication::primaryScreen();
+  const ReportWindowLayout& l = second ? ctx.secondScreen : ctx.screen;
+  sizeControls(settingsFont(l.font, l.style, l.size));
+  QWidget* frame = frameWidget();
+  const bool inDesktop = frame != this;
+  const QRect area = inDesktop ? frame->parentWidget()->rect()
+                     : screen  ? screen->availableGeometry()
+                               : QRect(0, 0, 1024, 768);
+  const QSize border =
+      inDesktop ? frame->size() - size() : frameGeometry().size() - geometry().size();
+  const int need = layout()->minimumSize().width() + border.width();
+  const int w = std::min(std::max(rememberedWidth_ + 26 + border.width(), need), area.width());
   const int h = std::max(l.length, 333);
   const char place = l.position.empty() ? 'C' : l.position[0];
   const int x = place == 'L'   ? area.left()
                 : place == 'P' ? area.right() + 1 - w
                                : area.left() + (area.width() - w) / 2;
-  setGeometry(x, area.top() + l.fromTop, w, h);
+  laidOut_ = QSize(w - border.width(), std::max(h - border.height(), 333));
+  if (inDesktop)
+    frame->setGeometry(x, area.top() + l.fromTop, w, h);
+  else
+    setGeometry(x, area.top() + l.fromTop, laidOut_.width(), laidOut_.height());
   logReportError("aRaport", 230, text::fromUtf8("Celowe wystąpienie błędu"));
 }
 
@@ -160,9 +184,15 @@ void TFRaport::headersEnded(ReportBuffer&) {
 void TFRaport::reportEnded(ReportBuffer& buffer) {
   setWindowTitle(qtText(buffer.caption()));
   showRange();
-  show();
-  raise();
-  activateWindow();
+  setButtonsEnabled(true);  // "JPK" follows the menu position of the report's option
+  if (isSignalConnected(QMetaMethod::fromSignal(&TFRaport::showRequested))) {
+    emit showRequested();
+  } else {
+    frameWidget()->show();
+    show();
+    frameWidget()->raise();
+    activateWindow();
+  }
   refresh();
   rememberedWidth_ = table_->metrics().rightEdge + 3;
   layOut();

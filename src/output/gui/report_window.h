@@ -5,12 +5,14 @@
 // There is one report buffer and one report window in the program. The window
 // makes itself the buffer's observer, so a generator writing the buffer lays
 // the window out (end of headers) and shows it (end of report). It works
-// standalone (tests) or as the desktop's window of slot 7: the desktop
-// connects closeRequested() to hide it with its slot bookkeeping, and the
+// standalone (tests, its own top-level window) or as the desktop's window of
+// slot 7, in the desktop's sub-window: the desktop connects showRequested()
+// and closeRequested() to show and hide it with its slot bookkeeping, and the
 // export buttons' signals to the spreadsheet and audit-file outputs.
 #pragma once
 
 #include <QDialog>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -61,8 +63,11 @@ class TFRaport : public QDialog, public ReportObserver {
   QLineEdit* fromField() const { return from_; }
   QLineEdit* toField() const { return to_; }
   QScrollBar* scrollBar() const { return scroll_; }
+  // The size of the latest layout (a desktop frame that adjusts its size keeps it).
+  QSize sizeHint() const override;
 
  signals:
+  void showRequested();   // the desktop shows the window (without it: show())
   void closeRequested();  // the desktop hides the window (without it: hide())
   void xlsRequested();
   void jpkRequested();
@@ -79,6 +84,8 @@ class TFRaport : public QDialog, public ReportObserver {
 
  private:
   void createControls();
+  QWidget* frameWidget();
+  void sizeControls(const QFont& font);
   void layOut();
   void refresh();
   void updateScrollBar();
@@ -105,6 +112,7 @@ class TFRaport : public QDialog, public ReportObserver {
   QString currentPrinter_;
   QString lastPdf_;
   int rememberedWidth_ = 0;  // table width the window was laid out to
+  QSize laidOut_;            // the size the last layout gave the window
   int chooserWidth_ = 0;
   bool printing_ = false;
   bool updatingScroll_ = false;

@@ -2,6 +2,8 @@
 // the range menu, closing, painting and the PDF button.
 #include <QApplication>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
@@ -28,18 +30,19 @@ class ReportWindowTest : public QObject {
   std::unique_ptr<ReportBuffer> buffer;
   std::unique_ptr<TFRaport> window;
 
-  void fill(int rows) {
-    buffer->beginReport("WST", text::fromUtf8("Wykaz środków"), 2);
-    buffer->addColumn('l', 8, "Symbol");
-    buffer->addColumn('l', 24, "Nazwa");
-    buffer->addColumn('b', 10, text::fromUtf8("Wartość"), "brutto");
-    buffer->addColumn('d', 10, "", "netto");
-    buffer->endHeaders("na 31-12-2024");
+  void fill(int rows) { fillInto(*buffer, rows); }
+  static void fillInto(ReportBuffer& b, int rows) {
+    b.beginReport("WST", text::fromUtf8("Wykaz środków"), 2);
+    b.addColumn('l', 8, "Symbol");
+    b.addColumn('l', 24, "Nazwa");
+    b.addColumn('b', 10, text::fromUtf8("Wartość"), "brutto");
+    b.addColumn('d', 10, "", "netto");
+    b.endHeaders("na 31-12-2024");
     for (int i = 1; i <= rows; ++i)
-      buffer->addRow({"S" + std::to_string(i),
-                      i == 150 ? text::fromUtf8("ŻÓŁTA ŁÓDŹ") : "biurko " + std::to_string(i),
-                      "1,00", "2,00"});
-    buffer->endReport();
+      b.addRow({"S" + std::to_string(i),
+                i == 150 ? text::fromUtf8("ŻÓŁTA ŁÓDŹ") : "biurko " + std::to_string(i), "1,00",
+                "2,00"});
+    b.endReport();
   }
   QPushButton* buttonNamed(const char* caption) {
     for (QPushButton* b : window->findChildren<QPushButton*>())
@@ -90,7 +93,13 @@ class ReportWindowTest : public QObject {
       QCOMPARE(b->toolTip(), QString::fromUtf8(hints[i]));
     }
     QVERIFY(!buttonNamed("JPK")->isEnabled());  // only for menu positions DD and EA
-    QVERIFY(buttonNamed("PDF")->isEnabled());   // Zefir's own PDF printer is always there
+    reportContext().menuPosition = "EA";
+    fill(5);
+    QVERIFY(buttonNamed("JPK")->isEnabled());
+    reportContext().menuPosition = "DA";
+    fill(5);
+    QVERIFY(!buttonNamed("JPK")->isEnabled());
+    QVERIFY(buttonNamed("PDF")->isEnabled());  // Zefir's own PDF printer is always there
     QVERIFY(window->printers().last().contains("PDF"));
     QVERIFY(buttonNamed("Szukaj")->isDefault());
   }
@@ -129,6 +138,19 @@ class ReportWindowTest : public QObject {
     QCOMPARE(window->scrollBar()->value(), 1);
     window->scrollBar()->setValue(40);
     QCOMPARE(top(), 40);
+  }
+
+  void wheelScrollsFiveRowsANotch() {
+    QWidget* table = window->table();
+    QPoint at = pointOfRow(3);
+    QWheelEvent down(at, table->mapToGlobal(at), {}, QPoint(0, -240), Qt::NoButton, {},
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(table, &down);
+    QCOMPARE(top(), 11);
+    QWheelEvent up(at, table->mapToGlobal(at), {}, QPoint(0, 360), Qt::NoButton, {},
+                   Qt::NoScrollPhase, false);
+    QApplication::sendEvent(table, &up);
+    QCOMPARE(top(), 1);
   }
 
   void endOfAShortReportShowsRowOne() {
@@ -228,6 +250,10 @@ class ReportWindowTest : public QObject {
     QTest::keyClick(window.get(), Qt::Key_Escape);
     QVERIFY(window->isVisible());
     QVERIFY(buffer->view.cancelRequested);
+    buffer->view.cancelRequested = false;
+    QTest::mouseClick(buttonNamed("Zamknij"), Qt::LeftButton);
+    QVERIFY(window->isVisible());
+    QVERIFY(buffer->view.cancelRequested);
     buffer->view.busy = false;
     bool asked = false;
     connect(window.get(), &TFRaport::closeRequested, this, [&asked] { asked = true; });
@@ -247,6 +273,25 @@ class ReportWindowTest : public QObject {
     QTest::mouseClick(buttonNamed("PDF"), Qt::RightButton);
     QVERIFY(QFile::exists(path));
     QCOMPARE(buffer->view.rowsLatest, buffer->view.rowsLandscape);
+  }
+
+  void insideTheDesktopTheSubWindowIsShownAndPlacedInItsArea() {
+    ReportBuffer own;  // outlives the desktop, which deletes the window
+    QMdiArea desktop;
+    desktop.resize(1200, 800);
+    desktop.show();
+    auto* report = new TFRaport(own);
+    QMdiSubWindow* frame = desktop.addSubWindow(report);
+    frame->hide();
+    reportContext().screen.position = "P";
+    fillInto(own, 40);
+    QVERIFY(frame->isVisible());
+    QVERIFY(report->isVisible());
+    QCOMPARE(frame->geometry().right(), desktop.viewport()->rect().right());
+    QCOMPARE(frame->height(), 600);
+    frame->adjustSize();  // as the desktop does when it shows a window
+    QVERIFY(report->width() >= report->table()->metrics().rightEdge);
+    QVERIFY(report->height() >= 333);
   }
 
   void unwritablePdfFolderIsReportedAndGivesTheWindowBack() {
