@@ -8,17 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "text/codepage.h"
+#include "output/gui/qt_text.h"
 
 namespace zefir::gui {
-
-namespace {
-
-QString fromCp1250(std::string_view s) {
-  return QString::fromStdString(text::toUtf8(s));
-}
-
-}  // namespace
 
 TFOdpowi::TFOdpowi(QWidget* parent) : QDialog(parent) {
   setObjectName("TFOdpowi");
@@ -45,8 +37,8 @@ TFOdpowi::TFOdpowi(QWidget* parent) : QDialog(parent) {
 
 int TFOdpowi::ask(std::string_view firstLine, std::string_view question, char defaultAnswer,
                   QWidget* returnTo) {
-  line1_->setText(fromCp1250(firstLine) + ".");
-  line2_->setText(fromCp1250(question) + " ?");
+  line1_->setText(output::qtText(firstLine) + ".");
+  line2_->setText(output::qtText(question) + " ?");
   return_to_ = returnTo;
   answer_ = defaultAnswer == 'T' ? -1 : -2;
   highlight(defaultAnswer == 'T' ? 1 : 2);

@@ -34,15 +34,6 @@ std::string clockText(const std::tm& local) {
   return buf;
 }
 
-std::string chooseFontName(std::string_view stored, const std::vector<std::string>& installed) {
-  std::string name(stored);
-  if (name.size() > 2 && name[1] == ' ') name.erase(0, 2);
-  std::string found;
-  for (const std::string& font : installed)
-    if (!font.empty() && name.find(font) != std::string::npos) found = font;
-  return found.empty() ? name : found;
-}
-
 std::string loadTimeText(std::string_view status, double seconds) {
   std::string_view head = status.substr(0, status.find("   "));
   char buf[32];

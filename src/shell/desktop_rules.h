@@ -33,12 +33,6 @@ inline constexpr int kIdleStatusBarHeight = 21;
 // "31-12 12:00": day and month, a blank, hours and minutes.
 std::string clockText(const std::tm& local);
 
-// The font name to use for the stored one ("c Consolas"): a one-letter prefix
-// and blank removed; the last installed font whose name occurs in the stored
-// text; else the stored text itself (the caller falls back to a fixed font
-// when that is not installed either).
-std::string chooseFontName(std::string_view stored, const std::vector<std::string>& installed);
-
 // Status text after a load: the status text cut before its first three
 // blanks, two blanks, the seconds and " s".
 std::string loadTimeText(std::string_view status, double seconds);

@@ -24,13 +24,6 @@ TEST(DesktopRules, StatusColoursByKindAndIdleColourByLayout) {
   EXPECT_FALSE(compactLayout("----", 9));
 }
 
-TEST(DesktopRules, WindowFontIsTheLastInstalledNameInTheStoredText) {
-  EXPECT_EQ(chooseFontName("c Consolas", {"Arial", "Consolas"}), "Consolas");
-  EXPECT_EQ(chooseFontName("c Courier New", {"Courier", "Courier New", "Arial"}), "Courier New");
-  EXPECT_EQ(chooseFontName("c Consolas", {"DejaVu Sans Mono"}), "Consolas");  // not installed
-  EXPECT_EQ(chooseFontName("Lucida Console", {}), "Lucida Console");
-}
-
 TEST(DesktopRules, ClockAndLoadTimeTexts) {
   std::tm t{};
   t.tm_mday = 31;

@@ -55,6 +55,11 @@ void TFPulpit::closeEvent(QCloseEvent* event) {
     return;
   }
   writeSettingsBack();
+  if (marks_) {
+    marks_->markName('!', "");  // this workstation no longer works on a file
+    setWorkstationMarks(nullptr);
+    marks_.reset();
+  }
   marker_.release();
   shellState().markerCreated = false;
   timer_.stop();

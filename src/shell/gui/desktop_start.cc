@@ -12,6 +12,7 @@
 #include <QThread>
 #include <random>
 
+#include "output/gui/font_lookup.h"
 #include "platform/file_system.h"
 #include "shell/base_loading.h"
 #include "shell/desktop_rules.h"
@@ -55,15 +56,8 @@ void TFPulpit::readSettings() {
 
 void TFPulpit::applyWindowFont() {
   const shell::WindowFont& wf = shellState().windowFont;
-  std::vector<std::string> installed;
-  for (const QString& family : QFontDatabase::families()) installed.push_back(family.toStdString());
-  const QString name = QString::fromStdString(shell::chooseFontName(wf.font, installed));
-  // Systems without the stored font get the system's fixed-pitch font.
-  QFont f = QFontDatabase::families().contains(name)
-                ? QFont(name)
-                : QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  f.setPointSize(wf.size);
-  f.setBold(wf.style == "Bold");
+  // Systems without the stored font get a fixed-pitch font with Polish letters.
+  const QFont f = output::settingsFont(wf.font, wf.style, wf.size);
   setFont(f);
   if (menu_) menu_->applyFont(f, wf.compact());
 }
@@ -110,6 +104,11 @@ void TFPulpit::countAndMark() {
     return;
   }
   s.markerCreated = marker_.held();
+  // With network work on, the base's reads and writes are marked in the table.
+  if (s.markerCreated && s.start.network) {
+    marks_ = std::make_unique<shell::TableMarks>(shell::kWorkstationTable, s.start.workstation);
+    setWorkstationMarks(marks_.get());
+  }
 }
 
 void TFPulpit::loadWithPanel() {

@@ -24,6 +24,7 @@
 #include "shell/gui/menu_window.h"
 #include "shell/gui/zefir_application.h"
 #include "shell/shell_state.h"
+#include "shell/workstation_marks.h"
 #include "text/codepage.h"
 #include "text/dates.h"
 
@@ -44,13 +45,6 @@ std::tm localNow() {
 
 TFPulpit* desktop() {
   return the_desktop;
-}
-
-QString qtText(std::string_view cp1250) {
-  return QString::fromStdString(text::toUtf8(cp1250));
-}
-std::string cpText(const QString& t) {
-  return text::fromUtf8(t.toStdString());
 }
 
 TFPulpit::TFPulpit(const QString& firstArgument, QWidget* parent)
@@ -116,6 +110,7 @@ TFPulpit::~TFPulpit() {
   setStatusLine(nullptr);
   setDesktopServices(nullptr);
   setAssertionHandler({});
+  setWorkstationMarks(nullptr);
   if (the_desktop == this) the_desktop = nullptr;
 }
 

@@ -9,12 +9,15 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "output/gui/qt_text.h"
 #include "shell/desktop_services.h"
 #include "shell/desktop_settings.h"
 #include "shell/desktop_timer.h"
 #include "shell/status_line.h"
+#include "shell/workstation_table.h"
 #include "shell/workstations.h"
 
 class QLabel;
@@ -134,6 +137,7 @@ class TFPulpit : public QMainWindow,
   bool in_tick_ = false;
   shell::DesktopSettings settings_;
   shell::StartupMarker marker_;
+  std::unique_ptr<shell::TableMarks> marks_;
   std::string placement_text_;
   std::function<void(const QString&)> stop_;
 };
@@ -141,8 +145,7 @@ class TFPulpit : public QMainWindow,
 // The desktop in force (nullptr before it is created).
 TFPulpit* desktop();
 
-// Code page 1250 to QString and back.
-QString qtText(std::string_view cp1250);
-std::string cpText(const QString& text);
+using output::cpText;
+using output::qtText;
 
 }  // namespace zefir::gui
