@@ -18,7 +18,8 @@ bool YearLoop::nothingHappens(int i) const {
   if (i == 0) return year_ != prep_.firstYear;
   if (year_ == prep_.firstYear && startMonth_ > 1 && i == startMonth_ - 1) return false;
   if (i < startMonth_ || state_ != 'U' || method_ == 'T') return true;
-  return equalMoney(gross_, accumEnd_ - writtenOff_) && std::fabs(unrounded_ - rounded_) < 0.001L;
+  // (Left-over rounding under 0.004 makes the remaining-value charge R(...) 0.)
+  return equalMoney(gross_, accumEnd_ - writtenOff_) && std::fabs(unrounded_ - rounded_) < 0.004L;
 }
 
 // The number of months from month i on that charge
