@@ -86,7 +86,7 @@ const WorkingRecord& DepreciationEngine::compute(const AssetRecord& asset, DayNu
   // reports all use this one reading.
   parseEntriesInto(asset, wr_.entries);
   const engine::Preparation prep = engine::prepare(wr_);
-  engine::runYears(wr_, prep, basis_);
+  engine::runYears(wr_, prep, basis_, !monthByMonth_);
   wr_.classification.entry = rateEntryInForce(wr_.asset, text::dayFromDate(asOfYear_, 1, 1));
   wr_.classification.rate = effectiveRate(wr_.classification.entry, basis_);
   wr_.classification.coef = effectiveCoefficient(wr_.classification.entry, basis_);

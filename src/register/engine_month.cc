@@ -58,7 +58,7 @@ void YearLoop::steadyMonths(int i, int n) {
 void YearLoop::month(int i) {
   const MonthChanges& m = ch_->months[i];
   const long double v = m.increase, w = m.decrease, t = m.transfer, F = m.correction;
-  if (nothingHappens(i)) {
+  if (shortcuts_ && nothingHappens(i)) {
     unrounded_ += kNudge;
     return;
   }

@@ -55,7 +55,7 @@ void YearLoop::runYear(int year, int startMonth) {
   corrections_ = transferred_ = 0;
   left_ = false;
   base_ = gross_;
-  if (isQuietYear(year)) {
+  if (shortcuts_ && isQuietYear(year)) {
     computeBase();  // a degressive asset still reaches its switch year
   } else {
     static const YearChanges kNoChanges;
@@ -75,7 +75,7 @@ void YearLoop::runYear(int year, int startMonth) {
         computeBase();
         computeFractions();
       }
-      const int run = steadyRun(i);
+      const int run = shortcuts_ ? steadyRun(i) : 0;
       if (run > 1) {
         steadyMonths(i, run);
         i += run;
@@ -118,8 +118,8 @@ void YearLoop::computeFractions() {
   }
 }
 
-void runYears(WorkingRecord& wr, const Preparation& prep, Basis basis) {
-  YearLoop(wr, prep, basis).run();
+void runYears(WorkingRecord& wr, const Preparation& prep, Basis basis, bool shortcuts) {
+  YearLoop(wr, prep, basis, shortcuts).run();
 }
 
 }  // namespace zefir::engine

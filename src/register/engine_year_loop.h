@@ -57,8 +57,8 @@ struct Kept {
 // One computation's walk through its years. run() is the whole of it.
 class YearLoop {
  public:
-  YearLoop(WorkingRecord& wr, const Preparation& prep, Basis basis)
-      : wr_(wr), a_(wr.asset), prep_(prep), basis_(basis), method_(a_.MeUm) {
+  YearLoop(WorkingRecord& wr, const Preparation& prep, Basis basis, bool shortcuts)
+      : wr_(wr), a_(wr.asset), prep_(prep), basis_(basis), method_(a_.MeUm), shortcuts_(shortcuts) {
     gross_ = prep.openingGross;
     accum_ = prep.openingAccum;
     phase_ = method_ == 'D' ? 1 : 0;
@@ -103,6 +103,9 @@ class YearLoop {
   const Preparation& prep_;
   const Basis basis_;
   const char method_;
+  // Quiet years, idle months and steady runs taken as wholes; off, every
+  // month is walked on its own (the same numbers, slower).
+  const bool shortcuts_;
 
   // Carried from year to year.
   long double gross_ = 0;  // gross value, running
@@ -139,6 +142,6 @@ class YearLoop {
 
 // Runs the years from the first year to the as-of year (not beyond 2039, at
 // most 100) and fills the year table, the as-of months and the summary.
-void runYears(WorkingRecord& wr, const Preparation& prep, Basis basis);
+void runYears(WorkingRecord& wr, const Preparation& prep, Basis basis, bool shortcuts = true);
 
 }  // namespace zefir::engine
