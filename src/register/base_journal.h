@@ -77,8 +77,9 @@ class BaseJournal {
   // changed; an emptied symbol appends one kind-0 record for `loaded.Symb`.
   // Reads what others appended before and after, so the register gets the
   // saved asset by replay; shows "Zapisane na dysk" (kind 1). Refused when the
-  // workstation mark "#" is refused, when the file stays locked, or when RokP
-  // cannot be stored (nothing is written then). Throws platform::IoError when
+  // workstation mark "#" is refused, when the file stays locked, when RokP
+  // cannot be stored, or when a record would fail its own check on replay
+  // (a symbol with lower-case letters, say); nothing is written then. Throws platform::IoError when
   // a write fails midway.
   Status saveAsset(AssetRegister& reg, const AssetRecord& loaded, const AssetRecord& edited);
 

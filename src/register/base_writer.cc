@@ -67,6 +67,16 @@ Status BaseJournal::saveAsset(AssetRegister& reg, const AssetRecord& loaded,
     return Status::Error(text::fromUtf8("Rok początkowy ") + std::to_string(edited.RokP) +
                          text::fromUtf8(" nie mieści się w bazie (najwyżej 2155)"));
   std::vector<BaseRecord> records = changedRecords(loaded, edited);
+  // A record that its own replay would skip (a lower-case symbol, a control
+  // character in the name, a method that is not a letter) would be lost
+  // silently on every workstation; refuse the save instead, with nothing written.
+  const auto writer = base::writerIdentifier(suffix_);
+  for (BaseRecord& r : records) {
+    base::setStamp(r, {0, 0, writer});
+    if (base::RecordFault fault = base::checkRecord(r); fault != base::RecordFault::None)
+      return Status::Error(text::fromUtf8("Nie zapisano ") + base::symbolOf(r) + ": " +
+                           base::faultText(fault));
+  }
   if (!records.empty()) {
     // "bZestaw:Dopisz": read what others appended, mark, open, append.
     Status before = readAppended(reg);
@@ -83,7 +93,7 @@ Status BaseJournal::saveAsset(AssetRegister& reg, const AssetRecord& loaded,
         return Status::Error(text);
       }
       platform::ClockReading clock = platform::sharedClock(clockProbe_);
-      base::WriteStamp stamp{clock.day, clock.minutes, base::writerIdentifier(suffix_)};
+      base::WriteStamp stamp{clock.day, clock.minutes, writer};
       for (BaseRecord& r : records) {
         base::setStamp(r, stamp);
         // Appends pad a torn tail to the record size first (see base_journal.h).

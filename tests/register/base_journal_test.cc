@@ -254,9 +254,20 @@ TEST_F(Journal, RefusedMarkWritesNothingAndIsNotReportedAsSaved) {
   EXPECT_NE(status.last_text, "Zapisane na dysk");
 }
 
-TEST_F(Journal, OpeningYearThatCannotBeStoredIsRefusedBeforeWriting) {
+// What replay would skip is refused at the save, so nothing is lost silently.
+TEST_F(Journal, AssetThatCouldNotBeReplayedIsRefusedBeforeWriting) {
   AssetRecord a = filledAsset("Y");
   a.RokP = 2156;
+  EXPECT_FALSE(journal.saveAsset(reg, AssetRegister::emptyRecord(), a).ok());
+  a = filledAsset("abc");
+  Status s = journal.saveAsset(reg, AssetRegister::emptyRecord(), a);
+  EXPECT_FALSE(s.ok());
+  EXPECT_EQ(s.message(), text::fromUtf8("Nie zapisano abc: zły znak w symbolu"));
+  a = filledAsset("OK");
+  a.MeUm = 'l';
+  EXPECT_FALSE(journal.saveAsset(reg, AssetRegister::emptyRecord(), a).ok());
+  a = filledAsset("OK");
+  a.Dost = "tab\there";
   EXPECT_FALSE(journal.saveAsset(reg, AssetRegister::emptyRecord(), a).ok());
   EXPECT_TRUE(records().empty());
 }

@@ -7,6 +7,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
 
 #include "output/gui/font_lookup.h"
 #include "output/gui/qt_text.h"
@@ -238,6 +239,33 @@ int writeReportPdf(const ReportBuffer& buffer, bool landscape, const QString& pa
   drawPages(painter, writer, buffer, setup, printRange(from, to, buffer.rowCount(), setup.R),
             texts);
   return painter.end() ? setup.R : 0;
+}
+
+namespace {
+
+void preparePrinter(QPrinter& printer, bool landscape) {
+  printer.setFullPage(true);
+  printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+}  // namespace
+
+int printReportOn(QPrinter& printer, const ReportBuffer& buffer, bool landscape, int from, int to,
+                  const PrintTexts& texts, const QString& jobTitle) {
+  preparePrinter(printer, landscape);
+  printer.setDocName(jobTitle);
+  const PageSetUp setup =
+      pageSetUpOn(printer, printer.width(), printer.height(), landscape, buffer);
+  QPainter painter;
+  if (!painter.begin(&printer)) return 0;
+  drawPages(painter, printer, buffer, setup, printRange(from, to, buffer.rowCount(), setup.R),
+            texts);
+  return painter.end() ? setup.R : 0;
+}
+
+int printerRowsPerPage(QPrinter& printer, const ReportBuffer& buffer, bool landscape) {
+  preparePrinter(printer, landscape);
+  return pageSetUpOn(printer, printer.width(), printer.height(), landscape, buffer).R;
 }
 
 int pdfRowsPerPage(const ReportBuffer& buffer, bool landscape) {

@@ -12,6 +12,7 @@
 class QPagedPaintDevice;
 class QPaintDevice;
 class QPainter;
+class QPrinter;
 
 namespace zefir::output {
 
@@ -44,6 +45,13 @@ void drawPages(QPainter& painter, QPagedPaintDevice& device, const ReportBuffer&
 // or 0 when the file could not be written.
 int writeReportPdf(const ReportBuffer& buffer, bool landscape, const QString& path, int from,
                    int to, const PrintTexts& texts, const QString& jobTitle);
+
+// Prints From..To on a printer (full page, in the orientation given); returns
+// the rows per page, or 0 when the printer could not start.
+int printReportOn(QPrinter& printer, const ReportBuffer& buffer, bool landscape, int from, int to,
+                  const PrintTexts& texts, const QString& jobTitle);
+// Rows per page of a printer in an orientation.
+int printerRowsPerPage(QPrinter& printer, const ReportBuffer& buffer, bool landscape);
 
 // Rows per page of an A4 page in an orientation (the report window's page
 // set-up when no system printer is chosen).

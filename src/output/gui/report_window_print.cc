@@ -2,7 +2,6 @@
 // current printer, the print buttons and the "PDF" button.
 #include <QComboBox>
 #include <QDir>
-#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -22,11 +21,6 @@ std::string failure;
 
 bool isPdfPrinter(const QString& name) {
   return name.contains(QStringLiteral("PDF"));
-}
-
-void preparePrinter(QPrinter& printer, bool landscape) {
-  printer.setFullPage(true);
-  printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
 // Where Zefir's own PDF printer writes: the PDF folder of the base folder.
@@ -77,8 +71,7 @@ int TFRaport::pageSetUp(const QString& printerName, bool landscape) {
     rows = pdfRowsPerPage(buffer_, landscape);
   } else {
     QPrinter printer(QPrinterInfo::printerInfo(printerName), QPrinter::HighResolution);
-    preparePrinter(printer, landscape);
-    rows = pageSetUpOn(printer, printer.width(), printer.height(), landscape, buffer_).R;
+    rows = printerRowsPerPage(printer, buffer_, landscape);
   }
   buffer_.view.rowsLatest = rows;
   if (landscape) buffer_.view.rowsLandscape = rows;
@@ -110,16 +103,7 @@ void TFRaport::printOn(const QString& printerName, bool landscape) {
     }
   } else {
     QPrinter printer(QPrinterInfo::printerInfo(printerName), QPrinter::HighResolution);
-    preparePrinter(printer, landscape);
-    printer.setDocName(qtText(job));
-    const PageSetUp setup =
-        pageSetUpOn(printer, printer.width(), printer.height(), landscape, buffer_);
-    QPainter painter;
-    if (painter.begin(&printer)) {
-      drawPages(painter, printer, buffer_, setup, printRange(from, to, buffer_.rowCount(), setup.R),
-                texts);
-      painter.end();
-    }
+    (void)printReportOn(printer, buffer_, landscape, from, to, texts, qtText(job));
   }
   pageSetUp(printerName, true);
   if (done) showStatus(text::fromUtf8("Raport wydrukowany"), StatusKind::Notice);

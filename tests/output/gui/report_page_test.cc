@@ -3,6 +3,10 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "output/gui/report_print.h"
@@ -100,6 +104,27 @@ class ReportPageTest : public QObject {
     draw(1, buffer.rowCount(), 1);
     QCOMPARE(page.pixelColor(setup.Lm, setup.H - setup.lh - 2), QColor(Qt::black));
     QCOMPARE(page.pixelColor(setup.W - 1, setup.H - setup.lh - 2), QColor(Qt::black));
+  }
+
+  // The system printers' path, with Qt's PDF output standing in for a printer.
+  void printerGetsEveryPageOfTheRange() {
+    fill(300);
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("druk.pdf")));
+    const PrintTexts texts{"08-12-2026 10:00", "C:\\Zefir", "", "Zefir 1.19 DA"};
+    const int R = printReportOn(printer, buffer, true, 11, 250, texts, "Zefir-DA-WST");
+    QVERIFY(R > 0);
+    QCOMPARE(R, printerRowsPerPage(printer, buffer, true));
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {printer.outputFileName()});
+    QVERIFY(info.waitForFinished());
+    const QString out = QString::fromUtf8(info.readAllStandardOutput());
+    QVERIFY2(
+        out.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg((240 + R - 1) / R))),
+        qPrintable(out));
+    QVERIFY2(out.contains(QStringLiteral("Zefir-DA-WST")), qPrintable(out));
   }
 };
 

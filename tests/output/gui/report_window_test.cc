@@ -250,6 +250,10 @@ class ReportWindowTest : public QObject {
     QTest::keyClick(window.get(), Qt::Key_Escape);
     QVERIFY(window->isVisible());
     QVERIFY(buffer->view.cancelRequested);
+    buffer->view.cancelRequested = false;
+    QTest::mouseClick(buttonNamed("Zamknij"), Qt::LeftButton);
+    QVERIFY(window->isVisible());
+    QVERIFY(buffer->view.cancelRequested);
     buffer->view.busy = false;
     bool asked = false;
     connect(window.get(), &TFRaport::closeRequested, this, [&asked] { asked = true; });
