@@ -52,8 +52,8 @@ void DepreciationEngine::setAsOf(DayNumber asOf) {
   asOfMonth_ = text::monthOfDayJanuaryZero(asOf);
 }
 
-const WorkingRecord& DepreciationEngine::compute(const AssetRegister& reg, int slot,
-                                                 DayNumber asOf, std::string_view kindFilter) {
+const WorkingRecord& DepreciationEngine::compute(const AssetRegister& reg, int slot, DayNumber asOf,
+                                                 std::string_view kindFilter) {
   if (slot <= 0 || slot >= reg.count()) {
     wr_ = WorkingRecord{};  // slot 0: an empty working record, nothing computed
     return wr_;

@@ -21,7 +21,9 @@ namespace zefir::engine {
 
 namespace {
 
-inline long double R(long double x) { return roundMoney(x); }
+inline long double R(long double x) {
+  return roundMoney(x);
+}
 
 constexpr long double kNudge = 1E-6L;
 
@@ -57,14 +59,15 @@ class YearLoop {
   void runYear(int year, int startMonth);
   bool isQuietYear(int year) const;
   DayNumber monthStart(int i) const {
-    static constexpr int kDaysBefore[13] = {0, 0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+    static constexpr int kDaysBefore[13] = {0,   0,   31,  59,  90,  120, 151,
+                                            181, 212, 243, 273, 304, 334};
     return static_cast<DayNumber>(january1_ + kDaysBefore[i] + (i > 2 && year_ % 4 == 0 ? 1 : 0));
   }
   void month(int i);
   void settle(int target);
   void computeBase();
   void computeFractions();
-  bool nothingHappens(int i, const MonthChanges& m) const;
+  bool nothingHappens(int i) const;
   int steadyRun(int i) const;
   void steadyMonths(int i, int n);
   void updateState(char mark);
@@ -103,6 +106,7 @@ class YearLoop {
   long double grossBO_ = 0, accumBO_ = 0;
   long double base_ = 0;
   std::array<long double, 13> fraction_{};  // monthly fraction of months 1..12
+  int fractionsPhase_ = -1;                 // the phase fraction_ was worked out for
   long double increases_ = 0, decreases_ = 0, charges_ = 0;
   long double unrounded_ = 0, rounded_ = 0, writtenOff_ = 0;
   long double accumEnd_ = 0;  // accumulated depreciation at the end of the last month
@@ -165,8 +169,10 @@ void YearLoop::runYear(int year, int startMonth) {
     static const YearChanges kNoChanges;
     if (year == prep_.yearOfAcceptance || dated_.anyIn(year)) {
       changes_ = YearChanges{};
-      if (year == prep_.yearOfAcceptance)
+      if (year == prep_.yearOfAcceptance) {
         changes_.months[prep_.acceptanceSlot].increase = a_.WaBr;
+        changes_.busy |= 1u << prep_.acceptanceSlot;
+      }
       placeYearChanges(dated_, year, gross_, changes_);
       ch_ = &changes_;
     } else {
@@ -191,11 +197,11 @@ void YearLoop::runYear(int year, int startMonth) {
   YearEntry& y = wr_.years[year - prep_.firstYear];
   y.year = static_cast<std::uint16_t>(year);
   y.Brutt = grossBO_;
-  y.Zwiek = R(increases_);
-  y.Zmnie = R(decreases_);
+  y.Zwiek = increases_ == 0 ? 0 : R(increases_);
+  y.Zmnie = decreases_ == 0 ? 0 : R(decreases_);
   y.UmoBO = accumBO_;
   y.UmoBi = R(rounded_);
-  y.WykBi = R(writtenOff_);
+  y.WykBi = writtenOff_ == 0 ? 0 : R(writtenOff_);
   accum_ = accumEnd_ - writtenOff_;
   if (state_ == 'V' || state_ == 'X') state_ = 'U';
 }
@@ -204,6 +210,9 @@ void YearLoop::runYear(int year, int startMonth) {
 // effective rate / 1200, times the effective coefficient except in the
 // degressive asset's linear phase.
 void YearLoop::computeFractions() {
+  // One rate entry and the same phase as last year: the same fractions.
+  if (singleRate_ && phase_ == fractionsPhase_) return;
+  fractionsPhase_ = phase_;
   const RateEntry* last = nullptr;
   long double fraction = 0;
   for (int i = 1; i <= 12; ++i) {
@@ -220,10 +229,8 @@ void YearLoop::computeFractions() {
 // A month (January to November) without changes, marks or an opening booking,
 // in which nothing is charged: before the start month, stopped, method T, or
 // fully depreciated with no rounding left over. Every value stays as it was.
-bool YearLoop::nothingHappens(int i, const MonthChanges& m) const {
-  if (i > 11 || m.mark != ' ' || m.increase != 0 || m.decrease != 0 || m.transfer != 0 ||
-      m.correction != 0)
-    return false;
+bool YearLoop::nothingHappens(int i) const {
+  if (i > 11 || ((ch_->busy >> i) & 1u)) return false;
   // 1 January without changes: after the first year the values at 1 January
   // are already rounded, so there is nothing to do.
   if (i == 0) return year_ != prep_.firstYear;
@@ -242,18 +249,14 @@ int YearLoop::steadyRun(int i) const {
     return 0;
   const long double D = base_ * fraction_[i];
   if (!(R(D) > 0)) return 0;
-  const long double c = accumEnd_ - writtenOff_;
-  int n = 0;
-  for (int j = i; j <= lastMonth_; ++j) {
-    const MonthChanges& m = ch_->months[j];
-    if (m.mark != ' ' || m.increase != 0 || m.decrease != 0 || m.transfer != 0 ||
-        m.correction != 0 || fraction_[j] != fraction_[i])
-      break;
-    // Margin for the rounded grosze of each month and the 1 % rule.
-    if (gross_ - c - (n + 1) * (D + 0.01L) - 0.01L * D <= 0.1L) break;
-    ++n;
-  }
-  return n;
+  // How many such months leave a clear margin over the rounded grosze of each
+  // month and the remaining-value rules.
+  const long double room = (gross_ - (accumEnd_ - writtenOff_) - 0.01L * D - 0.1L) / (D + 0.01L);
+  if (!(room >= 1)) return 0;
+  const int limit = std::min(lastMonth_, i - 1 + static_cast<int>(std::min(room, 12.0L)));
+  int j = i;
+  while (j <= limit && !((ch_->busy >> j) & 1u) && fraction_[j] == fraction_[i]) ++j;
+  return j - i;
 }
 
 void YearLoop::steadyMonths(int i, int n) {
@@ -272,7 +275,7 @@ void YearLoop::steadyMonths(int i, int n) {
 void YearLoop::month(int i) {
   const MonthChanges& m = ch_->months[i];
   const long double v = m.increase, w = m.decrease, t = m.transfer, F = m.correction;
-  if (nothingHappens(i, m)) {
+  if (nothingHappens(i)) {
     unrounded_ += kNudge;
     return;
   }
@@ -338,7 +341,10 @@ void YearLoop::month(int i) {
   } else if (i == 12) {
     int target = 1;
     for (int j = 12; j >= 2; --j)
-      if (j == 12 ? k.E != 0 : (writeUpMonths_ >> j) & 1u) { target = j; break; }
+      if (j == 12 ? k.E != 0 : (writeUpMonths_ >> j) & 1u) {
+        target = j;
+        break;
+      }
     settle(target);
   }
 
@@ -389,7 +395,11 @@ void YearLoop::finishAsOfYear() {
         s.writtenOffYTD = s.accumBO;
         kept_[am].H = std::max(0.0L, kept_[am].H - excess);
       }
-      s.accumDay = s.accumBO + s.correctionsYTD - s.transferredYTD - s.writtenOffYTD;
+      // Likewise a transfer takes along only what is booked; corrections are
+      // postings of their own and count at once.
+      const long double booked = s.accumBO + s.correctionsYTD - s.writtenOffYTD;
+      if (s.transferredYTD > booked) s.transferredYTD = std::max(0.0L, booked);
+      s.accumDay = booked - s.transferredYTD;
     }
     for (int i = 1; i <= 11; ++i) {
       kept_[12].D += kept_[i].D;
@@ -402,8 +412,7 @@ void YearLoop::finishAsOfYear() {
       s.writeUpMonth = kept_[12].E;
     }
   }
-  for (int i = 0; i <= 12; ++i)
-    wr_.months[i] = MonthValues{kept_[i].D, kept_[i].E, kept_[i].H};
+  for (int i = 0; i <= 12; ++i) wr_.months[i] = MonthValues{kept_[i].D, kept_[i].E, kept_[i].H};
 }
 
 }  // namespace

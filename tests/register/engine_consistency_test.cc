@@ -8,15 +8,17 @@
 #include <random>
 #include <string>
 
-#include "register/depreciation_engine.h"
 #include "engine_test_support.h"
+#include "register/depreciation_engine.h"
 
 namespace zefir {
 namespace {
 
 using testing::day;
 
-long double money(long double x) { return std::round(x * 100) / 100; }
+long double money(long double x) {
+  return std::round(x * 100) / 100;
+}
 
 std::string ddmmyy(int d, int m, int y) {
   char buf[8];
@@ -29,8 +31,8 @@ AssetRecord variedAsset(std::mt19937& rng) {
   const int year = pick(2005, 2019);
   static const char kMethods[] = "LDBJNTP ";
   AssetRecord a = testing::makeAsset(day(pick(1, 28), pick(1, 12), year),
-                                     pick(100, 90000) + pick(0, 99) / 100.0L,
-                                     kMethods[pick(0, 7)], 5.0L * pick(1, 8));
+                                     pick(100, 90000) + pick(0, 99) / 100.0L, kMethods[pick(0, 7)],
+                                     5.0L * pick(1, 8));
   if (a.MeUm == 'D') a.K[0].WsPo = 2;
   if (pick(0, 2) == 0) a.K[1] = RateEntry{day(1, pick(1, 12), year + pick(1, 6)), "X", 25, 1, 0, 0};
   if (pick(0, 3) == 0) {
