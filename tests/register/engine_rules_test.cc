@@ -158,8 +158,8 @@ TEST(EngineMonthZero, IncreaseDatedFirstJanuaryIsChargedInJanuary) {
 
 TEST(EngineMonthZero, LiquidationDatedFirstJanuaryLeavesBeforeJanuary) {
   DepreciationEngine engine;
-  const auto& wr = engine.compute(linear1200(day(20, 5, 2019), {"LT:010120,LT 1/20"}),
-                                  day(31, 12, 2020));
+  const auto& wr =
+      engine.compute(linear1200(day(20, 5, 2019), {"LT:010120,LT 1/20"}), day(31, 12, 2020));
   EXPECT_DOUBLE_EQ(wr.summary.grossBO, 1200);
   EXPECT_DOUBLE_EQ(wr.summary.decreasesYTD, 1200);
   EXPECT_DOUBLE_EQ(wr.months[0].writtenOff, 70);  // all of it, on 1 January
