@@ -38,9 +38,7 @@ AssetRecord syntheticAsset(int n, std::mt19937& rng) {
   a.MeUm = kMethods[pick(0, 7)];
   a.K[0] = zefir::RateEntry{0, "491", 10.0L * pick(1, 3), a.MeUm == 'D' ? 2.0L : 1.0L, 10, 1};
   if (pick(0, 3) == 0) a.K[1] = zefir::RateEntry{dayFromDate(year + 5, 1, 1), "492", 20, 1, 0, 0};
-  auto at = [&](int offsetYears) {
-    return ddmmyy(pick(1, 28), pick(1, 12), year + offsetYears);
-  };
+  auto at = [&](int offsetYears) { return ddmmyy(pick(1, 28), pick(1, 12), year + offsetYears); };
   int z = 0;
   a.Z[z++] = "MU:" + ddmmyy(1, 1, year) + ",MAGAZYN";
   a.Z[z++] = "OO:" + ddmmyy(1, 1, year) + ",KOWALSKI";

@@ -28,12 +28,16 @@ struct ComputeOptions {
 
 // Money and rates go out as JSON numbers with their full precision (a double
 // keeps far more than the 6 decimals readers need).
-double number(long double x) { return static_cast<double>(x); }
+double number(long double x) {
+  return static_cast<double>(x);
+}
 
-std::string utf8(std::string_view cp1250) { return text::toUtf8(cp1250); }
+std::string utf8(std::string_view cp1250) {
+  return text::toUtf8(cp1250);
+}
 
 ordered_json yearJson(const YearEntry& y) {
-  return {{"year", y.year},          {"Brutt", number(y.Brutt)}, {"Zwiek", number(y.Zwiek)},
+  return {{"year", y.year},           {"Brutt", number(y.Brutt)}, {"Zwiek", number(y.Zwiek)},
           {"Zmnie", number(y.Zmnie)}, {"UmoBO", number(y.UmoBO)}, {"UmoBi", number(y.UmoBi)},
           {"WykBi", number(y.WykBi)}};
 }
@@ -99,7 +103,9 @@ void loadBase(AssetRegister& reg, const std::string& path) {
     throw CliExit{2, "Nie można odczytać bazy: " + path + " (" + utf8(st.message()) + ")"};
 }
 
-Basis basisOf(const std::string& letter) { return letter == "P" ? Basis::Tax : Basis::Balance; }
+Basis basisOf(const std::string& letter) {
+  return letter == "P" ? Basis::Tax : Basis::Balance;
+}
 
 void runCompute(const ComputeOptions& o) {
   const DayNumber asOf = asOfDay(o.date);
@@ -136,8 +142,8 @@ void addComputeCommands(CLI::App& app) {
   addBasisOption(cmd, one);
   cmd->callback([] { runCompute(one); });
 
-  auto* every = app.add_subcommand("compute-all",
-                                   "Wylicz amortyzację wszystkich środków na dzień (JSON, wiersz na środek)");
+  auto* every = app.add_subcommand(
+      "compute-all", "Wylicz amortyzację wszystkich środków na dzień (JSON, wiersz na środek)");
   every->add_option("BASE", all.base, "Plik bazy .PST")->required();
   every->add_option("DATE", all.date, "Dzień DDMMRR")->required();
   addBasisOption(every, all);

@@ -18,7 +18,9 @@ bool inFamilyList(std::string_view list, std::string_view kind) {
 
 // The amount an entry gives, or 0 when it gives none (the parser keeps its
 // 1E-9 placeholder then, which must not reach the sums).
-long double givenAmount(const ChangeEntry& e) { return e.hasAmount ? e.W : 0.0L; }
+long double givenAmount(const ChangeEntry& e) {
+  return e.hasAmount ? e.W : 0.0L;
+}
 
 // The whole current value in month slot `slot`: the gross value at 1 January
 // with every change placed so far in slots 0..slot.
@@ -44,7 +46,9 @@ ChangeFamily changeFamily(std::string_view kind) {
   return ChangeFamily::None;
 }
 
-DayNumber placementDate(const ChangeEntry& e, DayNumber DtOT) { return e.D != 0 ? e.D : DtOT; }
+DayNumber placementDate(const ChangeEntry& e, DayNumber DtOT) {
+  return e.D != 0 ? e.D : DtOT;
+}
 
 DatedEntries datedEntries(const ParsedEntries& entries, DayNumber DtOT) {
   DatedEntries out;
@@ -73,6 +77,7 @@ void placeYearChanges(const DatedEntries& entries, int year, long double grossAt
     if (d.year != year) continue;
     const ChangeEntry& e = *d.entry;
     MonthChanges& month = out.months[d.slot];
+    out.busy |= 1u << d.slot;
     switch (d.family) {
       case ChangeFamily::Increase:
         month.increase += givenAmount(e);

@@ -47,6 +47,7 @@ struct MonthChanges {
 
 struct YearChanges {
   std::array<MonthChanges, 13> months{};
+  unsigned busy = 0;                // bit i set: slot i holds a change or a mark
   int leavingMonth = -1;            // last month slot with a decrease or transfer; -1 none
   std::string liquidationDocument;  // key of the last decrease placed, up to 25 characters
 };

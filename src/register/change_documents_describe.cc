@@ -17,8 +17,8 @@ struct Unit {
 };
 
 // "m2" before "m", so a square-metre name is not read as metres.
-constexpr std::array<Unit, 5> kUnits = {{
-    {"szt", 1.0L}, {"kpl", 0.1L}, {"m2", 0.01L}, {"kg", 0.001L}, {"m", 0.01L}}};
+constexpr std::array<Unit, 5> kUnits = {
+    {{"szt", 1.0L}, {"kpl", 0.1L}, {"m2", 0.01L}, {"kg", 0.001L}, {"m", 0.01L}}};
 
 bool endsWithNoCase(std::string_view s, std::string_view suffix) {
   if (s.size() < suffix.size()) return false;
@@ -28,7 +28,9 @@ bool endsWithNoCase(std::string_view s, std::string_view suffix) {
   return true;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 bool describedAmount(const Holding& h, long double gross, long double grossBO) {
   return h.amount > 0 && !text::equalMoney(h.amount, gross) && !text::equalMoney(h.amount, grossBO);

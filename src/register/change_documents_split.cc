@@ -2,19 +2,23 @@
 
 #include <algorithm>
 
-#include "text/dates.h"
 #include "register/engine_money.h"
+#include "text/dates.h"
 
 namespace zefir {
 
 namespace {
 
 // Rounding as text::R, without its text round trip.
-inline long double R(long double x) { return engine::roundMoney(x); }
+inline long double R(long double x) {
+  return engine::roundMoney(x);
+}
 
 constexpr std::size_t kDecreaseNoteMax = 25;
 
-bool isPlaceholder(const Holding& h) { return h.amount == kNoAmount; }
+bool isPlaceholder(const Holding& h) {
+  return h.amount == kNoAmount;
+}
 
 bool isEmptyAmount(long double amount) {
   return amount != kNoAmount && (amount <= 0 || engine::equalMoney(amount, 0));
@@ -25,12 +29,16 @@ bool refersTo(const ChangeEntry& e, std::uint8_t origin) {
   return std::find(e.Z.begin(), e.Z.end(), origin) != e.Z.end();
 }
 
-bool hasReferences(const ChangeEntry& e) { return e.Z[0] != 0; }
+bool hasReferences(const ChangeEntry& e) {
+  return e.Z[0] != 0;
+}
 
 // Accounts and the subsidised part follow the books: an entry counts only when
 // it is dated up to the end of the month before the as-of month (up to
 // 1 January in January), the month whose books are closed.
-bool isBookKind(std::string_view kind) { return kind == "UD" || (!kind.empty() && kind[0] == 'K'); }
+bool isBookKind(std::string_view kind) {
+  return kind == "UD" || (!kind.empty() && kind[0] == 'K');
+}
 
 class Splitter {
  public:
@@ -80,10 +88,16 @@ class Splitter {
     for (const std::string& kind : kindsReached(date)) {
       Holding* target = nullptr;
       for (Holding& h : out_.holdings)
-        if (h.kind == kind && refersTo(e, h.origin)) { target = &h; break; }
+        if (h.kind == kind && refersTo(e, h.origin)) {
+          target = &h;
+          break;
+        }
       if (!target)
         for (Holding& h : out_.holdings)
-          if (h.kind == kind) { target = &h; break; }
+          if (h.kind == kind) {
+            target = &h;
+            break;
+          }
       target->amount = R(target->amount + amount);
     }
     out_.gross = engine::round4(out_.gross + amount);
@@ -135,7 +149,8 @@ class Splitter {
     if (!kindHeld && amount < out_.gross && !engine::equalMoney(amount, out_.gross))
       append(Holding{e.C, "", 0, out_.gross, 1});  // the part not yet assigned
     takeFrom(e.C, amount, &e);
-    append(Holding{e.C, e.K.substr(0, kHoldingKeyMax), static_cast<std::uint8_t>(ordinal), amount, 1});
+    append(
+        Holding{e.C, e.K.substr(0, kHoldingKeyMax), static_cast<std::uint8_t>(ordinal), amount, 1});
     removeEmpty();
     recomputeShares();
   }
@@ -193,7 +208,10 @@ void Splitter::foldSubsidisedParts() {
   int kept = -1;
   for (int i = static_cast<int>(out_.holdings.size()) - 1; i >= 0; --i) {
     const Holding& h = out_.holdings[i];
-    if ((h.kind == "KN" || h.kind == "UD") && !isEmptyAmount(h.amount)) { kept = i; break; }
+    if ((h.kind == "KN" || h.kind == "UD") && !isEmptyAmount(h.amount)) {
+      kept = i;
+      break;
+    }
   }
   if (kept >= 0) {
     Holding& h = out_.holdings[kept];
@@ -209,9 +227,8 @@ AttributeSplit Splitter::finish(std::string_view kindFilter) {
   removeEmpty();
   std::erase_if(out_.holdings, [](const Holding& h) { return isPlaceholder(h); });
   recomputeShares();
-  if (!kindFilter.empty() &&
-      std::none_of(out_.holdings.begin(), out_.holdings.end(),
-                   [&](const Holding& h) { return h.kind == kindFilter; })) {
+  if (!kindFilter.empty() && std::none_of(out_.holdings.begin(), out_.holdings.end(),
+                                          [&](const Holding& h) { return h.kind == kindFilter; })) {
     // The whole value stands under "bez <kind>", so a listing by that kind
     // still shows the asset with its value and quantity.
     const long double q = out_.quantity.quantity;

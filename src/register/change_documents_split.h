@@ -16,29 +16,29 @@ inline constexpr int kMaxHoldings = 40;
 inline constexpr std::size_t kHoldingKeyMax = 30;
 
 struct Holding {
-  std::string kind;       // MU, OO, KK, KN, KP, KR, KS, KU or UD
-  std::string key;        // place, person or account, up to 30 characters
-  std::uint8_t origin = 0;  // ordinal 1..60 of the entry that created it; 0 = none
-  long double amount = 0;   // part of the gross value held
+  std::string kind;               // MU, OO, KK, KN, KP, KR, KS, KU or UD
+  std::string key;                // place, person or account, up to 30 characters
+  std::uint8_t origin = 0;        // ordinal 1..60 of the entry that created it; 0 = none
+  long double amount = 0;         // part of the gross value held
   long double quantityShare = 1;  // part of the quantity belonging to it
 };
 
 struct QuantityFromName {
-  long double quantity = 0;       // 0 when the name carries none
+  long double quantity = 0;  // 0 when the name carries none
   long double precision = 0.0001L;
-  std::string unit;               // "szt", "kpl", "m", "m2", "kg" or ""
-  std::string name;               // the name without the quantity and unit
+  std::string unit;  // "szt", "kpl", "m", "m2", "kg" or ""
+  std::string name;  // the name without the quantity and unit
 };
 
 // Splits a trailing quantity and unit off a name ("Krzesło 12 szt").
 QuantityFromName quantityFromName(std::string_view name);
 
 struct AttributeSplit {
-  std::vector<Holding> holdings;   // at most 40, in holding order
-  long double gross = 0;           // current gross value on the day
-  QuantityFromName quantity;       // the quantity as the decreases left it
-  std::string lastDecreaseKind;    // kind of the last decrease or transfer
-  std::string lastDecreaseNote;    // its key, up to 25 characters
+  std::vector<Holding> holdings;  // at most 40, in holding order
+  long double gross = 0;          // current gross value on the day
+  QuantityFromName quantity;      // the quantity as the decreases left it
+  std::string lastDecreaseKind;   // kind of the last decrease or transfer
+  std::string lastDecreaseNote;   // its key, up to 25 characters
 };
 
 // The split of `asset` as of `asOf` (whose month, 0 for 1 January, is

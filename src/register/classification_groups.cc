@@ -34,19 +34,32 @@ char groupCharacter(std::string_view key) {
 
 const char* builtInNameUtf8(char c) {
   switch (c) {
-    case '0': return "GRUNTY";
-    case '1': return "BUDYNKI i LOKALE oraz SpPrdoLoUż";
-    case '2': return "OBIEKTY INŻYNIERII LĄDOWEJ i WODNEJ";
-    case '3': return "KOTŁY i MASZYNY ENERGETYCZNE";
-    case '4': return "MASZYNY, URZĄDZENIA i APARATY OgZa";
-    case '5': return "MASZYNY, URZĄDZENIA i APARATY SPEC.";
-    case '6': return "URZĄDZENIA TECHNICZNE";
-    case '7': return "ŚRODKI TRANSPORTU";
-    case '8': return "NARZĘDZIA, PRZYRZĄDY, RUCHOMOŚCI i...";
-    case '9': return "INWENTARZ ŻYWY";
-    case 'K': return "będzie w/g KŚT";
-    case 'W': return "Wart. Niem. i Prawne";
-    default: return "- - -";
+    case '0':
+      return "GRUNTY";
+    case '1':
+      return "BUDYNKI i LOKALE oraz SpPrdoLoUż";
+    case '2':
+      return "OBIEKTY INŻYNIERII LĄDOWEJ i WODNEJ";
+    case '3':
+      return "KOTŁY i MASZYNY ENERGETYCZNE";
+    case '4':
+      return "MASZYNY, URZĄDZENIA i APARATY OgZa";
+    case '5':
+      return "MASZYNY, URZĄDZENIA i APARATY SPEC.";
+    case '6':
+      return "URZĄDZENIA TECHNICZNE";
+    case '7':
+      return "ŚRODKI TRANSPORTU";
+    case '8':
+      return "NARZĘDZIA, PRZYRZĄDY, RUCHOMOŚCI i...";
+    case '9':
+      return "INWENTARZ ŻYWY";
+    case 'K':
+      return "będzie w/g KŚT";
+    case 'W':
+      return "Wart. Niem. i Prawne";
+    default:
+      return "- - -";
   }
 }
 

@@ -48,6 +48,8 @@ inline long double round4(long double x) {
 }
 
 // Equal when the difference rounds to 0 at 4 decimals.
-inline bool equalMoney(long double a, long double b) { return round4(a - b) == 0; }
+inline bool equalMoney(long double a, long double b) {
+  return round4(a - b) == 0;
+}
 
 }  // namespace zefir::engine

@@ -61,8 +61,9 @@ class ComputeCli : public ::testing::Test {
     b.Z[0] = "MU:151219,BIURO";
     b.Z[1] = "MU:010620,MAGAZYN,300";
     ASSERT_TRUE(journal.saveAsset(reg, AssetRegister::emptyRecord(), b).ok());
-    ASSERT_TRUE(journal.saveAsset(reg, AssetRegister::emptyRecord(),
-                                  asset("A1", text::dayFromDate(2020, 3, 15), 2400))
+    ASSERT_TRUE(journal
+                    .saveAsset(reg, AssetRegister::emptyRecord(),
+                               asset("A1", text::dayFromDate(2020, 3, 15), 2400))
                     .ok());
   }
   void TearDown() override { fs::remove_all(dir_); }

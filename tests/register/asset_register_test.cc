@@ -60,8 +60,7 @@ TEST(AssetRegister, InsertBeyondCapacityIsRefusedAndNothingChanges) {
 
 TEST(Dictionary, RefusesThe1000thEntry) {
   Dictionary d;
-  for (int i = 0; i < kDictionaryCapacity; ++i)
-    ASSERT_TRUE(d.add({std::to_string(i), "x"}).ok());
+  for (int i = 0; i < kDictionaryCapacity; ++i) ASSERT_TRUE(d.add({std::to_string(i), "x"}).ok());
   EXPECT_FALSE(d.add({"over", "x"}).ok());
   EXPECT_EQ(d.count(), 1000);
 }

@@ -20,7 +20,8 @@ AttributeSplit split(const AssetRecord& a, DayNumber asOf, std::string_view filt
 std::string holdingsText(const AttributeSplit& s) {
   std::string out;
   for (const Holding& h : s.holdings)
-    out += h.kind + ":" + h.key + "=" + std::to_string(static_cast<long long>(h.amount * 100)) + ";";
+    out +=
+        h.kind + ":" + h.key + "=" + std::to_string(static_cast<long long>(h.amount * 100)) + ";";
   return out;
 }
 
@@ -67,9 +68,9 @@ TEST(AttributeSplit, ReferencesMoveTheReferencedPartFirst) {
 }
 
 TEST(AttributeSplit, IncreasesAndDecreasesFollowTheHoldings) {
-  AssetRecord a = makeAsset(day(15, 3, 2019), 1000, 'L', 10,
-                            {"MU:150319,MAGAZYN", "OO:150319,KOWALSKI", "OZ:100220,MOD,500",
-                             "LT:150620,LT1,2000"});
+  AssetRecord a = makeAsset(
+      day(15, 3, 2019), 1000, 'L', 10,
+      {"MU:150319,MAGAZYN", "OO:150319,KOWALSKI", "OZ:100220,MOD,500", "LT:150620,LT1,2000"});
   a.Nazw = "Szafa 3 szt";
   AttributeSplit s = split(a, day(31, 3, 2020));
   EXPECT_DOUBLE_EQ(s.gross, 1500);
@@ -97,8 +98,8 @@ TEST(AttributeSplit, LtWithoutAmountEmptiesEverything) {
 }
 
 TEST(AttributeSplit, QuantitySharesFollowAmounts) {
-  AssetRecord a = makeAsset(day(15, 3, 2019), 1000, 'L', 10,
-                            {"MU:150319,MAGAZYN", "MU:010620,BIURO,250"});
+  AssetRecord a =
+      makeAsset(day(15, 3, 2019), 1000, 'L', 10, {"MU:150319,MAGAZYN", "MU:010620,BIURO,250"});
   a.Nazw = "Krzes\xB3o 8 szt";
   const AttributeSplit s = split(a, day(30, 6, 2020));
   ASSERT_EQ(s.holdings.size(), 2u);
@@ -114,14 +115,26 @@ TEST(AttributeSplit, AccountsCountFromTheClosedMonthOnly) {
   // As of 1 July they are; UD leaves 600 on a KK account.
   EXPECT_EQ(holdingsText(split(a, day(1, 7, 2020))), "KS:013=100000;KK:DOT=60000;");
   // In January only what is dated up to 1 January counts.
-  const AssetRecord j = makeAsset(day(15, 3, 2019), 1000, 'L', 10, {"KS:010120,011", "KS:020120,013"});
+  const AssetRecord j =
+      makeAsset(day(15, 3, 2019), 1000, 'L', 10, {"KS:010120,011", "KS:020120,013"});
   EXPECT_EQ(holdingsText(split(j, day(31, 1, 2020))), "KS:011=100000;");
 }
 
+TEST(AttributeSplit, EveryAccountKindHoldsItsOwnSplit) {
+  const AssetRecord a =
+      makeAsset(day(15, 3, 2019), 1000, 'L', 10,
+                {"KK:150319,401", "KP:150319,402", "KU:150319,071", "KN:150319,NIEAM,250"});
+  const AttributeSplit s = split(a, day(31, 12, 2020));
+  // The KN part is folded into a KK account holding the rest of the value.
+  EXPECT_EQ(holdingsText(s), "KK:401=100000;KP:402=100000;KU:071=100000;KK:NIEAM=75000;");
+  EXPECT_EQ(describeCostAccounts(s, 1000), text::fromUtf8(" 401, NIEAM(750zł)"));
+  EXPECT_EQ(describeAccounts(s, 1000), text::fromUtf8(" / 071 / 401, NIEAM(750zł)"));
+}
+
 TEST(AttributeSplit, EntriesBeforeTheOpeningBalanceSetPlacesButNoAmounts) {
-  AssetRecord a = makeAsset(day(15, 3, 2015), 5000, 'L', 10,
-                            {"MU:150315,MAGAZYN", "OZ:100217,MOD,1000", "LT:100618,LT,2000",
-                             "OZ:100220,MOD2,500"});
+  AssetRecord a = makeAsset(
+      day(15, 3, 2015), 5000, 'L', 10,
+      {"MU:150315,MAGAZYN", "OZ:100217,MOD,1000", "LT:100618,LT,2000", "OZ:100220,MOD2,500"});
   a.RokP = 2020;
   a.WaBr = 4000;
   const AttributeSplit s = split(a, day(31, 12, 2020));
@@ -137,8 +150,8 @@ TEST(AttributeSplit, KindFilterAddsAPlaceholderHolding) {
 }
 
 TEST(AttributeSplit, UnmatchedReferenceGetsWhatTheOthersLeave) {
-  const AssetRecord a = makeAsset(day(15, 3, 2019), 1000, 'L', 10,
-                                  {"MU:150319,MAGAZYN,700", "MU:150319,BIURO,,1/"});
+  const AssetRecord a =
+      makeAsset(day(15, 3, 2019), 1000, 'L', 10, {"MU:150319,MAGAZYN,700", "MU:150319,BIURO,,1/"});
   // Entry 2 names entry 1, which is an MU but holds nothing under origin 1
   // once the unassigned part was split off: BIURO receives what is left.
   const AttributeSplit s = split(a, day(31, 12, 2020));
@@ -152,8 +165,7 @@ TEST(DescribeHoldings, AmountsShownOnlyWhenTheyAreAPart) {
       makeAsset(day(15, 3, 2019), 1000, 'L', 10,
                 {"MU:150319,MAGAZYN", "MU:010620,BIURO,250", "KS:150319,011", "KR:150319,402"});
   const AttributeSplit s = split(a, day(31, 12, 2020));
-  EXPECT_EQ(describeHoldings(s, "MU", 1000),
-            text::fromUtf8(" MAGAZYN(750zł), BIURO(250zł)"));
+  EXPECT_EQ(describeHoldings(s, "MU", 1000), text::fromUtf8(" MAGAZYN(750zł), BIURO(250zł)"));
   EXPECT_EQ(describeHoldings(s, "KS", 1000), " 011");
   EXPECT_EQ(describeAccounts(s, 1000), " 011 / / 402");
 }

@@ -53,10 +53,20 @@ TEST(ChangePlacement, DecreaseWithoutAmountTakesTheWholeCurrentValue) {
   EXPECT_DOUBLE_EQ(place(t, 2020, 1000).months[6].transfer, 1000);
 }
 
-TEST(ChangePlacement, MarksAndCorrections) {
+TEST(ChangePlacement, EveryLiquidationKindDecreases) {
   const AssetRecord a = makeAsset(day(15, 3, 2019), 1000, 'L', 10,
-                                  {"WU:100520", "UU:050920", "PK:150320,DOC,50z\xB3",
-                                   "PA:010120,,300", "PK:200320,,-20"});
+                                  {"LN:100220,,10", "LS:100320,,20", "LZ:100420,,30"});
+  const YearChanges y = place(a, 2020, 1000);
+  EXPECT_DOUBLE_EQ(y.months[2].decrease, 10);
+  EXPECT_DOUBLE_EQ(y.months[3].decrease, 20);
+  EXPECT_DOUBLE_EQ(y.months[4].decrease, 30);
+  EXPECT_EQ(y.leavingMonth, 4);
+}
+
+TEST(ChangePlacement, MarksAndCorrections) {
+  const AssetRecord a = makeAsset(
+      day(15, 3, 2019), 1000, 'L', 10,
+      {"WU:100520", "UU:050920", "PK:150320,DOC,50z\xB3", "PA:010120,,300", "PK:200320,,-20"});
   const YearChanges y = place(a, 2020, 1000);
   EXPECT_EQ(y.months[5].mark, 'W');
   EXPECT_EQ(y.months[9].mark, 'U');

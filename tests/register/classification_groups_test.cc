@@ -7,7 +7,9 @@
 namespace zefir {
 namespace {
 
-std::string twoBlanks(const char* utf8) { return "  " + text::fromUtf8(utf8); }
+std::string twoBlanks(const char* utf8) {
+  return "  " + text::fromUtf8(utf8);
+}
 
 TEST(GroupName, BuiltInNamesByKey) {
   AssetRegister reg;

@@ -8,15 +8,17 @@
 #include <random>
 #include <string>
 
-#include "register/depreciation_engine.h"
 #include "engine_test_support.h"
+#include "register/depreciation_engine.h"
 
 namespace zefir {
 namespace {
 
 using testing::day;
 
-long double money(long double x) { return std::round(x * 100) / 100; }
+long double money(long double x) {
+  return std::round(x * 100) / 100;
+}
 
 std::string ddmmyy(int d, int m, int y) {
   char buf[8];
@@ -29,8 +31,8 @@ AssetRecord variedAsset(std::mt19937& rng) {
   const int year = pick(2005, 2019);
   static const char kMethods[] = "LDBJNTP ";
   AssetRecord a = testing::makeAsset(day(pick(1, 28), pick(1, 12), year),
-                                     pick(100, 90000) + pick(0, 99) / 100.0L,
-                                     kMethods[pick(0, 7)], 5.0L * pick(1, 8));
+                                     pick(100, 90000) + pick(0, 99) / 100.0L, kMethods[pick(0, 7)],
+                                     5.0L * pick(1, 8));
   if (a.MeUm == 'D') a.K[0].WsPo = 2;
   if (pick(0, 2) == 0) a.K[1] = RateEntry{day(1, pick(1, 12), year + pick(1, 6)), "X", 25, 1, 0, 0};
   if (pick(0, 3) == 0) {
@@ -96,6 +98,36 @@ TEST(EngineConsistency, YearsChainMonthsAddUpAndDaysAgree) {
       // charged, which an earlier day does not see yet.
       ASSERT_NEAR(mid.summary.chargeYTD, chargedUpTo, 0.07) << month;
       ASSERT_NEAR(mid.summary.accumDay, mid.summary.accumBO + upTo - offUpTo, 0.07) << month;
+    }
+  }
+}
+
+TEST(EngineConsistency, ShortcutsGiveTheNumbersOfTheMonthByMonthWalk) {
+  std::mt19937 rng(777);
+  DepreciationEngine quick, walk;
+  walk.setMonthByMonth(true);
+  auto same = [](long double a, long double b) { return std::fabs(a - b) < 1E-9L; };
+  for (int n = 0; n < 1500; ++n) {
+    const AssetRecord a = variedAsset(rng);
+    for (DayNumber asOf : {day(1, 1, 2021), day(31, 5, 2022), day(31, 12, 2024)}) {
+      SCOPED_TRACE(::testing::Message() << "asset " << n << " method '" << a.MeUm << "'");
+      const WorkingRecord& q = quick.compute(a, asOf);
+      const WorkingRecord& w = walk.compute(a, asOf);
+      ASSERT_EQ(q.yearCount, w.yearCount);
+      for (int y = 0; y < q.yearCount; ++y) {
+        ASSERT_TRUE(same(q.years[y].UmoBi, w.years[y].UmoBi)) << q.years[y].year;
+        ASSERT_TRUE(same(q.years[y].UmoBO, w.years[y].UmoBO)) << q.years[y].year;
+        ASSERT_TRUE(same(q.years[y].Brutt, w.years[y].Brutt)) << q.years[y].year;
+        ASSERT_TRUE(same(q.years[y].WykBi, w.years[y].WykBi)) << q.years[y].year;
+      }
+      for (int m = 0; m <= 12; ++m) {
+        ASSERT_TRUE(same(q.months[m].charge, w.months[m].charge)) << m;
+        ASSERT_TRUE(same(q.months[m].writeUp, w.months[m].writeUp)) << m;
+        ASSERT_TRUE(same(q.months[m].writtenOff, w.months[m].writtenOff)) << m;
+      }
+      ASSERT_TRUE(same(q.summary.chargeYTD, w.summary.chargeYTD));
+      ASSERT_TRUE(same(q.summary.accumDay, w.summary.accumDay));
+      ASSERT_TRUE(same(q.summary.transferredYTD, w.summary.transferredYTD));
     }
   }
 }

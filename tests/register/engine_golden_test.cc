@@ -1,8 +1,8 @@
 // Whole histories worked out by hand; each expectation carries its sum.
 #include <gtest/gtest.h>
 
-#include "register/depreciation_engine.h"
 #include "engine_test_support.h"
+#include "register/depreciation_engine.h"
 
 namespace zefir {
 namespace {
@@ -50,17 +50,17 @@ TEST(EngineGolden, DegressiveSwitchesToLinearAndIsFullyDepreciated) {
 
   // As of 15 March 2022: January..March of the switch year at 200.00.
   const WorkingRecord mid = engine.compute(a, day(15, 3, 2022));
-  EXPECT_DOUBLE_EQ(mid.summary.chargeYTD, 600);    // 3 x 200
+  EXPECT_DOUBLE_EQ(mid.summary.chargeYTD, 600);  // 3 x 200
   EXPECT_DOUBLE_EQ(mid.summary.chargeMonth, 200);
   EXPECT_DOUBLE_EQ(mid.summary.accumBO, 6240);
-  EXPECT_DOUBLE_EQ(mid.summary.accumDay, 6840);    // 6,240 + 600
+  EXPECT_DOUBLE_EQ(mid.summary.accumDay, 6840);  // 6,240 + 600
 }
 
 TEST(EngineGolden, OpeningBalanceCarriesOnWithoutDoubling) {
   // Accepted 10 May 2015 for 50,000.00; kept from 2020 with an opening gross
   // of 48,000.00 (2,000.00 liquidated in 2018) and 20,000.00 depreciated.
-  AssetRecord a = makeAsset(day(10, 5, 2015), 50000, 'L', 10,
-                            {"MU:100515,MAGAZYN", "LT:100618,LT 1/18,2000"});
+  AssetRecord a =
+      makeAsset(day(10, 5, 2015), 50000, 'L', 10, {"MU:100515,MAGAZYN", "LT:100618,LT 1/18,2000"});
   a.RokP = 2020;
   a.WaBr = 48000;
   a.WaUm = 20000;

@@ -22,13 +22,13 @@ TEST(EngineMoney, AgreesWithTheTextHelpers) {
   };
   for (int i = 0; i < 40000; ++i) {
     const long double c = cents(rng) / 100.0L;
-    check(c);                                // whole grosze
-    check(c + part(rng) / 1'000'000.0L);     // with a remainder
-    check(c + 0.005L);                       // half a grosz
-    check(c / 12 * 0.2L);                    // a month's charge
+    check(c);                             // whole grosze
+    check(c + part(rng) / 1'000'000.0L);  // with a remainder
+    check(c + 0.005L);                    // half a grosz
+    check(c / 12 * 0.2L);                 // a month's charge
   }
-  for (long double x : {0.0L, -0.0L, 1E-9L, -1E-9L, 0.004999L, 0.005L, -0.005L, 0.03125L,
-                        -0.03125L, 1E-6L, 99.995L, 1234567.891L})
+  for (long double x : {0.0L, -0.0L, 1E-9L, -1E-9L, 0.004999L, 0.005L, -0.005L, 0.03125L, -0.03125L,
+                        1E-6L, 99.995L, 1234567.891L})
     check(x);
 }
 

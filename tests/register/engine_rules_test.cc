@@ -1,8 +1,8 @@
 // The engine's rules, each on a small asset whose numbers are easy to follow.
 #include <gtest/gtest.h>
 
-#include "register/depreciation_engine.h"
 #include "engine_test_support.h"
+#include "register/depreciation_engine.h"
 
 namespace zefir {
 namespace {
@@ -98,8 +98,8 @@ TEST(EngineRemainingValue, SmallRemaindersAreChargedAtOnce) {
 
 TEST(EngineMarks, StopInMayResumeInSeptember) {
   DepreciationEngine engine;
-  const auto& wr = engine.compute(linear1200(day(20, 5, 2019), {"WU:100520", "UU:050920"}),
-                                  day(31, 12, 2020));
+  const auto& wr =
+      engine.compute(linear1200(day(20, 5, 2019), {"WU:100520", "UU:050920"}), day(31, 12, 2020));
   for (int m = 5; m <= 8; ++m) EXPECT_DOUBLE_EQ(wr.months[m].charge, 0) << m;
   EXPECT_DOUBLE_EQ(wr.months[4].charge, 10);
   EXPECT_DOUBLE_EQ(wr.months[9].charge, 10);
@@ -138,8 +138,8 @@ TEST(EngineMarks, EverythingDatedFirstJanuaryCounts) {
 
 TEST(EngineMarks, CorrectionTakesTheParsedAmount) {
   DepreciationEngine engine;
-  const auto& wr = engine.compute(linear1200(day(20, 5, 2019), {"PK:150320,DOC,50z\xB3"}),
-                                  day(31, 3, 2020));
+  const auto& wr =
+      engine.compute(linear1200(day(20, 5, 2019), {"PK:150320,DOC,50z\xB3"}), day(31, 3, 2020));
   EXPECT_DOUBLE_EQ(wr.summary.correctionsYTD, 50);
   EXPECT_DOUBLE_EQ(wr.months[3].writeUp, 60);
   EXPECT_DOUBLE_EQ(wr.summary.accumDay, 70 + 30 + 50);
@@ -147,13 +147,27 @@ TEST(EngineMarks, CorrectionTakesTheParsedAmount) {
 
 TEST(EngineMonthZero, IncreaseDatedFirstJanuaryIsChargedInJanuary) {
   DepreciationEngine engine;
-  const auto& wr = engine.compute(linear1200(day(20, 5, 2019), {"OZ:010120,MOD,1200"}),
-                                  day(31, 1, 2020));
+  const auto& wr =
+      engine.compute(linear1200(day(20, 5, 2019), {"OZ:010120,MOD,1200"}), day(31, 1, 2020));
   EXPECT_DOUBLE_EQ(wr.months[1].charge, 20);
   // The year's opening balance stays last year's closing one; the increase
   // shows among the year's increases.
   EXPECT_DOUBLE_EQ(wr.summary.grossBO, 1200);
   EXPECT_DOUBLE_EQ(wr.summary.increasesYTD, 1200);
+}
+
+TEST(EngineMonthZero, LiquidationDatedFirstJanuaryLeavesBeforeJanuary) {
+  DepreciationEngine engine;
+  const auto& wr = engine.compute(linear1200(day(20, 5, 2019), {"LT:010120,LT 1/20"}),
+                                  day(31, 12, 2020));
+  EXPECT_DOUBLE_EQ(wr.summary.grossBO, 1200);
+  EXPECT_DOUBLE_EQ(wr.summary.decreasesYTD, 1200);
+  EXPECT_DOUBLE_EQ(wr.months[0].writtenOff, 70);  // all of it, on 1 January
+  EXPECT_DOUBLE_EQ(wr.summary.writtenOffYTD, 70);
+  EXPECT_DOUBLE_EQ(wr.summary.chargeYTD, 0);
+  EXPECT_DOUBLE_EQ(wr.summary.accumDay, 0);
+  EXPECT_DOUBLE_EQ(yearOf(wr, 2020).Zmnie, 1200);
+  EXPECT_DOUBLE_EQ(yearOf(wr, 2020).WykBi, 70);
 }
 
 TEST(EngineMethods, TNeverChargesJChargesAllInTheStartMonth) {
@@ -173,6 +187,19 @@ TEST(EngineMethods, TNeverChargesJChargesAllInTheStartMonth) {
   EXPECT_DOUBLE_EQ(wr.months[4].charge, 1200);
   EXPECT_DOUBLE_EQ(wr.months[5].charge, 0);
   EXPECT_DOUBLE_EQ(wr.summary.chargeYTD, 1200);
+}
+
+TEST(EngineMethods, PBlankAndUnknownLettersFollowTheGeneralRule) {
+  DepreciationEngine engine;
+  const AssetRecord l = linear1200(day(15, 3, 2019), {"OZ:100620,M,600", "LT:100920,,300"});
+  const WorkingRecord expected = engine.compute(l, day(31, 12, 2020));
+  for (char method : {'P', ' ', '\0', 'X'}) {
+    AssetRecord a = l;
+    a.MeUm = method;
+    const WorkingRecord& wr = engine.compute(a, day(31, 12, 2020));
+    for (int m = 0; m <= 12; ++m) EXPECT_DOUBLE_EQ(wr.months[m].charge, expected.months[m].charge);
+    EXPECT_DOUBLE_EQ(wr.summary.accumDay, expected.summary.accumDay) << method;
+  }
 }
 
 TEST(EngineMethods, NWritesOffInTheAcceptanceMonthAndEachIncrease) {
@@ -212,6 +239,21 @@ TEST(EngineMethods, BLiquidationBeforeDecemberWritesOffOnlyWhatStoodAtJanuary) {
   EXPECT_DOUBLE_EQ(wr.summary.writtenOffYTD, 120);
   EXPECT_DOUBLE_EQ(wr.summary.accumDay, 0);
   EXPECT_DOUBLE_EQ(wr.summary.decreasesYTD, 1200);
+}
+
+TEST(EngineMethods, BBeforeDecemberCountsCorrectionsAndTransfersOfWhatIsBooked) {
+  DepreciationEngine engine;
+  AssetRecord b = linear1200(day(15, 12, 2018), {"PK:100220,DOC,15"});
+  b.MeUm = 'B';
+  auto wr = engine.compute(b, day(31, 3, 2020));
+  EXPECT_DOUBLE_EQ(wr.summary.correctionsYTD, 15);
+  EXPECT_DOUBLE_EQ(wr.summary.accumDay, 135);  // 120 at 1 January + 15, no charge yet
+  // The whole asset transferred in March takes the 120.00 booked, not the
+  // unbooked charges of January to March; nothing stays behind.
+  b.Z[0] = "PT:150320,ODDZIAL";
+  wr = engine.compute(b, day(31, 3, 2020));
+  EXPECT_DOUBLE_EQ(wr.summary.transferredYTD, 120);
+  EXPECT_DOUBLE_EQ(wr.summary.accumDay, 0);
 }
 
 TEST(EngineAsOf, FirstJanuaryIsTheStartOfTheYear) {
@@ -282,8 +324,8 @@ TEST(EngineOpeningDepreciation, BookedInTheAcceptanceMonthOtherwise) {
 
 TEST(EngineLiquidation, LtWithoutAmountTakesEverything) {
   DepreciationEngine engine;
-  const auto& wr = engine.compute(linear1200(day(20, 5, 2019), {"LT:100320,LT 5/20"}),
-                                  day(31, 12, 2020));
+  const auto& wr =
+      engine.compute(linear1200(day(20, 5, 2019), {"LT:100320,LT 5/20"}), day(31, 12, 2020));
   // 70.00 at 1 January, January to March 30.00: all 100.00 written off in March.
   EXPECT_DOUBLE_EQ(wr.summary.decreasesYTD, 1200);
   EXPECT_DOUBLE_EQ(wr.months[3].writtenOff, 100);

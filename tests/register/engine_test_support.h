@@ -9,12 +9,14 @@
 
 namespace zefir::testing {
 
-inline DayNumber day(int d, int m, int y) { return text::dayFromDate(y, m, d); }
+inline DayNumber day(int d, int m, int y) {
+  return text::dayFromDate(y, m, d);
+}
 
 // An asset accepted on `accepted` for `value`, kept from its acceptance, with
 // one rate entry of `rate` % (tax and balance alike, coefficient 1).
-inline AssetRecord makeAsset(DayNumber accepted, long double value, char method,
-                             long double rate, std::initializer_list<const char*> entries = {}) {
+inline AssetRecord makeAsset(DayNumber accepted, long double value, char method, long double rate,
+                             std::initializer_list<const char*> entries = {}) {
   AssetRecord a;
   a.Symb = "A1";
   a.Nazw = "Rega\xB3";  // code page 1250

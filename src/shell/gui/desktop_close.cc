@@ -54,7 +54,7 @@ void TFPulpit::closeEvent(QCloseEvent* event) {
     QTimer::singleShot(0, this, [this] { ending(); });
     return;
   }
-  writeSettingsBack();
+  if (!stopping_) writeSettingsBack();
   if (marks_) {
     marks_->markName('!', "");  // this workstation no longer works on a file
     setWorkstationMarks(nullptr);

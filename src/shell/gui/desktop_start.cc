@@ -13,6 +13,7 @@
 #include <random>
 
 #include "output/gui/font_lookup.h"
+#include "output/report_settings.h"
 #include "platform/file_system.h"
 #include "shell/base_loading.h"
 #include "shell/desktop_rules.h"
@@ -48,6 +49,9 @@ void TFPulpit::readSettings() {
   shell::ShellState& s = shellState();
   s.start = shell::startModeFrom(first_argument_.toStdString(), platform::exists("!/Login.txt"));
   shell::readStartSettings(shell::desktopRegisters(), s, settings_);
+  output::readReportSettings(shell::desktopRegisters().program, shell::desktopRegisters().base,
+                             output::reportContext());
+  output::reportContext().baseFolder = s.baseFolder;
   applyWindowFont();
   placeDesktop();
   s.tempFolder = shell::chooseTemporaryFolder(s.start.suffix).value_or("");

@@ -209,6 +209,7 @@ void TFPulpit::progress(std::string_view text) {
 
 void TFPulpit::stop(std::string_view text) {
   needs_confirm_ = false;
+  stopping_ = true;  // a refused start writes no settings
   if (stop_) {
     stop_(qtText(text));
     return;

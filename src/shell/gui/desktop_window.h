@@ -135,6 +135,7 @@ class TFPulpit : public QMainWindow,
   bool needs_confirm_ = true;
   bool menu_enabled_ = true;
   bool in_tick_ = false;
+  bool stopping_ = false;
   shell::DesktopSettings settings_;
   shell::StartupMarker marker_;
   std::unique_ptr<shell::TableMarks> marks_;

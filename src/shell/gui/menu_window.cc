@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QThread>
 
+#include "output/report_context.h"
 #include "shell/command_file.h"
 #include "shell/desktop_services.h"
 #include "shell/gui/desktop_window.h"
@@ -186,6 +187,7 @@ void TFMen::handle(const MenuAction& action) {
 void TFMen::runOption(const shell::MenuOption& option) {
   shell::ShellState& s = shellState();
   s.option = shell::optionToRun(option, s.start.mode);
+  output::reportContext().menuPosition = s.option.letters;
   // The next window opens beside the chosen item.
   const QWidget* frame = parentWidget() ? parentWidget() : this;
   s.nextLeft = sub_->x() + frame->x();

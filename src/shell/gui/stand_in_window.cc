@@ -6,6 +6,7 @@
 
 #include "shell/gui/desktop_window.h"
 #include "shell/shell_state.h"
+#include "text/codepage.h"
 
 namespace zefir::gui {
 
@@ -39,6 +40,10 @@ void StandInWindow::openFor(int slot, int value) {
 
 void StandInWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
+    if (slot_ == 1) {  // leaving the login page ends the program
+      desktop_->stop(text::fromUtf8("Rezygnujesz ? Zapraszam następnym razem !"));
+      return;
+    }
     desktop_->hideWindow(slot_, this, true);
     return;
   }

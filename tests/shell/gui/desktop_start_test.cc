@@ -112,6 +112,7 @@ class DesktopStartTest : public QObject {
     copyDemoBase();
     ProgramFolder::write("!/Login.txt", "7,jan,haslo,K,,\r\n");
     DesktopWindows w("");
+    w.desktop->show();
     w.desktop->tickNow();
     w.desktop->tickNow();
     const shell::ShellState& s = shell::shellState();
@@ -122,6 +123,15 @@ class DesktopStartTest : public QObject {
     QCOMPARE(s.start.mode, shell::kModeLoginPending);
     QCOMPARE(s.option.slot, 1);
     QCOMPARE(w.desktop->timerState().requestSlot(), 1);
+
+    // Esc on the login page ends the program.
+    QString stopped;
+    w.desktop->setStopHandler([&](const QString& m) { stopped = m; });
+    w.desktop->tickNow();
+    w.desktop->tickNow();
+    QVERIFY(w.parameterSet->isVisible());
+    QTest::keyClick(w.parameterSet, Qt::Key_Escape);
+    QCOMPARE(stopped, QString::fromUtf8("Rezygnujesz ? Zapraszam następnym razem !"));
   }
 
   void escOnTheDesktopAnsweredNoKeepsRunning() {

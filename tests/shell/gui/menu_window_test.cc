@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "dialogs/answer_dialog.h"
+#include "output/report_context.h"
 #include "shell/gui/desktop_window.h"
 #include "shell/gui/zefir_main_windows.h"
 #include "shell/shell_state.h"
@@ -42,6 +43,7 @@ class MenuWindowTest : public QObject {
     QCOMPARE(shell::shellState().option.code, std::string("EditOO"));
     QCOMPARE(shell::shellState().option.slot, 57);
     QCOMPARE(shell::shellState().option.letters, std::string("HB"));
+    QCOMPARE(output::reportContext().menuPosition, std::string("HB"));  // for the page footer
     QVERIFY(w->desktop->timerState().hasRequest());
     QCOMPARE(w->desktop->timerState().requestSlot(), 57);
     QCOMPARE(w->desktop->timerInterval(), 12);
