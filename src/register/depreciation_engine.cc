@@ -23,28 +23,6 @@ const RateEntry& rateEntryInForce(const AssetRecord& asset, DayNumber day) {
   return asset.K[0];
 }
 
-namespace engine {
-
-Preparation prepare(WorkingRecord& wr) {
-  AssetRecord& a = wr.asset;
-  Preparation p;
-  p.yearOfAcceptance = a.DtOT != 0 ? text::yearOfDay(a.DtOT) : 0;
-  p.acceptanceSlot = a.DtOT != 0 ? text::monthOfDayJanuaryZero(a.DtOT) : 0;
-  p.rokPWasZero = a.RokP == 0;
-  if (a.RokP == 0) a.RokP = static_cast<std::uint16_t>(p.yearOfAcceptance);
-  if (a.DtOT != 0 && p.yearOfAcceptance == a.RokP) p.startMonth = p.acceptanceSlot + 1;
-  p.firstYear = a.RokP != 0 ? a.RokP : 1940;
-  p.openingGross = (p.yearOfAcceptance < a.RokP) ? a.WaBr : 0.0L;
-  // The opening depreciation enters once: at 1 January when the first year is
-  // charged from January, else in the acceptance month (the year loop).
-  p.openingAccum = p.startMonth == 1 ? a.WaUm : 0.0L;
-  p.umPo = p.startMonth == 1 ? 0.0L : a.WaUm;
-  a.UmPo = p.umPo;
-  return p;
-}
-
-}  // namespace engine
-
 void DepreciationEngine::setAsOf(DayNumber asOf) {
   if (asOf == lastAsOf_ && asOf != 0) return;
   lastAsOf_ = asOf;
@@ -108,7 +86,7 @@ const WorkingRecord& DepreciationEngine::compute(const AssetRecord& asset, DayNu
   // reports all use this one reading.
   parseEntriesInto(asset, wr_.entries);
   const engine::Preparation prep = engine::prepare(wr_);
-  engine::runYears(wr_, prep, basis_);
+  engine::runYears(wr_, prep, basis_, !monthByMonth_);
   wr_.classification.entry = rateEntryInForce(wr_.asset, text::dayFromDate(asOfYear_, 1, 1));
   wr_.classification.rate = effectiveRate(wr_.classification.entry, basis_);
   wr_.classification.coef = effectiveCoefficient(wr_.classification.entry, basis_);

@@ -41,10 +41,15 @@ class DepreciationEngine {
 
   const WorkingRecord& result() const { return wr_; }
 
+  // Walks every month on its own instead of taking quiet years and steady
+  // months as wholes: the same numbers, slower. For checking the shortcuts.
+  void setMonthByMonth(bool on) { monthByMonth_ = on; }
+
  private:
   void setAsOf(DayNumber asOf);
 
   Basis basis_;
+  bool monthByMonth_ = false;
   // The last as-of day and what follows from it, derived only when it changes.
   DayNumber lastAsOf_ = 0;
   int asOfYear_ = 0;

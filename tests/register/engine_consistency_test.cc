@@ -102,6 +102,36 @@ TEST(EngineConsistency, YearsChainMonthsAddUpAndDaysAgree) {
   }
 }
 
+TEST(EngineConsistency, ShortcutsGiveTheNumbersOfTheMonthByMonthWalk) {
+  std::mt19937 rng(777);
+  DepreciationEngine quick, walk;
+  walk.setMonthByMonth(true);
+  auto same = [](long double a, long double b) { return std::fabs(a - b) < 1E-9L; };
+  for (int n = 0; n < 1500; ++n) {
+    const AssetRecord a = variedAsset(rng);
+    for (DayNumber asOf : {day(1, 1, 2021), day(31, 5, 2022), day(31, 12, 2024)}) {
+      SCOPED_TRACE(::testing::Message() << "asset " << n << " method '" << a.MeUm << "'");
+      const WorkingRecord& q = quick.compute(a, asOf);
+      const WorkingRecord& w = walk.compute(a, asOf);
+      ASSERT_EQ(q.yearCount, w.yearCount);
+      for (int y = 0; y < q.yearCount; ++y) {
+        ASSERT_TRUE(same(q.years[y].UmoBi, w.years[y].UmoBi)) << q.years[y].year;
+        ASSERT_TRUE(same(q.years[y].UmoBO, w.years[y].UmoBO)) << q.years[y].year;
+        ASSERT_TRUE(same(q.years[y].Brutt, w.years[y].Brutt)) << q.years[y].year;
+        ASSERT_TRUE(same(q.years[y].WykBi, w.years[y].WykBi)) << q.years[y].year;
+      }
+      for (int m = 0; m <= 12; ++m) {
+        ASSERT_TRUE(same(q.months[m].charge, w.months[m].charge)) << m;
+        ASSERT_TRUE(same(q.months[m].writeUp, w.months[m].writeUp)) << m;
+        ASSERT_TRUE(same(q.months[m].writtenOff, w.months[m].writtenOff)) << m;
+      }
+      ASSERT_TRUE(same(q.summary.chargeYTD, w.summary.chargeYTD));
+      ASSERT_TRUE(same(q.summary.accumDay, w.summary.accumDay));
+      ASSERT_TRUE(same(q.summary.transferredYTD, w.summary.transferredYTD));
+    }
+  }
+}
+
 TEST(EngineConsistency, FullyDepreciatedAssetChargesAgainAfterAnIncrease) {
   DepreciationEngine engine;
   // 1,200.00 at 50 % from July 2010: fully depreciated by mid-2012; an

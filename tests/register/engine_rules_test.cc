@@ -156,6 +156,20 @@ TEST(EngineMonthZero, IncreaseDatedFirstJanuaryIsChargedInJanuary) {
   EXPECT_DOUBLE_EQ(wr.summary.increasesYTD, 1200);
 }
 
+TEST(EngineMonthZero, LiquidationDatedFirstJanuaryLeavesBeforeJanuary) {
+  DepreciationEngine engine;
+  const auto& wr = engine.compute(linear1200(day(20, 5, 2019), {"LT:010120,LT 1/20"}),
+                                  day(31, 12, 2020));
+  EXPECT_DOUBLE_EQ(wr.summary.grossBO, 1200);
+  EXPECT_DOUBLE_EQ(wr.summary.decreasesYTD, 1200);
+  EXPECT_DOUBLE_EQ(wr.months[0].writtenOff, 70);  // all of it, on 1 January
+  EXPECT_DOUBLE_EQ(wr.summary.writtenOffYTD, 70);
+  EXPECT_DOUBLE_EQ(wr.summary.chargeYTD, 0);
+  EXPECT_DOUBLE_EQ(wr.summary.accumDay, 0);
+  EXPECT_DOUBLE_EQ(yearOf(wr, 2020).Zmnie, 1200);
+  EXPECT_DOUBLE_EQ(yearOf(wr, 2020).WykBi, 70);
+}
+
 TEST(EngineMethods, TNeverChargesJChargesAllInTheStartMonth) {
   DepreciationEngine engine;
   auto wr = engine.compute(linear1200(day(15, 3, 2019)), day(31, 12, 2021));
