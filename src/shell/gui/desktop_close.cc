@@ -62,6 +62,7 @@ void TFPulpit::closeEvent(QCloseEvent* event) {
   }
   marker_.release();
   shellState().markerCreated = false;
+  closed_ = true;
   timer_.stop();
   event->accept();
   QCoreApplication::quit();

@@ -223,15 +223,19 @@ void TFPulpit::tickNow() {
   // A tick never runs inside another (a message box shown by a tick waits).
   if (in_tick_) return;
   in_tick_ = true;
+  // Also when the tick throws (the handler shows it): the timer goes on.
   struct Leave {
-    bool& flag;
-    ~Leave() { flag = false; }
-  } leave{in_tick_};
+    TFPulpit* desktop;
+    ~Leave() {
+      desktop->in_tick_ = false;
+      desktop->restartTimer();
+    }
+  } leave{this};
   ticks_.tick(*this);
-  restartTimer();
 }
 
 void TFPulpit::restartTimer() {
+  if (closed_) return;
   timer_.start(ticks_.interval());
 }
 

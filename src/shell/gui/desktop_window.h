@@ -136,6 +136,7 @@ class TFPulpit : public QMainWindow,
   bool menu_enabled_ = true;
   bool in_tick_ = false;
   bool stopping_ = false;
+  bool closed_ = false;
   shell::DesktopSettings settings_;
   shell::StartupMarker marker_;
   std::unique_ptr<shell::TableMarks> marks_;

@@ -24,8 +24,9 @@ using zefir::shell::testing::ProgramFolder;
 namespace {
 
 void copyDemoBase() {
+  // The base files only: a `make run` leaves settings and markers beside them.
   for (const auto& entry : std::filesystem::directory_iterator(ZEFIR_DEMO_DIR))
-    std::filesystem::copy(entry.path(), entry.path().filename());
+    if (entry.is_regular_file()) std::filesystem::copy(entry.path(), entry.path().filename());
 }
 
 // Presses `key` in the answer dialog as soon as it asks.

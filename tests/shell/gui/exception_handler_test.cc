@@ -12,7 +12,9 @@
 #include "platform/shared_file.h"
 #include "shell/assertion.h"
 #include "shell/gui/desktop_window.h"
+#include "shell/gui/menu_window.h"
 #include "shell/gui/zefir_application.h"
+#include "shell/gui/zefir_main_windows.h"
 #include "shell/shell_state.h"
 #include "text/codepage.h"
 
@@ -106,6 +108,29 @@ class ExceptionHandlerTest : public QObject {
         QVERIFY(entry.path().filename().string().rfind("20", 0) == 0);
       }
     QCOMPARE(logs, 1);
+  }
+
+  void exceptionInATickLeavesTheTimerRunning() {
+    ProgramFolder folder;
+    shell::shellState() = shell::ShellState();
+    ProgramFolder::write("!/!.!", std::string(50000, '\0'));
+    gui::DesktopWindows w("11");
+    w.desktop->show();
+    {
+      // Every write fails while the first ticks run: the workstation table's
+      // write throws out of the initialisation.
+      platform::RestoreSystemCalls restore;
+      platform::systemCalls().pwrite = [](int, const void*, std::size_t, long long, int* error) {
+        *error = 5;  // EIO
+        return -1LL;
+      };
+      QTRY_VERIFY_WITH_TIMEOUT(shell::shellState().lastStatusKind == StatusKind::Error &&
+                                   !shell::shellState().lastStatusText.empty(),
+                               5000);
+    }
+    // The menu request made before the failure is still carried out.
+    QTRY_VERIFY_WITH_TIMEOUT(w.menu->isVisible(), 5000);
+    QCOMPARE(w.desktop->timerInterval(), 1234);
   }
 };
 
