@@ -42,6 +42,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -106,11 +107,16 @@ class SharedFile {
   // Writes n bytes at the end of the file and returns the offset written at.
   // When the length is not a multiple of `alignment`, zero bytes are written
   // first up to the next multiple, so a torn tail left by a writer that died
-  // mid-write never shifts later data. The size test, the padding and the
-  // write happen under the append lock byte held exclusively, so
-  // appenders in several processes never write over one another; it waits
-  // (blocks) only for another appender's single write. Throws IoError.
-  std::int64_t append(const void* data, std::size_t n, std::size_t alignment = 1);
+  // mid-write never shifts later data; `prepare`, when given, is told the
+  // number of those zero bytes (0 when none) before the data is written, and
+  // may still change the caller's data. Zeros and data go out in one write.
+  // The size test and the write happen under the append lock byte held
+  // exclusively, so appenders in several processes never write over one
+  // another; it waits (blocks) only for another appender's single write.
+  // Throws IoError.
+  std::int64_t append(const void* data, std::size_t n, std::size_t alignment = 1,
+                      const std::function<void(std::size_t padding)>& prepare = {});
+
   // Flushes written data to the file server / disk. Throws IoError.
   void sync();
 

@@ -231,7 +231,8 @@ void SharedFile::writeAt(std::int64_t offset, const void* data, std::size_t n) {
   }
 }
 
-std::int64_t SharedFile::append(const void* data, std::size_t n, std::size_t alignment) {
+std::int64_t SharedFile::append(const void* data, std::size_t n, std::size_t alignment,
+                                const std::function<void(std::size_t padding)>& prepare) {
   struct flock l = lockRequest(F_WRLCK, kAppend);
   int error = 0;
   while (current.lock(fd_, F_OFD_SETLKW, &l, &error) != 0)
@@ -245,14 +246,19 @@ std::int64_t SharedFile::append(const void* data, std::size_t n, std::size_t ali
     }
   } unlock{fd_};
   std::int64_t end = size();
-  if (alignment > 1 && end % static_cast<std::int64_t>(alignment) != 0) {
-    std::size_t pad = alignment - static_cast<std::size_t>(end % alignment);
-    std::vector<char> zeros(pad, 0);
-    writeAt(end, zeros.data(), pad);
-    end += static_cast<std::int64_t>(pad);
+  std::size_t pad = 0;
+  if (alignment > 1 && end % static_cast<std::int64_t>(alignment) != 0)
+    pad = alignment - static_cast<std::size_t>(end % static_cast<std::int64_t>(alignment));
+  if (prepare) prepare(pad);
+  if (pad == 0) {
+    writeAt(end, data, n);
+    return end;
   }
-  writeAt(end, data, n);
-  return end;
+  std::vector<char> buffer(pad, 0);
+  const auto* bytes = static_cast<const char*>(data);
+  buffer.insert(buffer.end(), bytes, bytes + n);
+  writeAt(end, buffer.data(), buffer.size());
+  return end + static_cast<std::int64_t>(pad);
 }
 
 void SharedFile::sync() {

@@ -1,5 +1,6 @@
 #include "register/base_extended.h"
 
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -12,6 +13,20 @@ constexpr int kMaxExponent = 0x7FFF;
 
 void putSignificand(std::uint64_t m, unsigned char* out) {
   for (int i = 0; i < 8; ++i) out[i] = static_cast<unsigned char>(m >> (8 * i));
+}
+
+// x * 2^scale. Money, rates and dates keep the scale within a small window,
+// where a multiplication by a power of two from a table (exact) is much
+// cheaper than ldexp; outside it, ldexp.
+long double scaled(long double x, int scale) {
+  constexpr int kLow = -192, kHigh = 64;
+  static const auto powers = [] {
+    std::array<long double, kHigh - kLow + 1> p{};
+    for (int e = kLow; e <= kHigh; ++e) p[e - kLow] = std::ldexp(1.0L, e);
+    return p;
+  }();
+  if (scale >= kLow && scale <= kHigh) return x * powers[scale - kLow];
+  return std::ldexp(x, scale);
 }
 
 }  // namespace
@@ -65,7 +80,7 @@ long double decodeExtended(const unsigned char* in) {
     // where it has 64 bits, and rounding happens once where it has fewer.
     long double high = static_cast<long double>(significand >> 32);
     long double low = static_cast<long double>(significand & 0xFFFFFFFFULL);
-    value = std::ldexp(high * 4294967296.0L + low, scale);
+    value = scaled(high * 4294967296.0L + low, scale);
   }
   return negative ? -value : value;
 }

@@ -12,8 +12,10 @@
 // died mid-write) is not corruption: replay keeps every whole record and
 // leaves the torn bytes alone, and the next append first pads them with zero
 // bytes to the next 128-byte boundary, so later records stay aligned and
-// nothing already written is rewritten. The padded record carries no writer
-// identifier and fails the record check from then on (RecordFault::Unstamped).
+// nothing already written is rewritten. The record written right after the
+// padding carries base::kAfterPaddingFlag, so every later replay knows the
+// padded slot is half a record and skips it (RecordFault::PaddedTorn) rather
+// than apply its zeros. Zeros and that record go out in one write.
 //
 // Not thread-safe; one BaseJournal per base per workstation.
 #pragma once

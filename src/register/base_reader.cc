@@ -25,22 +25,36 @@ namespace {
 constexpr const char* kLoadTag = "aTProcH:WczytajBazeDanych";
 constexpr const char* kReadAppendedTag = "bZestaw:Doczytaj";
 
-// Calls `visit` for every whole record from record number `from` on, reading
-// blocks of 468 records; returns the number of whole records in the file.
+// Calls visit(index, record, next) for every whole record from record number
+// `from` on, reading blocks of 468 records; `next` is the record after it, or
+// nullptr for the last one. Returns the number of whole records in the file.
 template <typename Visit>
 std::int64_t forEachRecord(const platform::SharedFile& file, std::int64_t from, Visit visit) {
   std::int64_t records = file.size() / static_cast<std::int64_t>(kRecordSize);
   std::vector<BaseRecord> block(kBlockRecords);
-  for (std::int64_t at = from; at < records;) {
+  BaseRecord pending;  // the last record of the previous block
+  bool hasPending = false;
+  std::int64_t at = from;
+  while (at < records) {
     std::int64_t n = std::min<std::int64_t>(kBlockRecords, records - at);
     std::size_t got = file.readAt(at * static_cast<std::int64_t>(kRecordSize), block.data(),
                                   static_cast<std::size_t>(n) * kRecordSize);
     n = static_cast<std::int64_t>(got / kRecordSize);
     if (n == 0) break;  // the file shrank under us: nothing more to read
-    visit(at, block.data(), n);
+    if (hasPending) visit(at - 1, pending, &block[0]);
+    for (std::int64_t i = 1; i < n; ++i) visit(at + i - 1, block[i - 1], &block[i]);
+    pending = block[n - 1];
+    hasPending = true;
     at += n;
   }
+  if (hasPending) visit(at - 1, pending, static_cast<const BaseRecord*>(nullptr));
   return records;
+}
+
+// The torn record of a writer that died, padded by the append that follows
+// it (see base::kAfterPaddingFlag): skipped like a record that fails its check.
+bool isPaddedTorn(const BaseRecord* next) {
+  return next && base::followsPadding(*next);
 }
 
 void unmarkUntilDone() {
@@ -95,9 +109,10 @@ Status BaseJournal::loadJournal(AssetRegister& reg) {
     return veryBusy();
   base::BulkLoadTarget target(reg);
   readPosition_ =
-      forEachRecord(file, 0, [&](std::int64_t, const BaseRecord* block, std::int64_t n) {
-        for (std::int64_t i = 0; i < n; ++i) base::replayRecord(target, block[i]);
-        showStatus(base::symbolOf(block[n - 1]), StatusKind::Information);
+      forEachRecord(file, 0, [&](std::int64_t at, const BaseRecord& r, const BaseRecord* next) {
+        if (!isPaddedTorn(next)) base::replayRecord(target, r);
+        if ((at + 1) % static_cast<std::int64_t>(kBlockRecords) == 0 || !next)
+          showStatus(base::symbolOf(r), StatusKind::Information);
       });
   file.close();
   target.finish();
@@ -115,10 +130,11 @@ Status BaseJournal::readAppended(AssetRegister& reg) {
   Status result;
   if (platform::openWithRetry(file, path_, platform::ShareMode::ReadDenyWrite,
                               platform::Creation::OpenExisting, kReadAppendedTag)) {
-    forEachRecord(file, readPosition_, [&](std::int64_t, const BaseRecord* block, std::int64_t n) {
-      for (std::int64_t i = 0; i < n; ++i) base::replayRecord(reg, block[i]);
-      readPosition_ += n;
-    });
+    forEachRecord(file, readPosition_,
+                  [&](std::int64_t, const BaseRecord& r, const BaseRecord* next) {
+                    if (!isPaddedTorn(next)) base::replayRecord(reg, r);
+                    ++readPosition_;
+                  });
     file.close();
   } else {
     result = veryBusy();
@@ -136,14 +152,12 @@ JournalScan scanJournal(std::string_view path,
     return scan;
   scan.opened = true;
   scan.records =
-      forEachRecord(file, 0, [&](std::int64_t at, const BaseRecord* block, std::int64_t n) {
-        for (std::int64_t i = 0; i < n; ++i) {
-          ScannedRecord r;
-          r.index = at + i;
-          r.bytes = &block[i];
-          r.fault = base::checkRecord(block[i]);
-          visit(r);
-        }
+      forEachRecord(file, 0, [&](std::int64_t at, const BaseRecord& r, const BaseRecord* next) {
+        ScannedRecord scanned;
+        scanned.index = at;
+        scanned.bytes = &r;
+        scanned.fault = isPaddedTorn(next) ? base::RecordFault::PaddedTorn : base::checkRecord(r);
+        visit(scanned);
       });
   scan.tornBytes = file.size() - scan.records * static_cast<std::int64_t>(kRecordSize);
   return scan;

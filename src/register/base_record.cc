@@ -157,10 +157,6 @@ RecordFault checkRecord(const BaseRecord& r) {
   auto kind = static_cast<RecordKind>(r[kKind]);
   int maxSub = maxSubIndex(kind);
   if (maxSub > 0 && (r[kSubIndex] < 1 || r[kSubIndex] > maxSub)) return RecordFault::SubIndex;
-  // Every writer stamps its identifier last; a slot without one is the torn
-  // record of a writer that died, padded with zeros by the next append.
-  if (r[kStampWriter] == 0 && r[kStampWriter + 1] == 0 && r[kStampWriter + 2] == 0)
-    return RecordFault::Unstamped;
   return checkTexts(r, kind);
 }
 
@@ -182,8 +178,8 @@ std::string faultText(RecordFault fault) {
       return text::fromUtf8("zły znak w tekście");
     case RecordFault::Method:
       return text::fromUtf8("zła metoda umorzenia");
-    case RecordFault::Unstamped:
-      return text::fromUtf8("rekord urwany (bez stempla)");
+    case RecordFault::PaddedTorn:
+      return text::fromUtf8("rekord urwany, dopełniony zerami");
   }
   return "";
 }
@@ -206,10 +202,18 @@ int subIndexOf(const BaseRecord& r) {
   return r[kSubIndex];
 }
 
+bool followsPadding(const BaseRecord& r) {
+  return (get16(r, kStampMinutes) & kAfterPaddingFlag) != 0;
+}
+
+void markFollowsPadding(BaseRecord& r) {
+  put16(r, kStampMinutes, static_cast<std::uint16_t>(get16(r, kStampMinutes) | kAfterPaddingFlag));
+}
+
 WriteStamp stampOf(const BaseRecord& r) {
   WriteStamp s;
   s.day = get16(r, kStampDay);
-  s.minutes = get16(r, kStampMinutes);
+  s.minutes = static_cast<std::uint16_t>(get16(r, kStampMinutes) & ~kAfterPaddingFlag);
   for (std::size_t i = 0; i < kStampWriterSize; ++i)
     s.writer[i] = static_cast<char>(r[kStampWriter + i]);
   return s;

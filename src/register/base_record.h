@@ -36,7 +36,8 @@ enum class RecordFault {
   TextLength,       // a length byte above its field's maximum
   TextCharacter,    // kind 1 Nazw/DdZa or kind 2 Na2w/Dost holds a character below blank
   Method,           // kind 1 MeUm not a zero byte, blank or A-Z
-  Unstamped,        // no writer identifier: a torn record padded by a later append
+  PaddedTorn,       // the torn record of a writer that died, completed with zeros by
+                    // the next append (seen from the record after it, see below)
 };
 
 // The check made before a record is replayed; characters are judged on the
@@ -62,10 +63,20 @@ std::string workstationSuffix(int station);
 // Missing characters are blanks.
 std::array<char, kStampWriterSize> writerIdentifier(std::string_view suffix);
 
+// The first record an append writes right after padding a torn tail with
+// zeros carries this bit in its stamp minutes. The slot before it is then the
+// torn record of a writer that died: half a record and zeros, which replay
+// skips (RecordFault::PaddedTorn) instead of applying zero values or, when
+// the tear came before the kind byte, a deletion. Records written before the
+// program knew this rule never carry the bit, so nothing of theirs is skipped.
+inline constexpr std::uint16_t kAfterPaddingFlag = 0x8000;
+bool followsPadding(const BaseRecord& record);
+void markFollowsPadding(BaseRecord& record);
+
 // Field access on a raw record.
 RecordKind kindOf(const BaseRecord& record);  // only meaningful after a check
 int subIndexOf(const BaseRecord& record);
-WriteStamp stampOf(const BaseRecord& record);
+WriteStamp stampOf(const BaseRecord& record);  // minutes without kAfterPaddingFlag
 void setStamp(BaseRecord& record, const WriteStamp& stamp);
 // The record's symbol in code page 1250 (the length byte is trusted up to 15).
 std::string symbolOf(const BaseRecord& record);

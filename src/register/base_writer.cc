@@ -96,8 +96,11 @@ Status BaseJournal::saveAsset(AssetRegister& reg, const AssetRecord& loaded,
       base::WriteStamp stamp{clock.day, clock.minutes, writer};
       for (BaseRecord& r : records) {
         base::setStamp(r, stamp);
-        // Appends pad a torn tail to the record size first (see base_journal.h).
-        file.append(r.data(), r.size(), base::kRecordSize);
+        // A torn tail is padded with zeros to the record size first, and the
+        // record after the padding says so (see base_journal.h).
+        file.append(r.data(), r.size(), base::kRecordSize, [&r](std::size_t padding) {
+          if (padding > 0) base::markFollowsPadding(r);
+        });
         ++appended_;
       }
     }

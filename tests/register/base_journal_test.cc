@@ -254,6 +254,26 @@ TEST_F(Journal, RefusedMarkWritesNothingAndIsNotReportedAsSaved) {
   EXPECT_NE(status.last_text, "Zapisane na dysk");
 }
 
+// Records that carry no write stamp (a base made by another tool, or by hand)
+// are replayed like any other, also when this program appends after them.
+TEST_F(Journal, UnstampedRecordsAreReplayedAndAnAlignedAppendFlagsNothing) {
+  std::string bytes;
+  for (const char* symb : {"H1", "H2"}) {
+    BaseRecord r = base::encodeRecord(filledAsset(symb), RecordKind::Main);
+    bytes.append(reinterpret_cast<const char*>(r.data()), r.size());
+  }
+  ASSERT_TRUE(platform::writeWholeFile(path, bytes));
+  AssetRegister r;
+  BaseJournal j(path);
+  ASSERT_TRUE(j.load(r).ok());
+  EXPECT_EQ(r.assetCount(), 2);
+  ASSERT_TRUE(j.saveAsset(r, AssetRegister::emptyRecord(), filledAsset("H3")).ok());
+  EXPECT_FALSE(base::followsPadding(records()[2]));
+  AssetRegister again = reloaded();
+  EXPECT_EQ(again.assetCount(), 3);
+  EXPECT_TRUE(again.exists("H2"));
+}
+
 // What replay would skip is refused at the save, so nothing is lost silently.
 TEST_F(Journal, AssetThatCouldNotBeReplayedIsRefusedBeforeWriting) {
   AssetRecord a = filledAsset("Y");
@@ -302,6 +322,15 @@ TEST_F(Journal, TornTailIsSkippedAndPaddedOnAppend) {
     EXPECT_EQ(after.substr(0, file.size()), file) << "nothing written is rewritten";
     EXPECT_EQ(after.substr(file.size(), whole.size() + 128 - file.size()),
               std::string(whole.size() + 128 - file.size(), '\0'));
+    // The record after the padding says so, and the scan names the padded slot.
+    std::vector<base::RecordFault> faults;
+    (void)scanJournal(path, [&](const ScannedRecord& rec) { faults.push_back(rec.fault); });
+    std::size_t padded = whole.size() / 128;
+    ASSERT_GT(faults.size(), padded + 1);
+    EXPECT_EQ(faults[padded], base::RecordFault::PaddedTorn);
+    EXPECT_EQ(faults[padded + 1], base::RecordFault::None);
+    EXPECT_TRUE(base::followsPadding(records()[padded + 1]));
+    EXPECT_FALSE(base::followsPadding(records()[padded + 2]));
     AssetRegister again = reloaded();
     for (const AssetRegister* check : {&r, &again}) {
       ASSERT_EQ(check->assetCount(), 2) << "cut " << cut;

@@ -173,9 +173,21 @@ TEST(RecordCheck, SymbolKindSubIndexTextsMethodAndStamp) {
   changes[69] = 51;
   EXPECT_EQ(checkRecord(changes), RecordFault::TextLength);
 
+  // Stamps are not checked: a record without one is still replayed.
   BaseRecord unstamped = rawRecord("A", 1);
   unstamped[125] = unstamped[126] = unstamped[127] = 0;
-  EXPECT_EQ(checkRecord(unstamped), RecordFault::Unstamped);
+  EXPECT_EQ(checkRecord(unstamped), RecordFault::None);
+}
+
+TEST(WriteStampFields, MinutesKeepTheAfterPaddingFlagApart) {
+  BaseRecord r = rawRecord("A", 0);
+  setStamp(r, {40000, 23 * 60 + 59, {'1', '9', '7'}});
+  EXPECT_FALSE(followsPadding(r));
+  markFollowsPadding(r);
+  EXPECT_TRUE(followsPadding(r));
+  EXPECT_EQ(stampOf(r), (WriteStamp{40000, 23 * 60 + 59, {'1', '9', '7'}}));
+  EXPECT_EQ(r[123] | (r[124] << 8), 0x8000 | (23 * 60 + 59));
+  EXPECT_EQ(r[121] | (r[122] << 8), 40000);
 }
 
 TEST(WriterIdentifier, SuffixDigitsAfterTheDot) {
