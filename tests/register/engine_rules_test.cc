@@ -206,6 +206,28 @@ TEST(EngineMethods, NWritesOffInTheAcceptanceMonthAndEachIncrease) {
   EXPECT_DOUBLE_EQ(wr.summary.accumDay, 2800);
 }
 
+TEST(EngineMethods, NAcceptedWithEarlierDepreciationWritesOffOnlyTheRest) {
+  DepreciationEngine engine;
+  // 2,500.00 accepted 1 January 2020 with 500.00 depreciated before: the
+  // 500.00 stands at 1 January, the acceptance writes off the other 2,000.00.
+  AssetRecord n = makeAsset(day(1, 1, 2020), 2500, 'N', 20);
+  n.RokP = 2020;
+  n.WaUm = 500;
+  const auto& wr = engine.compute(n, day(31, 12, 2020));
+  EXPECT_DOUBLE_EQ(wr.months[0].charge, 2000);
+  EXPECT_DOUBLE_EQ(wr.summary.chargeYTD, 2000);
+  EXPECT_DOUBLE_EQ(wr.summary.accumDay, 2500);
+}
+
+TEST(EngineMethods, TIsNeverChargedEvenItsLastGrosze) {
+  DepreciationEngine engine;
+  AssetRecord t = makeAsset(day(15, 3, 2019), 0.05L, 'T', 10);
+  const auto& wr = engine.compute(t, day(31, 12, 2020));
+  EXPECT_DOUBLE_EQ(wr.summary.accumDay, 0);
+  AssetRecord stopped = makeAsset(day(15, 3, 2019), 0.05L, 'L', 10, {"WU:010419"});
+  EXPECT_DOUBLE_EQ(engine.compute(stopped, day(31, 12, 2020)).summary.accumDay, 0);
+}
+
 TEST(EngineMethods, BShowsNothingBeforeDecemberAndTheYearInDecember) {
   DepreciationEngine engine;
   AssetRecord b = linear1200(day(15, 12, 2018));
