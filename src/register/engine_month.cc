@@ -33,18 +33,19 @@ bool YearLoop::nothingHappens(int i) const {
 // remaining-value rules, so they can be booked together; 0 when month i is
 // not such a month.
 int YearLoop::steadyRun(int i) const {
-  if (i < 1 || i < startMonth_ || state_ != 'U' || method_ == 'T' || method_ == 'N' ||
-      method_ == 'J')
+  if (i < 1 || i < startMonth_ || ((ch_->busy >> i) & 1u) || state_ != 'U' || method_ == 'T' ||
+      method_ == 'N' || method_ == 'J')
     return 0;
   const long double D = base_ * fraction_[i];
-  if (!(R(D) > 0)) return 0;
+  if (!(D > 0.01L)) return 0;  // a charge of whole grosze at least
   // How many such months leave a clear margin over the rounded grosze of each
   // month and the remaining-value rules.
   const long double room = (gross_ - (accumEnd_ - writtenOff_) - 0.01L * D - 0.1L) / (D + 0.01L);
   if (!(room >= 1)) return 0;
   const int limit = std::min(lastMonth_, i - 1 + static_cast<int>(std::min(room, 12.0L)));
-  int j = i;
-  while (j <= limit && !((ch_->busy >> j) & 1u) && fraction_[j] == fraction_[i]) ++j;
+  int j = i + 1;
+  while (j <= limit && !((ch_->busy >> j) & 1u) && (singleRate_ || fraction_[j] == fraction_[i]))
+    ++j;
   return j - i;
 }
 
