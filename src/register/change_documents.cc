@@ -64,12 +64,6 @@ DatedEntries datedEntries(const ParsedEntries& entries, DayNumber DtOT) {
   return out;
 }
 
-bool DatedEntries::anyIn(int year) const {
-  for (int i = 0; i < count; ++i)
-    if (items[i].year == year) return true;
-  return false;
-}
-
 void placeYearChanges(const DatedEntries& entries, int year, long double grossAtJanuary1,
                       YearChanges& out) {
   for (int n = 0; n < entries.count; ++n) {

@@ -66,7 +66,6 @@ struct DatedEntry {
 struct DatedEntries {
   std::array<DatedEntry, kChangeEntries> items{};
   int count = 0;
-  bool anyIn(int year) const;
 };
 DatedEntries datedEntries(const ParsedEntries& entries, DayNumber DtOT);
 

@@ -10,7 +10,7 @@ namespace zefir::engine {
 
 // A month (January to November) without changes, marks or an opening booking,
 // in which nothing is charged: before the start month, stopped, method T, or
-// fully depreciated with no rounding left over. Every value stays as it was.
+// fully depreciated. Every value stays as it was.
 bool YearLoop::nothingHappens(int i) const {
   if (i > 11 || ((ch_->busy >> i) & 1u)) return false;
   // 1 January without changes: after the first year the values at 1 January
@@ -18,8 +18,14 @@ bool YearLoop::nothingHappens(int i) const {
   if (i == 0) return year_ != prep_.firstYear;
   if (year_ == prep_.firstYear && startMonth_ > 1 && i == startMonth_ - 1) return false;
   if (i < startMonth_ || state_ != 'U' || method_ == 'T') return true;
-  // (Left-over rounding under 0.004 makes the remaining-value charge R(...) 0.)
-  return equalMoney(gross_, accumEnd_ - writtenOff_) && std::fabs(unrounded_ - rounded_) < 0.004L;
+  // Fully depreciated: the remaining-value charge R(net - left-over rounding)
+  // is 0 while that rounding is under 0.004. Depreciated beyond the value (a
+  // correction) by more than the evening-out reaches: every charge is
+  // negative and becomes 0.
+  const long double net = gross_ - (accumEnd_ - writtenOff_);
+  const long double leftOver = std::fabs(unrounded_ - rounded_);
+  if (equalMoney(net, 0)) return leftOver < 0.004L;
+  return net < -0.08L && leftOver < 0.01L;
 }
 
 // The number of months from month i on that charge
@@ -27,18 +33,19 @@ bool YearLoop::nothingHappens(int i) const {
 // remaining-value rules, so they can be booked together; 0 when month i is
 // not such a month.
 int YearLoop::steadyRun(int i) const {
-  if (i < 1 || i < startMonth_ || state_ != 'U' || method_ == 'T' || method_ == 'N' ||
-      method_ == 'J')
+  if (i < 1 || i < startMonth_ || ((ch_->busy >> i) & 1u) || state_ != 'U' || method_ == 'T' ||
+      method_ == 'N' || method_ == 'J')
     return 0;
   const long double D = base_ * fraction_[i];
-  if (!(R(D) > 0)) return 0;
+  if (!(D > 0.01L)) return 0;  // a charge of whole grosze at least
   // How many such months leave a clear margin over the rounded grosze of each
   // month and the remaining-value rules.
   const long double room = (gross_ - (accumEnd_ - writtenOff_) - 0.01L * D - 0.1L) / (D + 0.01L);
   if (!(room >= 1)) return 0;
   const int limit = std::min(lastMonth_, i - 1 + static_cast<int>(std::min(room, 12.0L)));
-  int j = i;
-  while (j <= limit && !((ch_->busy >> j) & 1u) && fraction_[j] == fraction_[i]) ++j;
+  int j = i + 1;
+  while (j <= limit && !((ch_->busy >> j) & 1u) && (singleRate_ || fraction_[j] == fraction_[i]))
+    ++j;
   return j - i;
 }
 

@@ -36,13 +36,16 @@ void YearLoop::computeBase() {
 // T, stopped, or fully depreciated) leaves every value as it stood; most of
 // an old register's history is such years.
 bool YearLoop::isQuietYear(int year) const {
-  if (year == wr_.asOfYear || year == prep_.yearOfAcceptance || dated_.anyIn(year)) return false;
+  if (year == wr_.asOfYear || year == prep_.yearOfAcceptance || hasEntries(year)) return false;
   return method_ == 'T' || state_ == 'W' || equalMoney(gross_, accum_);
 }
 
 void YearLoop::runYear(int year, int startMonth) {
   year_ = year;
-  january1_ = text::dayFromDate(year, 1, 1);
+  // Every fourth year is a leap year over the whole range of day numbers.
+  january1_ = year == prep_.firstYear
+                  ? text::dayFromDate(year, 1, 1)
+                  : static_cast<DayNumber>(january1_ + (year % 4 == 1 ? 366 : 365));
   startMonth_ = startMonth;
   const bool asOfYear = year == wr_.asOfYear;
   lastMonth_ = asOfYear ? wr_.asOfMonth : 12;
@@ -59,7 +62,7 @@ void YearLoop::runYear(int year, int startMonth) {
     computeBase();  // a degressive asset still reaches its switch year
   } else {
     static const YearChanges kNoChanges;
-    if (year == prep_.yearOfAcceptance || dated_.anyIn(year)) {
+    if (year == prep_.yearOfAcceptance || hasEntries(year)) {
       changes_ = YearChanges{};
       if (year == prep_.yearOfAcceptance) {
         changes_.months[prep_.acceptanceSlot].increase = a_.WaBr;

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "register/change_documents.h"
 #include "register/engine_money.h"
@@ -65,6 +66,10 @@ class YearLoop {
     dated_ = datedEntries(wr.entries, a_.DtOT);
     for (int i = 1; i < kRateEntries; ++i)
       if (a_.K[i].date != 0) singleRate_ = false;
+    for (int n = 0; n < dated_.count; ++n) {
+      const int y = dated_.items[n].year - prep.firstYear;
+      if (y >= 0 && y < kMaxYears) yearsWithEntries_[y / 64] |= std::uint64_t{1} << (y % 64);
+    }
   }
 
   void run() {
@@ -115,6 +120,11 @@ class YearLoop {
 
   DatedEntries dated_;
   bool singleRate_ = true;  // the rate history has no dated entry beyond the first
+  std::array<std::uint64_t, 2> yearsWithEntries_{};  // bit y: entries in firstYear + y
+  bool hasEntries(int year) const {
+    const int y = year - prep_.firstYear;
+    return y >= 0 && y < kMaxYears && ((yearsWithEntries_[y / 64] >> (y % 64)) & 1u);
+  }
 
   // The current year.
   int year_ = 0;

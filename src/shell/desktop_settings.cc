@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "text/dates.h"
+
 namespace zefir::shell {
 
 DesktopRegisters& desktopRegisters() {
@@ -29,6 +31,18 @@ SettingsRegister& registerOf(DesktopRegisters& r, RegisterKind kind) {
 }
 
 }  // namespace
+
+std::string adjustedReportDates(std::string_view datyBOBZ, DayNumber daOd, DayNumber daDo) {
+  const SettingValue dates(datyBOBZ);
+  std::string opening = dates.field(1);
+  std::string closing = dates.field(2);
+  const std::string from = text::mediumTextOfDay(daOd);
+  if (daOd != 0 && from.rfind("01-01-", 0) == 0) opening = text::shortTextOfDay(daOd);
+  if (daOd != 0 && from.rfind("02-01-", 0) == 0) opening = text::shortTextOfDay(daOd - 1);
+  if (daDo != 0 && text::mediumTextOfDay(daDo).rfind("31-12-", 0) == 0)
+    closing = text::shortTextOfDay(daDo);
+  return opening + ";" + closing;
+}
 
 void readStartSettings(DesktopRegisters& registers, ShellState& state, DesktopSettings& out) {
   const std::string& suffix = state.start.suffix;
@@ -66,9 +80,12 @@ void readStartSettings(DesktopRegisters& registers, ShellState& state, DesktopSe
 void writeCloseSettings(DesktopRegisters& registers, const ShellState& state,
                         const DesktopSettings& settings, int left, int top, int width, int height) {
   if (state.start.suffix.empty()) return;
+  DesktopSettings adjusted = settings;
+  adjusted.values["DatyBOBZ"] = adjustedReportDates(registers.base.value("DatyBOBZ").text(),
+                                                    state.fieldDaOd, state.fieldDaDo);
   std::vector<std::pair<std::string, std::string>> program, base;
   for (const CarriedSetting& s : carriedSettings())
-    if (auto it = settings.values.find(s.key); it != settings.values.end())
+    if (auto it = adjusted.values.find(s.key); it != adjusted.values.end())
       (s.kind == RegisterKind::Program ? program : base).emplace_back(s.key, it->second);
   base.emplace_back("Dla kogo", state.organisation);
   program.emplace_back("DirxBaza", dirxBazaValue(settings.dirxFolder, state.baseName));

@@ -4,8 +4,10 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "register/asset_record.h"
 #include "shell/settings_register.h"
 #include "shell/shell_state.h"
 
@@ -32,6 +34,12 @@ struct DesktopSettings {
   bool hasDesktopPosition = false;
   int left = 5, top = 5, width = 0, height = 0;  // `PulpitLT`, `PulpitWH` (0: none)
 };
+
+// `DatyBOBZ` after the report dates the user last gave (the parameter fields
+// `DaOd` and `DaDo`, 0 when not given): a `DaOd` on 1 January becomes the
+// opening date, one on 2 January makes the day before it the opening date, a
+// `DaDo` on 31 December becomes the closing date.
+std::string adjustedReportDates(std::string_view datyBOBZ, DayNumber daOd, DayNumber daDo);
 
 // Loads both registers for the state's workstation suffix and reads the base
 // folder and name (`DirxBaza`, `sDirBaza`), `Dla kogo`, the window font, the

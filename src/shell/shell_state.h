@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "register/asset_record.h"
+
 #include "shell/menu_table.h"
 #include "shell/start_mode.h"
 #include "shell/status_line.h"
@@ -33,7 +35,11 @@ struct ShellState {
   std::string organisation = "Zorza-Soft";  // `Dla kogo`
   WindowFont windowFont;
   MenuOption option;  // the option chosen last; the parameter-set dialog reads it
-  int nextLeft = 0;   // suggested position of the next window (0, 0: none)
+  // The report dates the user gave last (parameter fields `DaOd`, `DaDo`);
+  // at close they adjust `DatyBOBZ`.
+  DayNumber fieldDaOd = 0;
+  DayNumber fieldDaDo = 0;
+  int nextLeft = 0;  // suggested position of the next window (0, 0: none)
   int nextTop = 0;
   WindowTable windows;
   bool markerCreated = false;  // false while the program is still starting

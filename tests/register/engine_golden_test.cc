@@ -9,14 +9,7 @@ namespace {
 
 using testing::day;
 using testing::makeAsset;
-
-const YearEntry& yearOf(const WorkingRecord& wr, int year) {
-  for (int i = 0; i < wr.yearCount; ++i)
-    if (wr.years[i].year == year) return wr.years[i];
-  static const YearEntry none;
-  ADD_FAILURE() << "no year " << year;
-  return none;
-}
+using testing::yearOf;
 
 TEST(EngineGolden, DegressiveSwitchesToLinearAndIsFullyDepreciated) {
   // 12,000.00 accepted 15 June 2020, 20 % with coefficient 2.0.

@@ -9,18 +9,11 @@ namespace {
 
 using testing::day;
 using testing::makeAsset;
+using testing::yearOf;
 
 // Gross 1,200.00 at 10 %: 10.00 a month.
 AssetRecord linear1200(DayNumber accepted, std::initializer_list<const char*> entries = {}) {
   return makeAsset(accepted, 1200, 'L', 10, entries);
-}
-
-const YearEntry& yearOf(const WorkingRecord& wr, int year) {
-  for (int i = 0; i < wr.yearCount; ++i)
-    if (wr.years[i].year == year) return wr.years[i];
-  static const YearEntry none;
-  ADD_FAILURE() << "no year " << year;
-  return none;
 }
 
 TEST(EngineStartMonth, ChargesFromTheMonthAfterAcceptance) {
@@ -158,8 +151,8 @@ TEST(EngineMonthZero, IncreaseDatedFirstJanuaryIsChargedInJanuary) {
 
 TEST(EngineMonthZero, LiquidationDatedFirstJanuaryLeavesBeforeJanuary) {
   DepreciationEngine engine;
-  const auto& wr = engine.compute(linear1200(day(20, 5, 2019), {"LT:010120,LT 1/20"}),
-                                  day(31, 12, 2020));
+  const auto& wr =
+      engine.compute(linear1200(day(20, 5, 2019), {"LT:010120,LT 1/20"}), day(31, 12, 2020));
   EXPECT_DOUBLE_EQ(wr.summary.grossBO, 1200);
   EXPECT_DOUBLE_EQ(wr.summary.decreasesYTD, 1200);
   EXPECT_DOUBLE_EQ(wr.months[0].writtenOff, 70);  // all of it, on 1 January

@@ -4,7 +4,10 @@
 #include <initializer_list>
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "register/asset_record.h"
+#include "register/engine_working_record.h"
 #include "text/dates.h"
 
 namespace zefir::testing {
@@ -30,6 +33,15 @@ inline AssetRecord makeAsset(DayNumber accepted, long double value, char method,
   int i = 0;
   for (const char* e : entries) a.Z[i++] = e;
   return a;
+}
+
+// The year entry of `year`; a test failure when the table has none.
+inline const YearEntry& yearOf(const WorkingRecord& wr, int year) {
+  for (int i = 0; i < wr.yearCount; ++i)
+    if (wr.years[i].year == year) return wr.years[i];
+  static const YearEntry none;
+  ADD_FAILURE() << "no year " << year;
+  return none;
 }
 
 }  // namespace zefir::testing

@@ -4,6 +4,7 @@
 
 #include "shell_test_folder.h"
 #include "text/codepage.h"
+#include "text/dates.h"
 
 namespace zefir::shell {
 namespace {
@@ -81,6 +82,23 @@ TEST(DesktopSettings, CloseWritesBothRegistersAndNothingWhileTheSuffixIsEmpty) {
   writeCloseSettings(registers, state, settings, 5, 6, 700, 500);
   EXPECT_EQ(std::filesystem::last_write_time("#/Zefir.BAL"), stamp);
   EXPECT_EQ(ProgramFolder::read("#/Zefir.BAL"), program);
+}
+
+}  // namespace
+}  // namespace zefir::shell
+
+namespace zefir::shell {
+namespace {
+
+TEST(DesktopSettings, ReportDatesFollowTheFirstAndLastDayOfAYearGiven) {
+  const DayNumber jan1 = text::dayFromDate(2025, 1, 1);
+  const DayNumber jan2 = text::dayFromDate(2026, 1, 2);
+  const DayNumber dec31 = text::dayFromDate(2025, 12, 31);
+  const DayNumber mar5 = text::dayFromDate(2025, 3, 5);
+  EXPECT_EQ(adjustedReportDates("010118;311218", 0, 0), "010118;311218");
+  EXPECT_EQ(adjustedReportDates("010118;311218", jan1, dec31), "010125;311225");
+  EXPECT_EQ(adjustedReportDates("010118;311218", jan2, 0), "010126;311218");  // the day before
+  EXPECT_EQ(adjustedReportDates("010118;311218", mar5, mar5), "010118;311218");
 }
 
 }  // namespace

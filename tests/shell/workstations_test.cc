@@ -36,6 +36,20 @@ TEST(Workstations, CrashedWorkstationsMarkerIsDeletedAndNotCounted) {
   EXPECT_EQ(countWorkingWorkstations("nie-ma/").count, 0);
 }
 
+TEST(Workstations, CountLooksInTheWholeMarkerFolderOfALongBaseFolder) {
+  // Cut to 20 characters, "Kosz/ksiegowosc-2026/" would become "Kosz/ksiegowosc-2026"
+  // and the count would look beside the markers instead of at them.
+  ProgramFolder folder;
+  StartupMarker running;
+  ASSERT_EQ(running.create(markerPath("ksiegowosc-2026-glowna/", ".021", true)),
+            StartupMarker::Result::Created);
+  ProgramFolder::write("Kosz/ksiegowosc-2026-glowna/!Prac-ST.022", "");
+  WorkingWorkstations w = countWorkingWorkstations(markerFolder("ksiegowosc-2026-glowna/"));
+  EXPECT_EQ(w.count, 1);
+  EXPECT_TRUE(w.working[21]);
+  EXPECT_FALSE(platform::exists("Kosz/ksiegowosc-2026-glowna/!Prac-ST.022"));
+}
+
 TEST(Workstations, SecondStartOfTheSameWorkstationIsRefused) {
   ProgramFolder folder;
   StartupMarker first;

@@ -12,6 +12,7 @@
 #include <QThread>
 #include <random>
 
+#include "dialogs/answer_dialog.h"
 #include "output/gui/font_lookup.h"
 #include "output/report_settings.h"
 #include "platform/file_system.h"
@@ -64,6 +65,7 @@ void TFPulpit::applyWindowFont() {
   const QFont f = output::settingsFont(wf.font, wf.style, wf.size);
   setFont(f);
   if (menu_) menu_->applyFont(f, wf.compact());
+  if (answer_) answer_->setFont(f);
 }
 
 void TFPulpit::placeDesktop() {

@@ -106,6 +106,9 @@ class DesktopStartTest : public QObject {
     QCOMPARE(stopped, QString::fromUtf8("Próbujesz uruchomić program ponownie ?"));
     QVERIFY(!shell::shellState().markerCreated);
     QVERIFY(platform::exists("Kosz/!Prac-ST.002"));  // still the running one's
+    w.desktop->close();  // the stop closes the desktop without writing its settings
+    QVERIFY(!platform::exists("#/Zefir.BAL"));
+    QVERIFY(platform::exists("Kosz/!Prac-ST.002"));
   }
 
   void loginFileStartLoadsNothingAndOpensTheLoginPage() {
