@@ -63,6 +63,10 @@ class TFPulpit : public QMainWindow,
   // The loading panel saying "Obsługa tej opcji wymaga wyższych uprawnień"
   // for 3777 ms while the windows keep painting.
   void showRightsPanel();
+  // The menu's activation: this workstation's user name is cleared in the table.
+  void menuActivated() {
+    if (marks_) marks_->markName('$', "");
+  }
 
   const shell::DesktopTimer& timerState() const { return ticks_; }
   int timerInterval() const { return ticks_.interval(); }
