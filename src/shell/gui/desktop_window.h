@@ -52,7 +52,7 @@ class TFPulpit : public QMainWindow,
   QMdiSubWindow* addWindow(QWidget* window);
 
   // Window requests, showing, hiding and placing windows.
-  void requestWindow(int slot, int value);
+  void requestWindow(int slot, int value) override;
   void showWindow(int slot, QWidget* window);
   void hideWindow(int slot, QWidget* window, bool thenMenu);
   void placeWindow(const std::string& name, QWidget* window, int left, int top);
