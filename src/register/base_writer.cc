@@ -63,6 +63,7 @@ struct UnmarkOnExit {
 
 Status BaseJournal::saveAsset(AssetRegister& reg, const AssetRecord& loaded,
                               const AssetRecord& edited) {
+  if (path_.empty()) return Status::Error(text::fromUtf8("Nie wybrano bazy: nic nie zapisano"));
   if (!edited.Symb.empty() && edited.RokP > 2155)
     return Status::Error(text::fromUtf8("Rok początkowy ") + std::to_string(edited.RokP) +
                          text::fromUtf8(" nie mieści się w bazie (najwyżej 2155)"));

@@ -20,6 +20,9 @@ class DesktopServices {
   virtual void progress(std::string_view text) = 0;
   // Shows the text in a message box and ends the program.
   virtual void stop(std::string_view text) = 0;
+  // Asks the desktop's timer to open the window of `slot` with `value` on a
+  // fresh tick. The default does nothing.
+  virtual void requestWindow(int /*slot*/, int /*value*/) {}
 };
 
 DesktopServices& desktopServices();

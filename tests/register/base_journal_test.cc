@@ -286,6 +286,8 @@ TEST_F(Journal, AssetThatCouldNotBeReplayedIsRefusedBeforeWriting) {
   a = filledAsset("OK");
   a.MeUm = 'l';
   EXPECT_FALSE(journal.saveAsset(reg, AssetRegister::emptyRecord(), a).ok());
+  BaseJournal noBase;
+  EXPECT_FALSE(noBase.saveAsset(reg, AssetRegister::emptyRecord(), filledAsset("OK")).ok());
   a = filledAsset("OK");
   a.Dost = "tab\there";
   EXPECT_FALSE(journal.saveAsset(reg, AssetRegister::emptyRecord(), a).ok());

@@ -29,6 +29,15 @@ namespace zefir::gui {
 
 using shell::shellState;
 
+namespace {
+
+// The frame a window inside the desktop moves and hides with.
+QWidget* frameOf(QWidget* window) {
+  return qobject_cast<QMdiSubWindow*>(window->parentWidget()) ? window->parentWidget() : window;
+}
+
+}  // namespace
+
 void TFPulpit::initialise() {
   shell::ShellState& s = shellState();
   statusBar()->setFixedHeight(shell::kIdleStatusBarHeight);
@@ -167,15 +176,14 @@ void TFPulpit::openWindow(shell::WindowKind kind, int slot, int value) {
   }
   QWidget* w = windows_.at(static_cast<int>(kind));
   if (!w) return;
+  // Every window the timer opens has a slot openFor(int slot, int value).
   w->setProperty("zefirSlot", slot);
   w->setProperty("zefirValue", value);
-  if (auto* opener = qobject_cast<QWidget*>(w))
-    QMetaObject::invokeMethod(opener, "openFor", Q_ARG(int, slot), Q_ARG(int, value));
+  QMetaObject::invokeMethod(w, "openFor", Q_ARG(int, slot), Q_ARG(int, value));
 }
 
 void TFPulpit::showWindow(int slot, QWidget* window) {
-  QWidget* frame =
-      qobject_cast<QMdiSubWindow*>(window->parentWidget()) ? window->parentWidget() : window;
+  QWidget* frame = frameOf(window);
   frame->show();
   window->show();
   if (frame != window) frame->adjustSize();  // the frame follows the window's own size
@@ -186,8 +194,7 @@ void TFPulpit::showWindow(int slot, QWidget* window) {
 }
 
 void TFPulpit::hideWindow(int slot, QWidget* window, bool thenMenu) {
-  QWidget* frame =
-      qobject_cast<QMdiSubWindow*>(window->parentWidget()) ? window->parentWidget() : window;
+  QWidget* frame = frameOf(window);
   int left = frame->x();
   int top = frame->y();
   if (shellState().windows.noteHidden(slot, left, top)) {
@@ -201,8 +208,7 @@ void TFPulpit::hideWindow(int slot, QWidget* window, bool thenMenu) {
 }
 
 void TFPulpit::placeWindow(const std::string& name, QWidget* window, int left, int top) {
-  QWidget* frame =
-      qobject_cast<QMdiSubWindow*>(window->parentWidget()) ? window->parentWidget() : window;
+  QWidget* frame = frameOf(window);
   static std::minstd_rand random(12345);
   const shell::SettingValue saved = shell::desktopRegisters().program.stored(name + "LT");
   const shell::Point p = shell::placeWindow({left, top}, {40, 40}, static_cast<int>(random() % 7),

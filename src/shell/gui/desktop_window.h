@@ -52,7 +52,7 @@ class TFPulpit : public QMainWindow,
   QMdiSubWindow* addWindow(QWidget* window);
 
   // Window requests, showing, hiding and placing windows.
-  void requestWindow(int slot, int value);
+  void requestWindow(int slot, int value) override;
   void showWindow(int slot, QWidget* window);
   void hideWindow(int slot, QWidget* window, bool thenMenu);
   void placeWindow(const std::string& name, QWidget* window, int left, int top);
@@ -63,6 +63,10 @@ class TFPulpit : public QMainWindow,
   // The loading panel saying "Obsługa tej opcji wymaga wyższych uprawnień"
   // for 3777 ms while the windows keep painting.
   void showRightsPanel();
+  // The menu's activation: this workstation's user name is cleared in the table.
+  void menuActivated() {
+    if (marks_) marks_->markName('$', "");
+  }
 
   const shell::DesktopTimer& timerState() const { return ticks_; }
   int timerInterval() const { return ticks_.interval(); }

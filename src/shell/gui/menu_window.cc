@@ -118,6 +118,7 @@ void TFMen::showMenu(int /*value*/) {
     desktop_->placeWindow("Men", this, 8, 2);
   }
   desktop_->showWindow(3, this);
+  desktop_->menuActivated();
   syncLists();
   (model_.inSubmenu() ? sub_ : main_)->setFocus();
   if (s.start.mode == shell::kModeLoginStart && QFileInfo::exists("!/Login.txt"))
