@@ -117,7 +117,6 @@ void YearLoop::month(int i) {
       G = remaining - H;  // liquidated part keeps its share; the transfer takes the rest
     else
       H = remaining;
-    left_ = true;
   } else if (const long double r = std::fabs(gross_ - c - E);
              chargeable && r > 0.001L && r < 0.07L) {
     // A few grosze left: charge them now rather than carry them into a month of their own.

@@ -56,7 +56,6 @@ void YearLoop::runYear(int year, int startMonth) {
   accumBO_ = accumEnd_ = accum_;
   increases_ = decreases_ = charges_ = unrounded_ = rounded_ = writtenOff_ = 0;
   corrections_ = transferred_ = 0;
-  left_ = false;
   base_ = gross_;
   if (shortcuts_ && isQuietYear(year)) {
     computeBase();  // a degressive asset still reaches its switch year

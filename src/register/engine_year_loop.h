@@ -146,7 +146,6 @@ class YearLoop {
   long double unrounded_ = 0, rounded_ = 0, writtenOff_ = 0;
   long double accumEnd_ = 0;  // accumulated depreciation at the end of the last month
   long double corrections_ = 0, transferred_ = 0;
-  bool left_ = false;
   bool bookedOnlyInDecember_ = false;
 };
 
