@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "register/engine_money.h"
 #include "text/dates.h"
+#include "text/rounding.h"
 
 namespace zefir {
 
@@ -11,7 +11,7 @@ namespace {
 
 // Rounding as text::R, without its text round trip.
 inline long double R(long double x) {
-  return engine::roundMoney(x);
+  return text::R(x);
 }
 
 constexpr std::size_t kDecreaseNoteMax = 25;
@@ -21,7 +21,7 @@ bool isPlaceholder(const Holding& h) {
 }
 
 bool isEmptyAmount(long double amount) {
-  return amount != kNoAmount && (amount <= 0 || engine::equalMoney(amount, 0));
+  return amount != kNoAmount && (amount <= 0 || text::equalMoney(amount, 0));
 }
 
 bool refersTo(const ChangeEntry& e, std::uint8_t origin) {
@@ -100,7 +100,7 @@ class Splitter {
           }
       target->amount = R(target->amount + amount);
     }
-    out_.gross = engine::round4(out_.gross + amount);
+    out_.gross = text::round4(out_.gross + amount);
   }
 
   void decrease(const ChangeEntry& e, DayNumber date) {
@@ -111,7 +111,7 @@ class Splitter {
       q = 0;
     else if (out_.gross != 0)
       q = R((out_.gross - amount) * q / out_.gross);
-    out_.gross = engine::round4(out_.gross - amount);
+    out_.gross = text::round4(out_.gross - amount);
   }
 
   // Takes `amount` from the holdings of `kind`: those `e` refers to first
@@ -146,7 +146,7 @@ class Splitter {
     amount = std::min(amount, out_.gross);
     const bool kindHeld = std::any_of(out_.holdings.begin(), out_.holdings.end(),
                                       [&e](const Holding& h) { return h.kind == e.C; });
-    if (!kindHeld && amount < out_.gross && !engine::equalMoney(amount, out_.gross))
+    if (!kindHeld && amount < out_.gross && !text::equalMoney(amount, out_.gross))
       append(Holding{e.C, "", 0, out_.gross, 1});  // the part not yet assigned
     takeFrom(e.C, amount, &e);
     append(
@@ -188,7 +188,7 @@ void Splitter::fillPlaceholders() {
     for (const Holding& h : out_.holdings)
       if (&h != &p && h.kind == p.kind && !isPlaceholder(h)) others += h.amount;
     if (others <= out_.gross) {
-      p.amount = engine::round4(out_.gross - others);
+      p.amount = text::round4(out_.gross - others);
       continue;
     }
     p.amount = 0;

@@ -17,8 +17,8 @@
 #include <cstdint>
 
 #include "register/change_documents.h"
-#include "register/engine_money.h"
 #include "register/engine_working_record.h"
+#include "text/rounding.h"
 
 namespace zefir::engine {
 
@@ -39,10 +39,9 @@ struct Preparation {
 // Steps of the preparation on the working record's copy of the asset.
 Preparation prepare(WorkingRecord& wr);
 
-// R: money to two decimals (see engine_money.h).
-inline long double R(long double x) {
-  return roundMoney(x);
-}
+using text::equalMoney;
+using text::R;
+using text::round4;
 
 // Added with each month's unrounded write-up, so the year's R of their sum
 // does not fall a grosz short on sums like 12 x 8.3333.

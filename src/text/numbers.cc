@@ -1,13 +1,9 @@
-// The program's number and money texts, and its rounding.
+// The program's number and money texts (rounding itself is in rounding.h).
 //
-// Rounding is done the way the program always did it: the value is written
-// with a fixed number of decimals and read back. The conversions here are
-// exact: the binary value's decimal digits rounded half to even and read back
-// as the nearest long double, as printf("%.2Lf") and strtold do, but
-// independent of the C locale (Qt sets it from the environment). Amounts
-// below 2^47 take a path of exact integer arithmetic, which the engine's
-// rounding of every monthly amount needs to be fast; larger ones go through
-// std::to_chars/from_chars.
+// The conversions here are exact: the binary value's decimal digits rounded
+// half to even, as printf("%.2Lf") and strtold do, but independent of the C
+// locale (Qt sets it from the environment). Amounts below 2^47 take a path of
+// exact integer arithmetic; larger ones go through std::to_chars/from_chars.
 #include "text/numbers.h"
 
 #include <charconv>
@@ -99,8 +95,9 @@ std::string fixedText(long double value, int decimals) {
   }
 }
 
-// The value written with `decimals` decimals and read back.
-long double rounded(long double value, int decimals) {
+}  // namespace
+
+long double detail::roundedExactly(long double value, int decimals) {
   unsigned long long whole = 0;
   if (scaledWhole(value, decimals, &whole)) {
     // One correctly rounded division gives the long double nearest the
@@ -109,8 +106,11 @@ long double rounded(long double value, int decimals) {
         static_cast<long double>(whole) / static_cast<long double>(kPowersOfTen[decimals]);
     return result == 0 ? 0.0L : std::signbit(value) ? -result : result;
   }
-  return readBack(fixedText(value, decimals));
+  long double result = readBack(fixedText(value, decimals));
+  return result == 0 ? 0.0L : result;
 }
+
+namespace {
 
 // Full stops between thousands of the integer part ending at `point`, while
 // the text stays shorter than `width`.
@@ -196,18 +196,6 @@ std::string quantityText(long double value) {
   while (last > 0 && text[last - 1] == '0' && text.find(',') < last - 1) text[--last] = ' ';
   if (last > 0 && text[last - 1] == ',') text[last - 1] = ' ';
   return padLeft(std::move(text), kWidth);
-}
-
-long double R(long double x) {
-  return rounded(x > 0 ? x + 1E-6L : x - 1E-6L, 2);
-}
-
-long double round4(long double x) {
-  return rounded(x, 4);
-}
-
-bool equalMoney(long double a, long double b) {
-  return round4(a - b) == 0;
 }
 
 }  // namespace zefir::text

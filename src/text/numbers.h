@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/rounding.h"  // R, round4, equalMoney
+
 namespace zefir::text {
 
 // Integer from a text of up to 9 characters; leading blanks dropped; not a number gives 0.
@@ -25,12 +27,5 @@ std::string plainRealText(long double value, int decimals);
 std::string moneyText(long double value);
 // Width 13, up to 4 decimals (trailing zeros blanked); 0 gives 13 blanks.
 std::string quantityText(long double value);
-
-// R: rounds money to two decimals with a nudge of 1E-6 away from zero.
-long double R(long double x);
-// Rounds to four decimals.
-long double round4(long double x);
-// Two amounts are equal when their difference rounds to 0 at four decimals.
-bool equalMoney(long double a, long double b);
 
 }  // namespace zefir::text
