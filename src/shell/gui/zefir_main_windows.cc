@@ -1,5 +1,6 @@
 #include "shell/gui/zefir_main_windows.h"
 
+#include "output/gui/report_window.h"
 #include "shell/gui/stand_in_window.h"
 
 namespace zefir::gui {
@@ -12,6 +13,18 @@ QWidget* standIn(TFPulpit* desktop, const char* name, int slot) {
   return w;
 }
 
+// The report window of slot 7: the report buffer shows it when a report
+// ends, and its Esc or "Zamknij" hides it and brings the menu back.
+output::TFRaport* reportWindow(TFPulpit* desktop) {
+  auto* w = new output::TFRaport(output::reportBuffer());
+  desktop->addWindow(w);
+  QObject::connect(w, &output::TFRaport::showRequested, desktop,
+                   [desktop, w] { desktop->showWindow(7, w); });
+  QObject::connect(w, &output::TFRaport::closeRequested, desktop,
+                   [desktop, w] { desktop->hideWindow(7, w, true); });
+  return w;
+}
+
 }  // namespace
 
 DesktopWindows::DesktopWindows(const QString& firstArgument)
@@ -20,7 +33,7 @@ DesktopWindows::DesktopWindows(const QString& firstArgument)
   answer = new TFOdpowi(d);
   d->setAnswerDialog(answer);
   pickList = standIn(d, "TFLisF45", 6);
-  report = standIn(d, "TFRaport", 7);
+  report = reportWindow(d);
   viewer = standIn(d, "TFViewer", 8);
   webPage = standIn(d, "TFWebPage", 0);
   f3 = standIn(d, "TFOknaF3", 66);

@@ -9,6 +9,8 @@
 
 #include "../shell_test_folder.h"
 #include "dialogs/answer_dialog.h"
+#include "output/gui/report_window.h"
+#include "output/report_buffer.h"
 #include "platform/file_system.h"
 #include "shell/base_loading.h"
 #include "shell/gui/desktop_window.h"
@@ -92,6 +94,33 @@ class DesktopStartTest : public QObject {
     QVERIFY2(program.find(" PulpitWH.001 = ") != std::string::npos, program.c_str());
     QVERIFY(ProgramFolder::read("Zefir.BAL").find(" Dla kogo.001 = Zorza-Soft") !=
             std::string::npos);
+  }
+
+  void reportEndedShowsTheReportWindowAndEscBringsTheMenuBack() {
+    ProgramFolder folder;
+    copyDemoBase();
+    DesktopWindows w("6");
+    gui::TFPulpit& d = *w.desktop;
+    d.show();
+    for (int i = 0; i < 4; ++i) d.tickNow();
+    QVERIFY(w.menu->isVisible());
+    QVERIFY(!w.report->isVisible());
+
+    output::ReportBuffer& b = output::reportBuffer();
+    b.beginReport("WST", text::fromUtf8("Wykaz środków"), 0);
+    b.addColumn('l', 15, "Symbol");
+    b.addColumn('p', 15, text::fromUtf8("Wartość"));
+    b.endHeaders("");
+    b.addRow({"ST/1/001", "1.000,00"});
+    b.endReport();
+    QTRY_VERIFY(w.report->isVisible());
+    QVERIFY(w.report->parentWidget() != nullptr);  // inside the desktop, not a loose window
+
+    QTest::keyClick(w.report, Qt::Key_Escape);
+    QTRY_VERIFY(!w.report->isVisible());
+    QCOMPARE(d.timerInterval(), 12);  // the menu is requested again
+    answerWhenAsked(w.answer, Qt::Key_T);
+    d.ending();
   }
 
   void secondStartOfTheWorkstationIsRefused() {
