@@ -86,7 +86,8 @@ void addPutCommand(CLI::App& app) {
       std::string error;
       try {
         error = putObject(Json::parse(line), journal, reg, counts);
-      } catch (const Json::parse_error&) {
+      } catch (const Json::exception&) {
+        // Not JSON, or a number beyond any double ("1e4000"): the line is bad.
         error = "niepoprawny JSON";
       } catch (const platform::IoError& e) {
         throw CliExit{2, "wiersz " + std::to_string(number) + ": " + text::toUtf8(e.message)};

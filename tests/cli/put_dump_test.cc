@@ -101,6 +101,7 @@ TEST_F(CliTest, InvalidLinesAreReportedWithLineNumbersAndSkipped) {
       R"({"Symb": "A/9", "delete": true})",  // 10: no such asset
       R"({"Symb": "A/10", "Opis": ["1","2","3","4","5","6","7","8","9","10","11"]})",  // 11
       R"({"Symb": "A/11", "CeZa": "100"})",                                            // 12: a text
+      R"({"Symb": "A/13", "CeZa": 1e4000})",  // 13: beyond any double, no crash
       "",
       R"({"Symb": "A/12", "Nazw": "Też dobry"})",
   };
@@ -108,11 +109,11 @@ TEST_F(CliTest, InvalidLinesAreReportedWithLineNumbersAndSkipped) {
   for (const auto& l : input) text += l + "\n";
   const CliResult r = run("put " + quoted(base), text);
   EXPECT_EQ(r.status, 2);
-  for (int line : {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12})
+  for (int line : {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13})
     EXPECT_NE(r.err.find("wiersz " + std::to_string(line) + ":"), std::string::npos) << line << "\n"
                                                                                      << r.err;
   EXPECT_EQ(r.err.find("wiersz 1:"), std::string::npos) << r.err;
-  EXPECT_EQ(r.err.find("wiersz 14:"), std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find("wiersz 15:"), std::string::npos) << r.err;
   const auto assets = dump(base);
   ASSERT_EQ(assets.size(), 2u);
   EXPECT_EQ(assets[0]["Nazw"], "Dobry");
