@@ -4,6 +4,31 @@
 
 #include "cli/commands.h"
 
+namespace {
+
+// CLI11 words its errors in English ("BASE is required"); the user gets the
+// Polish words, with the argument or option CLI11 names kept.
+std::string polishUsageError(const CLI::ParseError& e) {
+  const std::string what = e.what();
+  if (dynamic_cast<const CLI::ExtrasError*>(&e)) {
+    const auto colon = what.rfind(": ");
+    return "nieoczekiwany argument" + (colon == std::string::npos ? "" : what.substr(colon));
+  }
+  if (dynamic_cast<const CLI::RequiredError*>(&e)) {
+    if (what.find("subcommand") != std::string::npos) return "brak polecenia";
+    const auto is = what.find(" is required");
+    return "brak argumentu" + (is == std::string::npos ? "" : " " + what.substr(0, is));
+  }
+  if (dynamic_cast<const CLI::ValidationError*>(&e) ||
+      dynamic_cast<const CLI::ConversionError*>(&e)) {
+    const auto colon = what.find(':');
+    return "niepoprawna wartość" + (colon == std::string::npos ? "" : " " + what.substr(0, colon));
+  }
+  return "niepoprawne wywołanie";
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   CLI::App app{"zefir-cli: narzędzie wiersza poleceń rejestru środków trwałych Zefir"};
   app.require_subcommand(1);
@@ -19,7 +44,7 @@ int main(int argc, char** argv) {
   } catch (const CLI::CallForHelp& e) {
     return app.exit(e);
   } catch (const CLI::ParseError& e) {
-    std::cerr << "Błąd wywołania: " << e.what() << " (zob. zefir-cli --help)\n";
+    std::cerr << "Błąd wywołania: " << polishUsageError(e) << " (zob. zefir-cli --help)\n";
     return 1;
   } catch (const zefir::cli::CliExit& e) {
     if (!e.message.empty()) std::cerr << e.message << "\n";

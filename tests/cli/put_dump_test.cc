@@ -132,5 +132,21 @@ TEST_F(CliTest, ExitStatusesForUsageAndUnreadableInput) {
   EXPECT_FALSE(fs::exists(path("Brak.PST")));
 }
 
+// A usage error is one Polish line naming what is wrong, not CLI11's English.
+TEST_F(CliTest, UsageErrorsAreOnePolishLine) {
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"", "brak polecenia"},
+      {"dump", "brak argumentu BASE"},
+      {"dump a b", "nieoczekiwany argument: b"},
+      {"put " + quoted(path("B.PST")) + " --station 300", "niepoprawna wartość --station"},
+      {"put " + quoted(path("B.PST")) + " --station x", "niepoprawna wartość --station"},
+  };
+  for (const auto& [args, expected] : cases) {
+    const CliResult r = run(args);
+    EXPECT_EQ(r.status, 1) << args;
+    EXPECT_EQ(r.err, "Błąd wywołania: " + expected + " (zob. zefir-cli --help)\n") << args;
+  }
+}
+
 }  // namespace
 }  // namespace zefir::cli_test
