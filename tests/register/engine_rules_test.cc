@@ -250,10 +250,16 @@ TEST(EngineMethods, BLiquidationBeforeDecemberWritesOffOnlyWhatStoodAtJanuary) {
   DepreciationEngine engine;
   AssetRecord b = linear1200(day(15, 12, 2018), {"LT:150320,LT1"});
   b.MeUm = 'B';
-  const auto& wr = engine.compute(b, day(31, 3, 2020));
+  auto wr = engine.compute(b, day(31, 3, 2020));
   EXPECT_DOUBLE_EQ(wr.summary.writtenOffYTD, 120);
   EXPECT_DOUBLE_EQ(wr.summary.accumDay, 0);
   EXPECT_DOUBLE_EQ(wr.summary.decreasesYTD, 1200);
+  EXPECT_DOUBLE_EQ(wr.months[12].writtenOff, 120);
+  // A later day shows the same liquidation the same way: the months, folded
+  // into December, write off what the summary does.
+  wr = engine.compute(b, day(30, 6, 2020));
+  EXPECT_DOUBLE_EQ(wr.summary.writtenOffYTD, 120);
+  EXPECT_DOUBLE_EQ(wr.months[12].writtenOff, 120);
 }
 
 TEST(EngineMethods, BBeforeDecemberCountsCorrectionsAndTransfersOfWhatIsBooked) {
@@ -268,6 +274,25 @@ TEST(EngineMethods, BBeforeDecemberCountsCorrectionsAndTransfersOfWhatIsBooked) 
   b.Z[0] = "PT:150320,ODDZIAL";
   wr = engine.compute(b, day(31, 3, 2020));
   EXPECT_DOUBLE_EQ(wr.summary.transferredYTD, 120);
+  EXPECT_DOUBLE_EQ(wr.summary.accumDay, 0);
+}
+
+TEST(EngineMethods, BBeforeDecemberKeepsTheOpeningDepreciationOfTheAcceptanceMonth) {
+  // Accepted 15 March of RokP with 3,000.00 depreciated before: from March
+  // that is booked, though the year's charges wait for December.
+  DepreciationEngine engine;
+  AssetRecord b = makeAsset(day(15, 3, 2020), 12000, 'B', 10);
+  b.RokP = 2020;
+  b.WaUm = 3000;
+  auto wr = engine.compute(b, day(28, 2, 2020));
+  EXPECT_DOUBLE_EQ(wr.summary.accumDay, 0);
+  wr = engine.compute(b, day(30, 6, 2020));
+  EXPECT_DOUBLE_EQ(wr.summary.chargeYTD, 0);
+  EXPECT_DOUBLE_EQ(wr.summary.accumDay, 3000);
+  // Liquidated in May: the 3,000.00 booked is written off, nothing stays.
+  b.Z[0] = "LT:100520,LT1";
+  wr = engine.compute(b, day(30, 6, 2020));
+  EXPECT_DOUBLE_EQ(wr.summary.writtenOffYTD, 3000);
   EXPECT_DOUBLE_EQ(wr.summary.accumDay, 0);
 }
 
