@@ -1,6 +1,7 @@
 #include "shell/gui/menu_window.h"
 
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -98,6 +99,19 @@ class MenuWindowTest : public QObject {
     QVERIFY(!w->desktop->timerState().hasRequest());
     shell::shellState().markerCreated = true;
     QTest::keyClick(mainList(), Qt::Key_F2);
+    QCOMPARE(w->desktop->timerState().requestSlot(), 83);
+    QCOMPARE(shell::shellState().option.code, std::string("UsDru"));
+  }
+
+  void functionPanelsAnswerAClickWhileASubmenuIsOpen() {
+    key(mainList(), "h");
+    QVERIFY(w->menu->model().inSubmenu());
+    QPushButton* printer = nullptr;
+    for (QPushButton* b : w->menu->findChildren<QPushButton*>())
+      if (b->text() == "Drukarka") printer = b;
+    QVERIFY(printer);
+    QTest::mouseClick(printer, Qt::LeftButton);
+    QVERIFY(w->desktop->timerState().hasRequest());
     QCOMPARE(w->desktop->timerState().requestSlot(), 83);
     QCOMPARE(shell::shellState().option.code, std::string("UsDru"));
   }
