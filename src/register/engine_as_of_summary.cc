@@ -25,14 +25,18 @@ void YearLoop::finishAsOfYear() {
       // and a liquidation can write off only what stood at 1 January.
       bookedOnlyInDecember_ = true;
       s.chargeYTD = s.chargeMonth = s.writeUpMonth = 0;
-      const long double excess = s.writtenOffYTD - s.accumBO;
+      // The opening depreciation of an asset accepted this year is booked in
+      // its acceptance month, not with the year's charges.
+      long double standing = s.accumBO;
+      if (year_ == prep_.firstYear && startMonth_ > 1 && startMonth_ - 1 <= am) standing += a_.WaUm;
+      const long double excess = s.writtenOffYTD - standing;
       if (excess > 0) {
-        s.writtenOffYTD = s.accumBO;
+        s.writtenOffYTD = standing;
         kept_[am].H = std::max(0.0L, kept_[am].H - excess);
       }
       // Likewise a transfer takes along only what is booked; corrections are
       // postings of their own and count at once.
-      const long double booked = s.accumBO + s.correctionsYTD - s.writtenOffYTD;
+      const long double booked = standing + s.correctionsYTD - s.writtenOffYTD;
       if (s.transferredYTD > booked) s.transferredYTD = std::max(0.0L, booked);
       s.accumDay = booked - s.transferredYTD;
     }

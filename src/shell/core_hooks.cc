@@ -19,10 +19,18 @@ WorkstationMarks* current_marks = &default_marks;
 
 }  // namespace
 
-StatusLine& statusLine() { return *current_status_line; }
-void setStatusLine(StatusLine* line) { current_status_line = line ? line : &default_status_line; }
+StatusLine& statusLine() {
+  return *current_status_line;
+}
+void setStatusLine(StatusLine* line) {
+  current_status_line = line ? line : &default_status_line;
+}
 
-WorkstationMarks& workstationMarks() { return *current_marks; }
-void setWorkstationMarks(WorkstationMarks* marks) { current_marks = marks ? marks : &default_marks; }
+WorkstationMarks& workstationMarks() {
+  return *current_marks;
+}
+void setWorkstationMarks(WorkstationMarks* marks) {
+  current_marks = marks ? marks : &default_marks;
+}
 
 }  // namespace zefir

@@ -24,7 +24,9 @@ StatusLine& statusLine();
 void setStatusLine(StatusLine* line);
 
 // Shorthand for statusLine().show(text, kind).
-inline void showStatus(std::string_view text, StatusKind kind) { statusLine().show(text, kind); }
+inline void showStatus(std::string_view text, StatusKind kind) {
+  statusLine().show(text, kind);
+}
 
 // The default status line: remembers the last text and kind.
 class RememberingStatusLine : public StatusLine {

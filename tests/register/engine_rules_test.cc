@@ -271,6 +271,25 @@ TEST(EngineMethods, BBeforeDecemberCountsCorrectionsAndTransfersOfWhatIsBooked) 
   EXPECT_DOUBLE_EQ(wr.summary.accumDay, 0);
 }
 
+TEST(EngineMethods, BBeforeDecemberKeepsTheOpeningDepreciationOfTheAcceptanceMonth) {
+  // Accepted 15 March of RokP with 3,000.00 depreciated before: from March
+  // that is booked, though the year's charges wait for December.
+  DepreciationEngine engine;
+  AssetRecord b = makeAsset(day(15, 3, 2020), 12000, 'B', 10);
+  b.RokP = 2020;
+  b.WaUm = 3000;
+  auto wr = engine.compute(b, day(28, 2, 2020));
+  EXPECT_DOUBLE_EQ(wr.summary.accumDay, 0);
+  wr = engine.compute(b, day(30, 6, 2020));
+  EXPECT_DOUBLE_EQ(wr.summary.chargeYTD, 0);
+  EXPECT_DOUBLE_EQ(wr.summary.accumDay, 3000);
+  // Liquidated in May: the 3,000.00 booked is written off, nothing stays.
+  b.Z[0] = "LT:100520,LT1";
+  wr = engine.compute(b, day(30, 6, 2020));
+  EXPECT_DOUBLE_EQ(wr.summary.writtenOffYTD, 3000);
+  EXPECT_DOUBLE_EQ(wr.summary.accumDay, 0);
+}
+
 TEST(EngineAsOf, FirstJanuaryIsTheStartOfTheYear) {
   DepreciationEngine engine;
   const auto& wr = engine.compute(linear1200(day(20, 5, 2019)), day(1, 1, 2020));
