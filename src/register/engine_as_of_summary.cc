@@ -20,6 +20,7 @@ void YearLoop::finishAsOfYear() {
   s.transferredYTD = R(transferred_);
   s.writtenOffYTD = R(writtenOff_);
   if (method_ == 'B') {
+    long double excess = 0;
     if (am < 12) {
       // Booked once a year, in December: before it the year shows no charge,
       // and a liquidation can write off only what stood at 1 January.
@@ -29,11 +30,8 @@ void YearLoop::finishAsOfYear() {
       // its acceptance month, not with the year's charges.
       long double standing = s.accumBO;
       if (year_ == prep_.firstYear && startMonth_ > 1 && startMonth_ - 1 <= am) standing += a_.WaUm;
-      const long double excess = s.writtenOffYTD - standing;
-      if (excess > 0) {
-        s.writtenOffYTD = standing;
-        kept_[am].H = std::max(0.0L, kept_[am].H - excess);
-      }
+      excess = s.writtenOffYTD - standing;
+      if (excess > 0) s.writtenOffYTD = standing;
       // Likewise a transfer takes along only what is booked; corrections are
       // postings of their own and count at once.
       const long double booked = standing + s.correctionsYTD - s.writtenOffYTD;
@@ -45,6 +43,12 @@ void YearLoop::finishAsOfYear() {
       kept_[12].E += kept_[i].E;
       kept_[12].H += kept_[i].H;
       kept_[i] = {};
+    }
+    // The months write off no more than the summary: the excess comes off
+    // December, which now holds every month's written-off amount.
+    if (excess > 0) {
+      long double& H = kept_[am == 0 ? 0 : 12].H;
+      H = std::max(0.0L, H - excess);
     }
     if (am == 12) {
       s.chargeYTD = s.chargeMonth = kept_[12].D;

@@ -68,13 +68,8 @@ MenuAction MenuModel::mainKey(const MenuKey& k) {
       return {MenuAction::Ending};
     case MenuKey::Enter:
       return chooseMain(main_index_);
-    case MenuKey::Function: {
-      int slot = functionKeySlot(k.fn);
-      if (slot == 0) return {};
-      MenuAction a{MenuAction::SettingsPage};
-      a.option = settingsPageOption(slot);
-      return a;
-    }
+    case MenuKey::Function:
+      return functionKey(k.fn);
     case MenuKey::Character:
       if (k.ch >= 'A' && k.ch <= 'Z') {
         int i = itemWithLetter(mainItems(), k.ch);
@@ -91,6 +86,14 @@ MenuAction MenuModel::mainKey(const MenuKey& k) {
       return {};
   }
   return {};
+}
+
+MenuAction MenuModel::functionKey(int n) {
+  int slot = functionKeySlot(n);
+  if (slot == 0) return {};
+  MenuAction a{MenuAction::SettingsPage};
+  a.option = settingsPageOption(slot);
+  return a;
 }
 
 MenuAction MenuModel::subKey(const MenuKey& k) {

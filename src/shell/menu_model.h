@@ -58,6 +58,9 @@ class MenuModel {
   void selectMain(int index);
   void selectSub(int index);
   void focusMain() { in_submenu_ = false; }
+  // The settings page of function key n (a key in the main list, or a click
+  // on its panel whichever list has the focus).
+  static MenuAction functionKey(int n);
 
  private:
   MenuAction mainKey(const MenuKey& k);

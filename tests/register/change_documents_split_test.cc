@@ -160,6 +160,23 @@ TEST(AttributeSplit, UnmatchedReferenceGetsWhatTheOthersLeave) {
   EXPECT_DOUBLE_EQ(sum, 1000);
 }
 
+TEST(AttributeSplit, PlaceholderTakesWhatItsKindLeavesOrGivesUpTheExcess) {
+  // Entry 3 names entry 1, whose holding entry 2 already took over: it stays
+  // a placeholder. The June change is not yet booked on the accounts as of
+  // 20 June, so the KS holdings no longer add up to the gross value.
+  auto withJune = [](const char* june) {
+    return makeAsset(day(15, 3, 2019), 1000, 'L', 10,
+                     {"KS:150319,011,400", "KS:150319,012,,1/", "KS:150319,013,,1/", june});
+  };
+  // An increase of 500.00: the placeholder receives what the others leave.
+  EXPECT_EQ(holdingsText(split(withJune("OT:100620,FV,500"), day(20, 6, 2020))),
+            "KS:=60000;KS:012=40000;KS:013=50000;");
+  // A decrease of 300.00: the others exceed the gross value by 300.00, taken
+  // from them in holding order; the placeholder is left with nothing.
+  EXPECT_EQ(holdingsText(split(withJune("LT:100620,LT,300"), day(20, 6, 2020))),
+            "KS:=30000;KS:012=40000;");
+}
+
 TEST(DescribeHoldings, AmountsShownOnlyWhenTheyAreAPart) {
   const AssetRecord a =
       makeAsset(day(15, 3, 2019), 1000, 'L', 10,

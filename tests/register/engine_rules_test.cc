@@ -250,10 +250,16 @@ TEST(EngineMethods, BLiquidationBeforeDecemberWritesOffOnlyWhatStoodAtJanuary) {
   DepreciationEngine engine;
   AssetRecord b = linear1200(day(15, 12, 2018), {"LT:150320,LT1"});
   b.MeUm = 'B';
-  const auto& wr = engine.compute(b, day(31, 3, 2020));
+  auto wr = engine.compute(b, day(31, 3, 2020));
   EXPECT_DOUBLE_EQ(wr.summary.writtenOffYTD, 120);
   EXPECT_DOUBLE_EQ(wr.summary.accumDay, 0);
   EXPECT_DOUBLE_EQ(wr.summary.decreasesYTD, 1200);
+  EXPECT_DOUBLE_EQ(wr.months[12].writtenOff, 120);
+  // A later day shows the same liquidation the same way: the months, folded
+  // into December, write off what the summary does.
+  wr = engine.compute(b, day(30, 6, 2020));
+  EXPECT_DOUBLE_EQ(wr.summary.writtenOffYTD, 120);
+  EXPECT_DOUBLE_EQ(wr.months[12].writtenOff, 120);
 }
 
 TEST(EngineMethods, BBeforeDecemberCountsCorrectionsAndTransfersOfWhatIsBooked) {

@@ -197,7 +197,7 @@ void TFMen::runOption(const shell::MenuOption& option) {
 }
 
 void TFMen::settingsPage(int key) {
-  handle(model_.key({MenuKey::Function, 0, key}));
+  handle(shell::MenuModel::functionKey(key));
 }
 
 bool TFMen::eventFilter(QObject* watched, QEvent* event) {

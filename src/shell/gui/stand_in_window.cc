@@ -6,6 +6,7 @@
 
 #include "shell/gui/desktop_window.h"
 #include "shell/shell_state.h"
+#include "shell/window_slots.h"
 #include "text/codepage.h"
 
 namespace zefir::gui {
@@ -34,7 +35,8 @@ void StandInWindow::openFor(int slot, int value) {
   t += "  " + qtText(s.option.title);
   label_->setText(t);
   setProperty("zefirValue", value);
-  desktop_->placeWindow(s.option.code, this, s.nextLeft, s.nextTop);
+  // Placed by the slot's name, the name its position is saved under when it hides.
+  desktop_->placeWindow(shell::slotName(slot), this, s.nextLeft, s.nextTop);
   desktop_->showWindow(slot, this);
 }
 

@@ -1,13 +1,18 @@
 #include "shell/gui/menu_window.h"
 
+#include <QFile>
 #include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <memory>
 
 #include "dialogs/answer_dialog.h"
 #include "output/report_context.h"
+#include "shell/desktop_settings.h"
 #include "shell/gui/desktop_window.h"
+#include "shell/gui/stand_in_window.h"
 #include "shell/gui/zefir_main_windows.h"
 #include "shell/shell_state.h"
 
@@ -100,6 +105,41 @@ class MenuWindowTest : public QObject {
     QTest::keyClick(mainList(), Qt::Key_F2);
     QCOMPARE(w->desktop->timerState().requestSlot(), 83);
     QCOMPARE(shell::shellState().option.code, std::string("UsDru"));
+  }
+
+  void functionPanelsAnswerAClickWhileASubmenuIsOpen() {
+    key(mainList(), "h");
+    QVERIFY(w->menu->model().inSubmenu());
+    QPushButton* printer = nullptr;
+    for (QPushButton* b : w->menu->findChildren<QPushButton*>())
+      if (b->text() == "Drukarka") printer = b;
+    QVERIFY(printer);
+    QTest::mouseClick(printer, Qt::LeftButton);
+    QVERIFY(w->desktop->timerState().hasRequest());
+    QCOMPARE(w->desktop->timerState().requestSlot(), 83);
+    QCOMPARE(shell::shellState().option.code, std::string("UsDru"));
+  }
+
+  // The plan option's code (PlanAm) is longer than its window's name (PlanA):
+  // the position saved under the name when the window hides is the one used.
+  void optionWindowComesBackWhereItWasHidden() {
+    QTemporaryDir dir;
+    shell::SettingsRegister& program = shell::desktopRegisters().program;
+    QFile file(dir.filePath("Zefir.BAL"));  // present, so no wait for another writer
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QVERIFY(program.load(file.fileName().toStdString(), ".001"));
+    key(mainList(), "g");
+    key(subList(), "a");
+    QCOMPARE(shell::shellState().option.code, std::string("PlanAm"));
+    auto* page = static_cast<gui::StandInWindow*>(w->parameterSet);
+    page->openFor(47, 1);
+    page->parentWidget()->move(120, 60);
+    QTest::keyClick(page, Qt::Key_Escape);
+    QCOMPARE(program.text("PlanALT"), std::string("120;60"));
+    page->openFor(47, 1);
+    QCOMPARE(page->parentWidget()->pos(), QPoint(120, 60));
+    (void)program.load("", "");
   }
 
   void escAnsweredNoBringsTheMenuBack() {
