@@ -25,7 +25,8 @@ std::string reportToJson(const ReportBuffer& buffer) {
   int last = buffer.rowCount() - (buffer.ended() ? 1 : 0);
   for (int r = 1; r <= last; ++r) {
     if (buffer.isRule(r)) {
-      rows.push_back({{"rule", std::string(1, buffer.rule(r))}});
+      const char rule = buffer.rule(r);
+      rows.push_back({{"rule", text::toUtf8(std::string_view(&rule, 1))}});
       continue;
     }
     json cells = json::array();

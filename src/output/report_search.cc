@@ -56,7 +56,8 @@ void SearchIndex::reserve(std::size_t rows, std::size_t bytes) {
 
 void SearchIndex::appendRow(const std::string_view* cells, std::size_t count) {
   starts_.push_back(static_cast<std::uint32_t>(text_.size()));
-  std::size_t length = count;  // the blanks between cells and the row's '\n'
+  // The blanks between cells and the row's '\n' (a row without cells still ends).
+  std::size_t length = std::max<std::size_t>(count, 1);
   for (std::size_t i = 0; i < count; ++i) length += cells[i].size();
   std::size_t at = text_.size();
   text_.resize(at + length);
@@ -103,8 +104,9 @@ int SearchIndex::findBackward(std::string_view pattern, std::size_t begin, std::
 }
 
 int SearchIndex::find(std::string_view pattern, int start, bool forward) const {
-  // A row's text never holds '\n', so such a pattern could only match across rows.
-  if (pattern.find('\n') != std::string_view::npos || rowCount() == 0) return 0;
+  // A row's text never holds '\n', so such a pattern could only match across rows;
+  // nothing typed finds nothing (not merely the next row).
+  if (pattern.empty() || pattern.find('\n') != std::string_view::npos || rowCount() == 0) return 0;
   start = std::clamp(start, 0, rowCount() + 1);
   std::size_t before = start >= 1 ? startOf(start) : 0;  // rows 1 .. start-1
   std::size_t after = startOf(start + 1);                // rows start+1 .. last

@@ -28,8 +28,8 @@ class SearchIndex {
 
   // The first row after `start` (forwards) or before it (backwards) whose text
   // contains `pattern` (already in search form), wrapping past either end and
-  // stopping before `start` itself; 0 when there is none. `start` may be
-  // 0 or rowCount() + 1 to search every row.
+  // stopping before `start` itself; 0 when there is none (always for an empty
+  // pattern). `start` may be 0 or rowCount() + 1 to search every row.
   int find(std::string_view pattern, int start, bool forward) const;
 
  private:

@@ -17,6 +17,12 @@ std::uint64_t word(const std::array<unsigned char, 16>& key, int half) {
   return w;
 }
 
+std::uint64_t bigEndian(const std::array<unsigned char, 16>& bytes, int half) {
+  std::uint64_t w = 0;
+  for (int i = 0; i < 8; ++i) w = (w << 8) | bytes[8 * half + i];
+  return w;
+}
+
 std::size_t hashOf(const std::array<unsigned char, 16>& key) {
   std::uint64_t h = word(key, 0) * 0x9E3779B97F4A7C15ULL ^ word(key, 1);
   h *= 0xC2B2AE3D27D4EB4FULL;
@@ -83,6 +89,18 @@ void BulkLoadTarget::remove(const std::string& symb) {
   last_ = nullptr;
 }
 
+void BulkLoadTarget::prefetch(const BaseRecord* records, std::size_t n) {
+  ahead_.resize(n);
+  std::size_t mask = slots_.size() - 1;
+  for (std::size_t i = 0; i < n; ++i) {
+    ahead_[i] = keyOf(symbolOf(records[i]));
+    __builtin_prefetch(&slots_[hashOf(ahead_[i]) & mask]);
+  }
+  for (std::size_t i = 0; i < n; ++i)
+    if (const AssetRecord* asset = slotFor(ahead_[i]).record.get())
+      prefetchFields(records[i], *asset);
+}
+
 void BulkLoadTarget::grow() {
   std::vector<Slot> old = std::move(slots_);
   slots_ = std::vector<Slot>(old.size() * 2);
@@ -98,14 +116,30 @@ void BulkLoadTarget::grow() {
 }
 
 void BulkLoadTarget::finish() {
-  std::vector<std::unique_ptr<AssetRecord>> sorted;
-  sorted.reserve(live_);
+  // Sorted by the keys at hand rather than by the symbols in the assets, which
+  // would fetch every asset from memory again. The symbol's bytes zero-padded,
+  // read as two big-endian words, order like the symbols themselves: a symbol
+  // holds no zero byte, so a shorter one sorts before any longer one it begins.
+  struct Sortable {
+    std::uint64_t high, low;
+    Slot* slot;
+  };
+  std::vector<Sortable> order;
+  order.reserve(live_);
   for (Slot& s : slots_)
-    if (s.record) sorted.push_back(std::move(s.record));
+    if (s.record) {
+      Key bytes{};
+      std::memcpy(bytes.data(), s.key.data() + 1, s.key[0]);
+      order.push_back({bigEndian(bytes, 0), bigEndian(bytes, 1), &s});
+    }
+  std::sort(order.begin(), order.end(), [](const Sortable& a, const Sortable& b) {
+    return a.high != b.high ? a.high < b.high : a.low < b.low;
+  });
+  std::vector<std::unique_ptr<AssetRecord>> sorted;
+  sorted.reserve(order.size());
+  for (const Sortable& s : order) sorted.push_back(std::move(s.slot->record));
   slots_.clear();
   last_ = nullptr;
-  std::sort(sorted.begin(), sorted.end(),
-            [](const auto& a, const auto& b) { return a->Symb < b->Symb; });
   reg_.assignSorted(std::move(sorted));
 }
 

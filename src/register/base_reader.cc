@@ -27,9 +27,11 @@ constexpr const char* kReadAppendedTag = "bZestaw:Doczytaj";
 
 // Calls visit(index, record, next) for every whole record from record number
 // `from` on, reading blocks of 468 records; `next` is the record after it, or
-// nullptr for the last one. Returns the number of whole records in the file.
-template <typename Visit>
-std::int64_t forEachRecord(const platform::SharedFile& file, std::int64_t from, Visit visit) {
+// nullptr for the last one. Each block, once read, is first shown to
+// onBlock(records, count). Returns the number of whole records in the file.
+template <typename Visit, typename OnBlock>
+std::int64_t forEachRecord(const platform::SharedFile& file, std::int64_t from, Visit visit,
+                           OnBlock onBlock) {
   std::int64_t records = file.size() / static_cast<std::int64_t>(kRecordSize);
   std::vector<BaseRecord> block(kBlockRecords);
   BaseRecord pending;  // the last record of the previous block
@@ -41,6 +43,7 @@ std::int64_t forEachRecord(const platform::SharedFile& file, std::int64_t from, 
                                   static_cast<std::size_t>(n) * kRecordSize);
     n = static_cast<std::int64_t>(got / kRecordSize);
     if (n == 0) break;  // the file shrank under us: nothing more to read
+    onBlock(block.data(), static_cast<std::size_t>(n));
     if (hasPending) visit(at - 1, pending, &block[0]);
     for (std::int64_t i = 1; i < n; ++i) visit(at + i - 1, block[i - 1], &block[i]);
     pending = block[n - 1];
@@ -49,6 +52,11 @@ std::int64_t forEachRecord(const platform::SharedFile& file, std::int64_t from, 
   }
   if (hasPending) visit(at - 1, pending, static_cast<const BaseRecord*>(nullptr));
   return records;
+}
+
+template <typename Visit>
+std::int64_t forEachRecord(const platform::SharedFile& file, std::int64_t from, Visit visit) {
+  return forEachRecord(file, from, visit, [](const BaseRecord*, std::size_t) {});
 }
 
 // The torn record of a writer that died, padded by the append that follows
@@ -108,12 +116,14 @@ Status BaseJournal::loadJournal(AssetRegister& reg) {
                                platform::Creation::OpenExisting, kLoadTag))
     return veryBusy();
   base::BulkLoadTarget target(reg);
-  readPosition_ =
-      forEachRecord(file, 0, [&](std::int64_t at, const BaseRecord& r, const BaseRecord* next) {
+  readPosition_ = forEachRecord(
+      file, 0,
+      [&](std::int64_t at, const BaseRecord& r, const BaseRecord* next) {
         if (!isPaddedTorn(next)) base::replayRecord(target, r);
         if ((at + 1) % static_cast<std::int64_t>(kBlockRecords) == 0 || !next)
           showStatus(base::symbolOf(r), StatusKind::Information);
-      });
+      },
+      [&](const BaseRecord* records, std::size_t n) { target.prefetch(records, n); });
   file.close();
   target.finish();
   std::string assets = std::to_string(reg.assetCount());

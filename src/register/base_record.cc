@@ -67,11 +67,14 @@ bool charactersAtLeastBlank(const BaseRecord& r, std::size_t at) {
 // The Mazovia to code page 1250 byte map, taken once from text::toWindows so
 // the conversion stays in one place; the load converts every text in place
 // with it instead of making a new string per field.
-const std::string& windowsOfByte() {
-  static const std::string map = [] {
+const std::array<char, 256>& windowsOfByte() {
+  static const std::array<char, 256> map = [] {
     std::string all(256, '\0');
     for (int c = 0; c < 256; ++c) all[c] = static_cast<char>(c);
-    return text::toWindows(all);
+    std::string windows = text::toWindows(all);
+    std::array<char, 256> bytes{};
+    std::copy_n(windows.begin(), bytes.size(), bytes.begin());
+    return bytes;
   }();
   return map;
 }
@@ -80,9 +83,10 @@ const std::string& windowsOfByte() {
 void readText(const BaseRecord& r, std::size_t at, int max, std::string& out) {
   std::size_t n = std::min<std::size_t>(r[at], static_cast<std::size_t>(max));
   out.assign(reinterpret_cast<const char*>(&r[at + 1]), n);
-  const std::string& map = windowsOfByte();
-  for (char& c : out)
-    if (static_cast<unsigned char>(c) >= 0x80) c = map[static_cast<unsigned char>(c)];
+  const char* map = windowsOfByte().data();
+  char* c = out.data();
+  for (char* end = c + n; c != end; ++c)
+    if (static_cast<unsigned char>(*c) >= 0x80) *c = map[static_cast<unsigned char>(*c)];
 }
 
 void writeText(BaseRecord& r, std::size_t at, int max, const std::string& windows) {
@@ -330,6 +334,44 @@ void applyRecord(const BaseRecord& r, AssetRecord& a) {
       a.UmPo = 0;
       break;
     }
+  }
+}
+
+namespace {
+
+// Every cache line of the `size` bytes at `at`.
+void prefetchBytes(const void* at, std::size_t size) {
+  const char* p = static_cast<const char*>(at);
+  for (std::size_t i = 0; i < size; i += 64) __builtin_prefetch(p + i, 1);
+  __builtin_prefetch(p + size - 1, 1);
+}
+
+std::size_t bytesFrom(const void* first, const void* end) {
+  return static_cast<std::size_t>(static_cast<const char*>(end) - static_cast<const char*>(first));
+}
+
+}  // namespace
+
+void prefetchFields(const BaseRecord& r, const AssetRecord& a) {
+  int sub = r[kSubIndex];
+  switch (r[kKind]) {
+    case static_cast<int>(RecordKind::Main):
+      prefetchBytes(&a.Symb, bytesFrom(&a.Symb, &a.MeUm + 1));
+      break;
+    case static_cast<int>(RecordKind::Second):
+      prefetchBytes(&a.Na2w, bytesFrom(&a.Na2w, &a.DdOT + 1));
+      break;
+    case static_cast<int>(RecordKind::Description):
+      if (sub >= 1 && sub <= kDescriptionRecords) prefetchBytes(&a.Opis[2 * sub - 2], 64);
+      break;
+    case static_cast<int>(RecordKind::Rate):
+      if (sub >= 1 && sub <= kRateEntries) prefetchBytes(&a.K[sub - 1], sizeof(RateEntry));
+      break;
+    case static_cast<int>(RecordKind::Changes):
+      if (sub >= 1 && sub <= kChangeRecords) prefetchBytes(&a.Z[2 * sub - 2], 64);
+      break;
+    default:
+      break;
   }
 }
 

@@ -92,5 +92,8 @@ BaseRecord encodeRecord(const AssetRecord& asset, RecordKind kind, int subIndex 
 // byte 99 is 0 gives RokP 0, WaBr = WaOT and WaUm 0 whatever bytes 100 to 119
 // hold.
 void applyRecord(const BaseRecord& record, AssetRecord& asset);
+// Asks the processor to fetch the fields of `asset` that applyRecord would
+// write for `record` (a hint for the bulk load; any record is accepted).
+void prefetchFields(const BaseRecord& record, const AssetRecord& asset);
 
 }  // namespace zefir::base

@@ -52,6 +52,23 @@ TEST(ReportJson, RoundTripKeepsEverythingAndTheClosingRuleIsNotSaved) {
   EXPECT_EQ(reportToJson(back), json);
 }
 
+TEST(ReportJson, AnyRuleCharacterIsSavedAsUtf8AndReadBack) {
+  ReportBuffer b;
+  b.beginReport("X", "X", 1);
+  b.addColumn('l', 5, "h");
+  b.endHeaders("");
+  b.addRule('\xB9');  // "ą": an empty line, as any character but - . =
+  b.addRule('\xFE');
+  b.endReport();
+  std::string json;
+  ASSERT_NO_THROW(json = reportToJson(b));
+  EXPECT_EQ(nlohmann::json::parse(json)["rows"][0]["rule"], "ą");
+  ReportBuffer back;
+  ASSERT_TRUE(reportFromJson(json, back).ok());
+  EXPECT_EQ(back.rule(1), '\xB9');
+  EXPECT_EQ(back.rule(2), '\xFE');
+}
+
 TEST(ReportJson, MalformedDocumentsAreRefusedAndLeaveTheBufferAlone) {
   ReportBuffer b = sample();
   EXPECT_FALSE(reportFromJson("{not json", b).ok());

@@ -74,6 +74,30 @@ TEST_F(ReportSearch, EmptyReportAnySearchSaysNieMa) {
   EXPECT_EQ(line.last_text, "Nie ma COKOLWIEK");
   EXPECT_FALSE(searchReport(b, "X", false));
   EXPECT_EQ(b.view.current, 1);
+  // Nothing typed finds nothing either, rather than the closing rule.
+  b.view.current = 0;
+  EXPECT_FALSE(searchReport(b, "", true));
+  EXPECT_EQ(line.last_text, "Nie ma ");
+}
+
+TEST_F(ReportSearch, EmptySearchTextStaysOnTheStartRow) {
+  build({"alfa", "beta", "gamma"});
+  b.view.current = 2;
+  EXPECT_FALSE(searchReport(b, "", true));
+  EXPECT_EQ(b.view.current, 2);
+  EXPECT_FALSE(searchReport(b, "", false));
+  EXPECT_EQ(b.view.current, 2);
+}
+
+TEST(SearchIndexRows, ARowWithoutCellsStillEndsWhereTheNextBegins) {
+  SearchIndex index;
+  index.appendRow(nullptr, 0);
+  std::string_view cells[] = {"b", "c"};
+  index.appendRow(cells, 2);
+  EXPECT_EQ(index.rowText(1), "");
+  EXPECT_EQ(index.rowText(2), "B C");
+  EXPECT_EQ(index.find("B", 0, true), 2);
+  EXPECT_EQ(index.find("B", 0, false), 2);
 }
 
 TEST_F(ReportSearch, MatchNeverSpansTwoRowsAndIndexIsBuiltOnce) {

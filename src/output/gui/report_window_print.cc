@@ -107,6 +107,9 @@ void TFRaport::printOn(const QString& printerName, bool landscape) {
   }
   pageSetUp(printerName, true);
   if (done) showStatus(text::fromUtf8("Raport wydrukowany"), StatusKind::Notice);
+  // Zefir's own PDF printer tells where the file went, whichever button printed.
+  if (done && !lastPdf_.isEmpty() && printerName == kZefirPdfPrinter)
+    showStatus(cpText(QDir::toNativeSeparators(lastPdf_)), StatusKind::Notice);
   // Zefir's own PDF printer can always give the window back; a system
   // printer's errors are the printing system's.
   setButtonsEnabled(true);

@@ -275,6 +275,18 @@ class ReportWindowTest : public QObject {
     QCOMPARE(buffer->view.rowsLatest, buffer->view.rowsLandscape);
   }
 
+  // Without a system printer Zefir's own PDF printer is the current one: the
+  // print buttons write the file too, and the user is told where it went.
+  void printButtonOnZefirsPdfPrinterShowsTheFile() {
+    window->setCurrentPrinter(kZefirPdfPrinter);
+    QTest::mouseClick(buttonNamed("Druk pejzaż"), Qt::LeftButton);
+    const QString path = base.filePath(QStringLiteral("PDF/Zefir--WST-Zorza-Soft.pdf"));
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(QString::fromStdString(text::toUtf8(status.last_text)), path);
+    QCOMPARE(status.last_kind, StatusKind::Notice);
+    QVERIFY(buttonNamed("Druk portret")->isEnabled());
+  }
+
   void insideTheDesktopTheSubWindowIsShownAndPlacedInItsArea() {
     ReportBuffer own;  // outlives the desktop, which deletes the window
     QMdiArea desktop;
