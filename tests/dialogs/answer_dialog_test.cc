@@ -87,6 +87,30 @@ class AnswerDialogTest : public QObject {
              0);
   }
 
+  // Focus moves highlight only in the active window; checked after the answer.
+  void tabbingHighlightsAndStopsAtPowrot() {
+    TFOdpowi d;
+    bool active = false;
+    int afterOneTab = 0;
+    int afterThreeTabs = 0;
+    QWidget* focusAfterThreeTabs = nullptr;
+    const int a = askThen(d, 'T', [&] {
+      active = QTest::qWaitForWindowActive(&d);
+      QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+      afterOneTab = d.highlighted();
+      QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+      QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+      afterThreeTabs = d.highlighted();
+      focusAfterThreeTabs = d.focusWidget();
+      QTest::keyClick(d.focusWidget(), Qt::Key_Return);
+    });
+    QVERIFY(active);
+    QCOMPARE(afterOneTab, 2);
+    QCOMPARE(afterThreeTabs, 3);
+    QCOMPARE(focusAfterThreeTabs, d.button(3));
+    QCOMPARE(a, 2);
+  }
+
   void clickingAButtonAnswersWithIt() {
     TFOdpowi d;
     QCOMPARE(askThen(d, 'T', [&] { QTest::mouseClick(d.button(3), Qt::LeftButton); }), 2);
