@@ -1,6 +1,8 @@
 // zefir-cli dump and put over real journal files.
 #include "cli_runner.h"
 
+#include <set>
+
 namespace zefir::cli_test {
 namespace {
 
@@ -26,6 +28,33 @@ TEST_F(CliTest, DumpOfDemoRoundTripsThroughPutUnchanged) {
   const auto size = fs::file_size(fresh);
   ASSERT_EQ(run("put " + quoted(fresh), dumped).status, 0);
   EXPECT_EQ(fs::file_size(fresh), size);
+}
+
+// Other tools read the dump: exactly these keys, lists of their full length,
+// and no engine working value (UmPo).
+TEST_F(CliTest, DumpHasExactlyTheAgreedKeys) {
+  const auto assets = dump(demoCopy());
+  ASSERT_FALSE(assets.empty());
+  const std::set<std::string> keys = {"Symb", "Nazw", "DtZa", "CeZa", "DdZa", "DtOT",
+                                      "WaOT", "RokP", "WaBr", "WaUm", "MeUm", "Na2w",
+                                      "Dost", "DdOT", "Opis", "K",    "Z"};
+  const std::set<std::string> rateKeys = {"date", "SKST", "StPo", "WsPo", "StBi", "WsBi"};
+  for (const json& a : assets) {
+    std::set<std::string> got;
+    for (const auto& [key, value] : a.items()) got.insert(key);
+    EXPECT_EQ(got, keys);
+    EXPECT_EQ(a["Opis"].size(), 10u);
+    EXPECT_EQ(a["Z"].size(), 60u);
+    ASSERT_EQ(a["K"].size(), 5u);
+    for (const json& k : a["K"]) {
+      std::set<std::string> kGot;
+      for (const auto& [key, value] : k.items()) kGot.insert(key);
+      EXPECT_EQ(kGot, rateKeys);
+    }
+    EXPECT_TRUE(a["RokP"].is_number_integer() && a["DtOT"].is_number_integer());
+    EXPECT_TRUE(a["WaOT"].is_number() && a["MeUm"].is_string());
+    EXPECT_LE(a["MeUm"].get<std::string>().size(), 1u);
+  }
 }
 
 TEST_F(CliTest, PutAppendsOnlyTheChangedRecordKindsAndKeepsLeftOutKeys) {
