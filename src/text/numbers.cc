@@ -174,10 +174,22 @@ std::string plainRealText(long double value, int decimals) {
   return text == "-0" ? "0" : text;
 }
 
+namespace {
+
+// A tiny negative amount written with few decimals reads "-0.00"; the
+// accountant sees no sign on a zero.
+std::string withoutMinusOnZero(std::string text) {
+  if (!text.empty() && text.front() == '-' && text.find_first_not_of("0.", 1) == std::string::npos)
+    text.erase(0, 1);
+  return text;
+}
+
+}  // namespace
+
 std::string moneyText(long double value) {
   constexpr size_t kWidth = 15;
   if (value == 0) return std::string(kWidth, ' ');
-  std::string text = fixedText(round4(value), 2);
+  std::string text = withoutMinusOnZero(fixedText(round4(value), 2));
   size_t point = text.find('.');
   text[point] = ',';
   insertThousands(text, point, kWidth);
@@ -187,7 +199,7 @@ std::string moneyText(long double value) {
 std::string quantityText(long double value) {
   constexpr size_t kWidth = 13;
   if (value == 0) return std::string(kWidth, ' ');
-  std::string text = fixedText(value, 4);
+  std::string text = withoutMinusOnZero(fixedText(value, 4));
   size_t point = text.find('.');
   text[point] = ',';
   insertThousands(text, point, kWidth);

@@ -66,6 +66,9 @@ TEST(NumberTexts, Money) {
   EXPECT_EQ(moneyText(123.45L), "         123,45");
   EXPECT_EQ(moneyText(-123.45L), "        -123,45");  // the minus sign is no digit
   EXPECT_EQ(moneyText(-123456.78L), "    -123.456,78");
+  // A negative amount that rounds to nothing shows no sign.
+  EXPECT_EQ(moneyText(-0.001L), "           0,00");
+  EXPECT_EQ(quantityText(-0.00001L), "       0     ");
   EXPECT_EQ(moneyText(1000), "       1.000,00");
   // Full stops stop once the text has reached the width.
   EXPECT_EQ(moneyText(12345678901.23L), "12345678.901,23");
