@@ -33,8 +33,8 @@ inline constexpr int kChangeEntries = 60;
 // One entry of the rate history. K[0] is the entry the base files store with
 // sub-index 1 (and the asset card shows as "Lp" 1).
 struct RateEntry {
-  DayNumber date = 0;  // the day from which the entry applies ("od dnia")
-  std::string SKST;    // classification (KŚT) symbol, max 16
+  DayNumber date = 0;    // the day from which the entry applies ("od dnia")
+  std::string SKST;      // classification (KŚT) symbol, max 16
   long double StPo = 0;  // tax rate, % a year
   long double WsPo = 0;  // tax coefficient
   long double StBi = 0;  // balance rate, % a year
@@ -44,23 +44,23 @@ struct RateEntry {
 };
 
 struct AssetRecord {
-  std::string Symb;  // inventory symbol, the register's key, max 15
-  std::string Nazw;  // name, max 40
-  DayNumber DtZa = 0;  // purchase date
-  long double CeZa = 0;  // purchase price
-  std::string DdZa;  // purchase document, max 15
-  DayNumber DtOT = 0;  // acceptance into use (OT)
-  long double WaOT = 0;  // value at acceptance
+  std::string Symb;        // inventory symbol, the register's key, max 15
+  std::string Nazw;        // name, max 40
+  DayNumber DtZa = 0;      // purchase date
+  long double CeZa = 0;    // purchase price
+  std::string DdZa;        // purchase document, max 15
+  DayNumber DtOT = 0;      // acceptance into use (OT)
+  long double WaOT = 0;    // value at acceptance
   std::uint16_t RokP = 0;  // year of the opening balance; 0 = kept from acceptance
-  long double WaBr = 0;  // opening gross value at 1 January of RokP
-  long double WaUm = 0;  // opening accumulated depreciation at 1 January of RokP
-  char MeUm = 0;  // depreciation method letter, blank or zero byte
-  long double UmPo = 0;  // engine's working value; never stored in the base
-  std::string Na2w;  // second line of the name, max 40
-  std::string Dost;  // supplier, max 40
-  std::string DdOT;  // acceptance document, max 20
-  std::array<std::string, kOpisLines> Opis;  // description lines, max 50 each
-  std::array<RateEntry, kRateEntries> K;  // rate history, K[0] = entry 1
+  long double WaBr = 0;    // opening gross value at 1 January of RokP
+  long double WaUm = 0;    // opening accumulated depreciation at 1 January of RokP
+  char MeUm = 0;           // depreciation method letter, blank or zero byte
+  long double UmPo = 0;    // engine's working value; never stored in the base
+  std::string Na2w;        // second line of the name, max 40
+  std::string Dost;        // supplier, max 40
+  std::string DdOT;        // acceptance document, max 20
+  std::array<std::string, kOpisLines> Opis;   // description lines, max 50 each
+  std::array<RateEntry, kRateEntries> K;      // rate history, K[0] = entry 1
   std::array<std::string, kChangeEntries> Z;  // change entries, "" = free slot; Z[0] = entry 1
 
   bool operator==(const AssetRecord&) const = default;
