@@ -11,7 +11,7 @@
 #include "output/gui/report_print.h"
 #include "output/report_buffer.h"
 #include "output/report_view.h"
-#include "shell/status_line.h"
+#include "platform/status_line.h"
 #include "text/codepage.h"
 
 namespace {

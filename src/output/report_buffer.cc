@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/status_line.h"
+#include "platform/status_line.h"
 #include "text/codepage.h"
 
 namespace zefir::output {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "shell/assertion.h"
+#include "platform/assertion.h"
 
 namespace zefir::output {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "shell/status_line.h"
+#include "platform/status_line.h"
 
 namespace zefir::platform {
 

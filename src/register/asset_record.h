@@ -11,9 +11,9 @@
 #include <cstdint>
 #include <string>
 
-namespace zefir {
+#include "text/day_number.h"
 
-using DayNumber = std::uint16_t;
+namespace zefir {
 
 // Maximum lengths of the text fields (characters of code page 1250).
 inline constexpr int kSymbMax = 15;

@@ -6,12 +6,12 @@
 #include "platform/file_system.h"
 #include "platform/open_retry.h"
 #include "platform/paths.h"
+#include "platform/status_line.h"
+#include "platform/workstation_marks.h"
 #include "register/base_bulk_load.h"
 #include "register/base_files.h"
 #include "register/base_journal.h"
 #include "register/base_replay.h"
-#include "shell/status_line.h"
-#include "shell/workstation_marks.h"
 #include "text/codepage.h"
 
 namespace zefir {

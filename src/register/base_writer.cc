@@ -4,9 +4,9 @@
 
 #include "platform/file_system.h"
 #include "platform/open_retry.h"
+#include "platform/status_line.h"
+#include "platform/workstation_marks.h"
 #include "register/base_journal.h"
-#include "shell/status_line.h"
-#include "shell/workstation_marks.h"
 #include "text/codepage.h"
 
 namespace zefir {

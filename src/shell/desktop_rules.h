@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/status_line.h"
+#include "platform/status_line.h"
 
 namespace zefir::shell {
 

@@ -1,6 +1,6 @@
 #include "shell/desktop_timer.h"
 
-#include "shell/status_line.h"
+#include "platform/status_line.h"
 #include "text/codepage.h"
 
 namespace zefir::shell {

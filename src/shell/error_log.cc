@@ -18,17 +18,6 @@ std::string twoDigits(int n) {
 
 }  // namespace
 
-std::string errorLogLine(std::string_view message, std::string_view file, int line,
-                         std::uintptr_t address) {
-  std::string l = "  ";
-  l += file;
-  l += "  linia : " + std::to_string(line);
-  l += "  adres : " + std::to_string(address);
-  l += text::fromUtf8("  błąd : ");
-  l += message;
-  return l;
-}
-
 void appendErrorLog(const std::string& logPath, std::string_view message, std::string_view file,
                     int line, std::uintptr_t address) {
   const std::string l = errorLogLine(message, file, line, address) + "\r\n";

@@ -8,12 +8,9 @@
 #include <string_view>
 #include <vector>
 
-namespace zefir::shell {
+#include "platform/assertion.h"  // errorLogLine
 
-// One line of the log, without its line end: two blanks, the file name,
-// "  linia : " line, "  adres : " address, "  błąd : " message (code page 1250).
-std::string errorLogLine(std::string_view message, std::string_view file, int line,
-                         std::uintptr_t address);
+namespace zefir::shell {
 
 // Appends the line and a line end to `logPath` (created when missing) and
 // closes it, also when the write failed. Throws platform::IoError when the

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/status_line.h"
 #include "shell/menu_table.h"
-#include "shell/status_line.h"
 
 namespace zefir::shell {
 

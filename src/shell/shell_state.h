@@ -7,9 +7,9 @@
 
 #include "register/asset_record.h"
 
+#include "platform/status_line.h"
 #include "shell/menu_table.h"
 #include "shell/start_mode.h"
-#include "shell/status_line.h"
 #include "shell/window_slots.h"
 
 namespace zefir::shell {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/open_retry.h"
-#include "shell/status_line.h"
+#include "platform/status_line.h"
 #include "shell/workstations.h"
 #include "text/codepage.h"
 

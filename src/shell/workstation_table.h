@@ -18,7 +18,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/workstation_marks.h"
+#include "platform/workstation_marks.h"
 
 namespace zefir::shell {
 

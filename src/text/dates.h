@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "register/asset_record.h"  // DayNumber
+#include "text/day_number.h"
 
 namespace zefir::text {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "output/report_cells.h"
-#include "shell/status_line.h"
+#include "platform/status_line.h"
 #include "text/codepage.h"
 
 namespace zefir::output {

@@ -2,7 +2,7 @@
 
 #include "output/report_buffer.h"
 #include "output/report_view.h"
-#include "shell/status_line.h"
+#include "platform/status_line.h"
 #include "text/codepage.h"
 
 namespace zefir::output {

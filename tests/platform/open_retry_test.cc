@@ -7,7 +7,7 @@
 
 #include "platform/file_system.h"
 #include "platform/open_retry.h"
-#include "shell/status_line.h"
+#include "platform/status_line.h"
 #include "test_dir.h"
 
 namespace zefir::platform {

@@ -5,9 +5,9 @@
 
 #include "base_test_util.h"
 #include "platform/file_system.h"
+#include "platform/status_line.h"
+#include "platform/workstation_marks.h"
 #include "register/base_replay.h"
-#include "shell/status_line.h"
-#include "shell/workstation_marks.h"
 
 namespace zefir {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "platform/file_system.h"
 #include "platform/shared_file.h"
-#include "shell/status_line.h"
+#include "platform/status_line.h"
 #include "shell_test_folder.h"
 #include "text/codepage.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/status_line.h"
+#include "platform/status_line.h"
 #include "text/codepage.h"
 
 namespace zefir::shell {

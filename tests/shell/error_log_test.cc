@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/assertion.h"
-#include "shell/status_line.h"
+#include "platform/assertion.h"
+#include "platform/status_line.h"
 #include "shell_test_folder.h"
 #include "text/codepage.h"
 

@@ -11,7 +11,7 @@
 #include "../platform/test_dir.h"
 #include "platform/file_system.h"
 #include "platform/shared_file.h"
-#include "shell/status_line.h"
+#include "platform/status_line.h"
 #include "text/codepage.h"
 
 namespace zefir::shell {

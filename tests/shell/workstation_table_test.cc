@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/status_line.h"
+#include "platform/status_line.h"
 #include "shell/workstations.h"
 #include "shell_test_folder.h"
 #include "text/codepage.h"

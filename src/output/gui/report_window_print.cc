@@ -10,7 +10,7 @@
 #include "output/gui/report_print.h"
 #include "output/gui/report_window.h"
 #include "output/report_context.h"
-#include "shell/status_line.h"
+#include "platform/status_line.h"
 
 namespace zefir::output {
 

@@ -18,13 +18,13 @@
 #include <ctime>
 
 #include "dialogs/answer_dialog.h"
-#include "shell/assertion.h"
+#include "platform/assertion.h"
+#include "platform/workstation_marks.h"
 #include "shell/desktop_rules.h"
 #include "shell/error_log.h"
 #include "shell/gui/menu_window.h"
 #include "shell/gui/zefir_application.h"
 #include "shell/shell_state.h"
-#include "shell/workstation_marks.h"
 #include "text/codepage.h"
 #include "text/dates.h"
 

@@ -13,10 +13,10 @@
 #include <string>
 
 #include "output/gui/qt_text.h"
+#include "platform/status_line.h"
 #include "shell/desktop_services.h"
 #include "shell/desktop_settings.h"
 #include "shell/desktop_timer.h"
-#include "shell/status_line.h"
 #include "shell/workstation_table.h"
 #include "shell/workstations.h"
 

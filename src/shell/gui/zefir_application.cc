@@ -3,7 +3,7 @@
 #include <exception>
 
 #include "platform/shared_file.h"
-#include "shell/status_line.h"
+#include "platform/status_line.h"
 
 namespace zefir::gui {
 

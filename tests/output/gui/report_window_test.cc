@@ -14,8 +14,8 @@
 #include "output/gui/report_table.h"
 #include "output/gui/report_window.h"
 #include "output/report_context.h"
-#include "shell/assertion.h"
-#include "shell/status_line.h"
+#include "platform/assertion.h"
+#include "platform/status_line.h"
 #include "text/codepage.h"
 
 using namespace zefir;

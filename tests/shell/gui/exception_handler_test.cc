@@ -8,9 +8,9 @@
 #include <stdexcept>
 
 #include "../shell_test_folder.h"
+#include "platform/assertion.h"
 #include "platform/file_system.h"
 #include "platform/shared_file.h"
-#include "shell/assertion.h"
 #include "shell/gui/desktop_window.h"
 #include "shell/gui/menu_window.h"
 #include "shell/gui/zefir_application.h"

@@ -1,9 +1,9 @@
-#include "shell/assertion.h"
+#include "platform/assertion.h"
 
 #include <cstdio>
 #include <string>
 
-#include "shell/error_log.h"
+#include "text/codepage.h"
 
 namespace zefir {
 
@@ -15,6 +15,17 @@ AssertionHandler& handler() {
 }
 
 }  // namespace
+
+std::string errorLogLine(std::string_view message, std::string_view file, int line,
+                         std::uintptr_t address) {
+  std::string l = "  ";
+  l += file;
+  l += "  linia : " + std::to_string(line);
+  l += "  adres : " + std::to_string(address);
+  l += text::fromUtf8("  błąd : ");
+  l += message;
+  return l;
+}
 
 void setAssertionHandler(AssertionHandler h) {
   handler() = std::move(h);
@@ -28,7 +39,7 @@ void assertionFailed(std::string_view message, const char* file, int line) {
   if (handler()) {
     handler()(message, name, line, address);
   } else {
-    std::string l = shell::errorLogLine(message, name, line, address);
+    std::string l = errorLogLine(message, name, line, address);
     std::fprintf(stderr, "%s\n", l.c_str());
   }
 }

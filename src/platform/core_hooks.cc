@@ -1,5 +1,5 @@
-#include "shell/status_line.h"
-#include "shell/workstation_marks.h"
+#include "platform/status_line.h"
+#include "platform/workstation_marks.h"
 
 namespace zefir {
 

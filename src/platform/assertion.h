@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <string_view>
 
 namespace zefir {
@@ -14,6 +15,11 @@ namespace zefir {
 // (message in code page 1250, source file name, line, code address)
 using AssertionHandler = std::function<void(std::string_view message, std::string_view file,
                                             int line, std::uintptr_t address)>;
+
+// One line of the error log, without its line end: two blanks, the file name,
+// "  linia : " line, "  adres : " address, "  błąd : " message (code page 1250).
+std::string errorLogLine(std::string_view message, std::string_view file, int line,
+                         std::uintptr_t address);
 
 // Installs the handler; an empty one restores the default, which writes the
 // line to standard error.
