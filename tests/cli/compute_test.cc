@@ -114,6 +114,35 @@ TEST_F(ComputeCli, ComputeAllPrintsOneLinePerAssetInRegisterOrder) {
   EXPECT_EQ(symbols, (std::vector<std::string>{"A1", "B2"}));
 }
 
+TEST_F(ComputeCli, HoldingOriginsCountEntriesWithinTheirKind) {
+  {
+    AssetRegister reg;
+    BaseJournal journal(base_);
+    ASSERT_TRUE(journal.load(reg).ok());
+    AssetRecord c = asset("C3", text::dayFromDate(2019, 12, 15), 1000);
+    c.Z[0] = "MU:151219,BIURO";
+    c.Z[1] = "OO:151219,KOWALSKI";
+    c.Z[2] = "OO:010320,NOWAK,,1/";
+    c.Z[3] = "MU:010620,MAGAZYN,300,1/";
+    ASSERT_TRUE(journal.saveAsset(reg, AssetRegister::emptyRecord(), c).ok());
+  }
+  const CliRun r = runCli("compute " + base_ + " C3 300620");
+  ASSERT_EQ(r.status, 0) << r.out;
+  const auto holdings = nlohmann::json::parse(r.out)["holdings"];
+  ASSERT_EQ(holdings.size(), 3u) << holdings.dump();
+  // MAGAZYN stands fourth among the entries but is the second MU entry;
+  // NOWAK is the second OO entry and took KOWALSKI's whole value.
+  EXPECT_EQ(holdings[0]["key"], "BIURO");
+  EXPECT_EQ(holdings[0]["origin"], 1);
+  EXPECT_DOUBLE_EQ(holdings[0]["amount"].get<double>(), 700);
+  EXPECT_EQ(holdings[1]["key"], "NOWAK");
+  EXPECT_EQ(holdings[1]["origin"], 2);
+  EXPECT_DOUBLE_EQ(holdings[1]["amount"].get<double>(), 1000);
+  EXPECT_EQ(holdings[2]["key"], "MAGAZYN");
+  EXPECT_EQ(holdings[2]["origin"], 2);
+  EXPECT_DOUBLE_EQ(holdings[2]["amount"].get<double>(), 300);
+}
+
 TEST_F(ComputeCli, BadArgumentsAreUsageErrorsAndAMissingBaseIsBadInput) {
   EXPECT_EQ(runCli("compute " + base_ + " NIEMA 300620").status, 1);
   EXPECT_EQ(runCli("compute " + base_ + " B2 310220").status, 1);
