@@ -54,9 +54,9 @@ QuantityFromName quantityFromName(std::string_view name) {
     while (begin > 0 && (isDigit(s[begin - 1]) || s[begin - 1] == ',' || s[begin - 1] == '.'))
       --begin;
     while (begin < end && !isDigit(s[begin])) ++begin;  // a separator cannot lead
+    // "0 szt" names the unit all the same; only the quantity is missing.
     const long double value = text::realFromText(s.substr(begin, end - begin));
-    if (value <= 0) return q;
-    q.quantity = value;
+    q.quantity = value > 0 ? value : 0;
     q.precision = unit.precision;
     q.unit = std::string(unit.text);
     std::string_view rest = s.substr(0, begin);

@@ -53,6 +53,7 @@ class Splitter {
     out_.quantity = quantityFromName(asset.Nazw);
   }
 
+  // `ordinal`: the entry's number within its kind.
   void apply(const ChangeEntry& e, int ordinal, DayNumber date) {
     const ChangeFamily family = changeFamily(e.C);
     const bool amountsCount = date >= openingDay_;
@@ -251,7 +252,8 @@ AttributeSplit splitAttributes(const AssetRecord& asset, const ParsedEntries& en
     if (e.empty()) continue;
     if (e.D != 0) lastDate = e.D;
     if (lastDate > asOf) continue;
-    splitter.apply(e, i + 1, lastDate);
+    // References count the entries of their own kind, and so do origins.
+    splitter.apply(e, entriesOfKindBefore(entries, i, e.C) + 1, lastDate);
   }
   return splitter.finish(kindFilter);
 }

@@ -18,7 +18,8 @@ inline constexpr std::size_t kHoldingKeyMax = 30;
 struct Holding {
   std::string kind;               // MU, OO, KK, KN, KP, KR, KS, KU or UD
   std::string key;                // place, person or account, up to 30 characters
-  std::uint8_t origin = 0;        // ordinal 1..60 of the entry that created it; 0 = none
+  std::uint8_t origin = 0;        // the entry that created it, numbered within its kind
+                                  // (the second MU entry is 2), as references name it; 0 = none
   long double amount = 0;         // part of the gross value held
   long double quantityShare = 1;  // part of the quantity belonging to it
 };

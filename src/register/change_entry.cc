@@ -205,13 +205,19 @@ std::array<ChangeEntry, kChangeEntries> parseChangeEntries(const AssetRecord& as
     int earlier = 0;
     const std::string_view text = asset.Z[i];
     if (text.size() >= 3 && text[2] == ':') {
-      const std::string kind = text::upperCase(text.substr(0, 2));
-      for (int j = 0; j < i; ++j)
-        if (parsed[j].C == kind) ++earlier;
+      earlier = entriesOfKindBefore(parsed, i, text::upperCase(text.substr(0, 2)));
     }
     parsed[i] = parseChangeEntry(text, earlier);
   }
   return parsed;
+}
+
+int entriesOfKindBefore(const std::array<ChangeEntry, kChangeEntries>& parsed, int i,
+                        std::string_view kind) {
+  int count = 0;
+  for (int j = 0; j < i && j < kChangeEntries; ++j)
+    if (parsed[j].C == kind) ++count;
+  return count;
 }
 
 std::string changeEntryDisplayText(const ChangeEntry& e) {

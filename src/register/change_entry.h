@@ -54,6 +54,12 @@ ChangeEntry parseChangeEntry(std::string_view text, int earlierOfKind);
 // (empty slots and texts without the colon count for no kind).
 std::array<ChangeEntry, kChangeEntries> parseChangeEntries(const AssetRecord& asset);
 
+// The number of entries of `kind` among parsed[0 .. i-1]. References count
+// entries within their kind, so entry i is number entriesOfKindBefore + 1 of
+// its kind: the n that a later "n/" names it by.
+int entriesOfKindBefore(const std::array<ChangeEntry, kChangeEntries>& parsed, int i,
+                        std::string_view kind);
+
 // The display text of a parsed entry ("D=... C=... K=... W=..."), code page 1250.
 std::string changeEntryDisplayText(const ChangeEntry& e);
 

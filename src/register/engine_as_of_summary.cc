@@ -20,35 +20,12 @@ void YearLoop::finishAsOfYear() {
   s.transferredYTD = R(transferred_);
   s.writtenOffYTD = R(writtenOff_);
   if (method_ == 'B') {
-    long double excess = 0;
-    if (am < 12) {
-      // Booked once a year, in December: before it the year shows no charge,
-      // and a liquidation can write off only what stood at 1 January.
-      bookedOnlyInDecember_ = true;
-      s.chargeYTD = s.chargeMonth = s.writeUpMonth = 0;
-      // The opening depreciation of an asset accepted this year is booked in
-      // its acceptance month, not with the year's charges.
-      long double standing = s.accumBO;
-      if (year_ == prep_.firstYear && startMonth_ > 1 && startMonth_ - 1 <= am) standing += a_.WaUm;
-      excess = s.writtenOffYTD - standing;
-      if (excess > 0) s.writtenOffYTD = standing;
-      // Likewise a transfer takes along only what is booked; corrections are
-      // postings of their own and count at once.
-      const long double booked = standing + s.correctionsYTD - s.writtenOffYTD;
-      if (s.transferredYTD > booked) s.transferredYTD = std::max(0.0L, booked);
-      s.accumDay = booked - s.transferredYTD;
-    }
+    if (am < 12) bookBeforeDecember(s);
     for (int i = 1; i <= 11; ++i) {
       kept_[12].D += kept_[i].D;
       kept_[12].E += kept_[i].E;
       kept_[12].H += kept_[i].H;
       kept_[i] = {};
-    }
-    // The months write off no more than the summary: the excess comes off
-    // December, which now holds every month's written-off amount.
-    if (excess > 0) {
-      long double& H = kept_[am == 0 ? 0 : 12].H;
-      H = std::max(0.0L, H - excess);
     }
     if (am == 12) {
       s.chargeYTD = s.chargeMonth = kept_[12].D;
@@ -56,6 +33,40 @@ void YearLoop::finishAsOfYear() {
     }
   }
   for (int i = 0; i <= 12; ++i) wr_.months[i] = MonthValues{kept_[i].D, kept_[i].E, kept_[i].H};
+}
+
+// Method B before December: the depreciation is booked once a year, in
+// December, so the year shows no charge yet. What stands booked on the asset
+// is the depreciation at 1 January, the opening depreciation of an asset
+// accepted this year from its acceptance month, and the corrections, which
+// are postings of their own and count at once. Month by month, a liquidation
+// writes off no more than is booked and, in all, no more than what stood at
+// 1 January; a transfer takes along no more than is booked. Each takes its
+// part when it happens, so a later liquidation never lowers what an earlier
+// transfer took.
+void YearLoop::bookBeforeDecember(AsOfSummary& s) {
+  bookedOnlyInDecember_ = true;
+  s.chargeYTD = s.chargeMonth = s.writeUpMonth = 0;
+  const int acceptanceMonth = year_ == prep_.firstYear && startMonth_ > 1 ? startMonth_ - 1 : -1;
+  long double standing = s.accumBO, booked = s.accumBO;
+  long double writtenOff = 0, transferred = 0;
+  for (int i = 0; i <= wr_.asOfMonth; ++i) {
+    Kept& k = kept_[i];
+    if (i == acceptanceMonth) {
+      standing += a_.WaUm;
+      booked += a_.WaUm;
+    }
+    booked += k.F;
+    k.H = std::min(k.H, std::max(0.0L, std::min(booked, standing - writtenOff)));
+    writtenOff += k.H;
+    booked -= k.H;
+    k.G = std::min(k.G, std::max(0.0L, booked));
+    transferred += k.G;
+    booked -= k.G;
+  }
+  s.writtenOffYTD = R(writtenOff);
+  s.transferredYTD = R(transferred);
+  s.accumDay = standing + s.correctionsYTD - s.writtenOffYTD - s.transferredYTD;
 }
 
 }  // namespace zefir::engine

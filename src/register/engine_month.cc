@@ -92,8 +92,14 @@ void YearLoop::month(int i) {
 
   const long double E = E0 + D;  // unrounded
   if (gross_ > 0) {
-    if (t != 0) G = R((c + E) * t / gross_);
     if (w != 0) H = R((c + E) * w / gross_);
+    if (i == 0 && w != 0 && t != 0) {
+      // What is dated 1 January leaves as one change, rounded once: the
+      // liquidated part keeps its share and the transfer takes the rest.
+      G = R((c + E) * (w + t) / gross_) - H;
+    } else if (t != 0) {
+      G = R((c + E) * t / gross_);
+    }
   }
   const bool valueChanges = v != 0 || w != 0 || t != 0;
   increases_ += v - t;
@@ -143,6 +149,8 @@ void YearLoop::month(int i) {
   writtenOff_ += H;
   k.E += F - G;
   k.H = H;
+  k.G = G;
+  k.F = F;
   if (k.E != 0) writeUpMonths_ |= 1u << i;
   corrections_ += F;
   transferred_ += G;

@@ -52,6 +52,8 @@ struct Kept {
   long double D = 0;  // charge
   long double E = 0;  // increase of accumulated depreciation
   long double H = 0;  // written off
+  long double G = 0;  // transferred
+  long double F = 0;  // correction
 };
 
 // One computation's walk through its years. run() is the whole of it.
@@ -101,6 +103,7 @@ class YearLoop {
     return year_ == prep_.yearOfAcceptance && i == prep_.acceptanceSlot;
   }
   void finishAsOfYear();  // engine_as_of_summary.cc
+  void bookBeforeDecember(AsOfSummary& s);
 
   WorkingRecord& wr_;
   const AssetRecord& a_;

@@ -54,19 +54,21 @@ class ComputeCli : public ::testing::Test {
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     base_ = (dir_ / "Srodki.PST").string();
-    AssetRegister reg;
-    BaseJournal journal(base_);
-    ASSERT_TRUE(journal.load(reg).ok());
     AssetRecord b = asset("B2", text::dayFromDate(2019, 12, 15), 1200);
     b.Z[0] = "MU:151219,BIURO";
     b.Z[1] = "MU:010620,MAGAZYN,300";
-    ASSERT_TRUE(journal.saveAsset(reg, AssetRegister::emptyRecord(), b).ok());
-    ASSERT_TRUE(journal
-                    .saveAsset(reg, AssetRegister::emptyRecord(),
-                               asset("A1", text::dayFromDate(2020, 3, 15), 2400))
-                    .ok());
+    add(b);
+    add(asset("A1", text::dayFromDate(2020, 3, 15), 2400));
   }
   void TearDown() override { fs::remove_all(dir_); }
+
+  // Appends a new asset to the base.
+  void add(const AssetRecord& a) {
+    AssetRegister reg;
+    BaseJournal journal(base_);
+    ASSERT_TRUE(journal.load(reg).ok());
+    ASSERT_TRUE(journal.saveAsset(reg, AssetRegister::emptyRecord(), a).ok());
+  }
 
   fs::path dir_;
   std::string base_;
@@ -112,6 +114,30 @@ TEST_F(ComputeCli, ComputeAllPrintsOneLinePerAssetInRegisterOrder) {
   std::vector<std::string> symbols;
   while (std::getline(lines, line)) symbols.push_back(nlohmann::json::parse(line)["symbol"]);
   EXPECT_EQ(symbols, (std::vector<std::string>{"A1", "B2"}));
+}
+
+TEST_F(ComputeCli, HoldingOriginsCountEntriesWithinTheirKind) {
+  AssetRecord c = asset("C3", text::dayFromDate(2019, 12, 15), 1000);
+  c.Z[0] = "MU:151219,BIURO";
+  c.Z[1] = "OO:151219,KOWALSKI";
+  c.Z[2] = "OO:010320,NOWAK,,1/";
+  c.Z[3] = "MU:010620,MAGAZYN,300,1/";
+  add(c);
+  const CliRun r = runCli("compute " + base_ + " C3 300620");
+  ASSERT_EQ(r.status, 0) << r.out;
+  const auto holdings = nlohmann::json::parse(r.out)["holdings"];
+  ASSERT_EQ(holdings.size(), 3u) << holdings.dump();
+  // MAGAZYN stands fourth among the entries but is the second MU entry;
+  // NOWAK is the second OO entry and took KOWALSKI's whole value.
+  EXPECT_EQ(holdings[0]["key"], "BIURO");
+  EXPECT_EQ(holdings[0]["origin"], 1);
+  EXPECT_DOUBLE_EQ(holdings[0]["amount"].get<double>(), 700);
+  EXPECT_EQ(holdings[1]["key"], "NOWAK");
+  EXPECT_EQ(holdings[1]["origin"], 2);
+  EXPECT_DOUBLE_EQ(holdings[1]["amount"].get<double>(), 1000);
+  EXPECT_EQ(holdings[2]["key"], "MAGAZYN");
+  EXPECT_EQ(holdings[2]["origin"], 2);
+  EXPECT_DOUBLE_EQ(holdings[2]["amount"].get<double>(), 300);
 }
 
 TEST_F(ComputeCli, BadArgumentsAreUsageErrorsAndAMissingBaseIsBadInput) {

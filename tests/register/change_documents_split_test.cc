@@ -43,7 +43,25 @@ TEST(QuantityFromName, UnitsNumbersAndTheirAbsence) {
   EXPECT_EQ(q.unit, "");
   EXPECT_DOUBLE_EQ(q.precision, 0.0001);
   EXPECT_DOUBLE_EQ(quantityFromName("Program").quantity, 0);
-  EXPECT_DOUBLE_EQ(quantityFromName("Zestaw 0 kpl").quantity, 0);
+}
+
+TEST(QuantityFromName, ZeroBeforeTheUnitKeepsTheUnitWithNoQuantity) {
+  QuantityFromName q = quantityFromName("Krzes\xB3o 0 szt");
+  EXPECT_DOUBLE_EQ(q.quantity, 0);
+  EXPECT_EQ(q.unit, "szt");
+  EXPECT_DOUBLE_EQ(q.precision, 1);
+  EXPECT_EQ(q.name, "Krzes\xB3o");
+  q = quantityFromName("ZESTAW 0,0KPL");
+  EXPECT_DOUBLE_EQ(q.quantity, 0);
+  EXPECT_EQ(q.unit, "kpl");
+  // The split keeps the unit too; with no quantity every share stays 1.
+  AssetRecord a = makeAsset(day(15, 3, 2019), 1000, 'L', 10, {"MU:010620,BIURO,250"});
+  a.Nazw = "Szafa 0 szt";
+  const AttributeSplit s = split(a, day(30, 6, 2020));
+  EXPECT_EQ(s.quantity.unit, "szt");
+  EXPECT_DOUBLE_EQ(s.quantity.quantity, 0);
+  ASSERT_EQ(s.holdings.size(), 2u);
+  EXPECT_DOUBLE_EQ(s.holdings[1].quantityShare, 1);
 }
 
 TEST(AttributeSplit, PlaceWithoutAmountMovesEverythingWithAmountSplits) {
@@ -65,6 +83,25 @@ TEST(AttributeSplit, ReferencesMoveTheReferencedPartFirst) {
                 {"MU:150319,MAGAZYN", "MU:010620,BIURO,400", "MU:010720,HALA,,2/"});
   // Entry 3 names entry 2: BIURO's 400 moves to HALA, MAGAZYN keeps 600.
   EXPECT_EQ(holdingsText(split(a, day(31, 7, 2020))), "MU:MAGAZYN=60000;MU:HALA=40000;");
+}
+
+TEST(AttributeSplit, OriginsAndReferencesCountEntriesWithinTheirKind) {
+  // MU and OO entries interleave: the second MU entry (BIURO) is MU number 2
+  // though it stands third, and NOWAK's "1/" names the first OO entry.
+  const AssetRecord a = makeAsset(day(15, 3, 2019), 1000, 'L', 10,
+                                  {"MU:150319,MAGAZYN", "OO:150319,KOWALSKI", "MU:010620,BIURO,400",
+                                   "OO:010620,NOWAK,,1/", "MU:010720,HALA,,2/"});
+  AttributeSplit s = split(a, day(30, 6, 2020));
+  EXPECT_EQ(holdingsText(s), "MU:MAGAZYN=60000;MU:BIURO=40000;OO:NOWAK=100000;");
+  ASSERT_EQ(s.holdings.size(), 3u);
+  EXPECT_EQ(s.holdings[0].origin, 1);
+  EXPECT_EQ(s.holdings[1].origin, 2);
+  EXPECT_EQ(s.holdings[2].origin, 2);
+  // HALA's "2/" names BIURO: its 400.00 moves, MAGAZYN keeps the rest.
+  s = split(a, day(31, 7, 2020));
+  EXPECT_EQ(holdingsText(s), "MU:MAGAZYN=60000;OO:NOWAK=100000;MU:HALA=40000;");
+  ASSERT_EQ(s.holdings.size(), 3u);
+  EXPECT_EQ(s.holdings[2].origin, 3);
 }
 
 TEST(AttributeSplit, IncreasesAndDecreasesFollowTheHoldings) {

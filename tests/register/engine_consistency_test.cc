@@ -39,7 +39,10 @@ AssetRecord variedAsset(std::mt19937& rng) {
     a.RokP = static_cast<std::uint16_t>(year + pick(0, 2));
     a.WaUm = money(a.WaBr * pick(0, 60) / 100);
   }
-  auto at = [&](int y) { return ddmmyy(pick(1, 28), pick(1, 12), year + y); };
+  // Now and then 1 January, whose changes act before January's charge.
+  auto at = [&](int y) {
+    return pick(0, 9) == 0 ? ddmmyy(1, 1, year + y) : ddmmyy(pick(1, 28), pick(1, 12), year + y);
+  };
   static const char* kKinds[] = {"OZ", "LN", "PK", "WU", "UU", "PA", "PT", "MU"};
   const int count = pick(0, 8);
   for (int i = 0; i < count; ++i) {
@@ -51,11 +54,48 @@ AssetRecord variedAsset(std::mt19937& rng) {
   return a;
 }
 
+// An asset still depreciating in 2024 whose value changes of that year crowd
+// together: transfers, liquidations and corrections, a transfer and a
+// liquidation on 1 January (which leave with one rounding), the rest
+// liquidated later; method B twice as often, as it books the year apart.
+AssetRecord busyYearAsset(std::mt19937& rng) {
+  auto pick = [&rng](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+  auto cents = [&](int lo, int hi) {
+    return std::to_string(pick(lo, hi)) + "," + std::to_string(pick(10, 99)) + "z\xB3";
+  };
+  static const char kMethods[] = "LDBBJNP ";
+  AssetRecord a = testing::makeAsset(day(pick(1, 28), pick(1, 12), pick(2021, 2023)),
+                                     pick(1000, 90000) + pick(0, 99) / 100.0L, kMethods[pick(0, 7)],
+                                     5.0L * pick(1, 4));
+  if (a.MeUm == 'D') a.K[0].WsPo = 2;
+  const int part = static_cast<int>(a.WaBr / 8);
+  auto at = [&] { return pick(0, 2) == 0 ? "010124" : ddmmyy(pick(1, 28), pick(1, 12), 2024); };
+  int count = 0;
+  if (pick(0, 1) == 0) {
+    a.Z[count++] = "PT:010124,DP," + cents(0, part);
+    a.Z[count++] = "LN:010124,DL," + cents(0, part);
+  }
+  static const char* kKinds[] = {"PT", "LN", "PK", "OZ"};
+  for (int n = pick(0, 4); n > 0; --n) {
+    const std::string kind = kKinds[pick(0, 3)];
+    a.Z[count] = kind + ":" + at() + ",D" + std::to_string(count) + "," +
+                 cents(0, kind == "PK" ? 300 : part);
+    ++count;
+  }
+  if (pick(0, 1) == 0) a.Z[count++] = "LT:" + ddmmyy(pick(1, 28), pick(2, 11), 2024) + ",DR";
+  return a;
+}
+
+// Three varied assets to one busy year.
+AssetRecord generatedAsset(std::mt19937& rng, int n) {
+  return n % 4 == 3 ? busyYearAsset(rng) : variedAsset(rng);
+}
+
 TEST(EngineConsistency, YearsChainMonthsAddUpAndDaysAgree) {
   std::mt19937 rng(12345);
   DepreciationEngine engine;
   for (int n = 0; n < 400; ++n) {
-    const AssetRecord a = variedAsset(rng);
+    const AssetRecord a = generatedAsset(rng, n);
     SCOPED_TRACE(::testing::Message() << "asset " << n << " method '" << a.MeUm << "' " << a.Z[0]
                                       << " " << a.Z[1] << " " << a.Z[2]);
     const WorkingRecord dec = engine.compute(a, day(31, 12, 2024));
@@ -84,7 +124,21 @@ TEST(EngineConsistency, YearsChainMonthsAddUpAndDaysAgree) {
     }
     ASSERT_NEAR(charges, dec.summary.chargeYTD, 0.005);
     ASSERT_NEAR(dec.summary.accumDay, dec.summary.accumBO + writeUps - writtenOff, 0.005);
-    if (a.MeUm == 'B') continue;  // booked in December only: earlier days show no charge
+    if (a.MeUm == 'B') {
+      // Booked in December only: earlier days show no charge, and what the
+      // year has transferred or written off so far never falls from one day
+      // to a later one, nor leaves less than nothing booked.
+      long double transferred = 0, writtenOff = 0;
+      for (int month = 1; month <= 12; ++month) {
+        const WorkingRecord mid = engine.compute(a, day(28, month, 2024));
+        ASSERT_GE(mid.summary.transferredYTD, transferred - 1E-9L) << month;
+        ASSERT_GE(mid.summary.writtenOffYTD, writtenOff - 1E-9L) << month;
+        ASSERT_GE(mid.summary.accumDay, -1E-9L) << month;
+        transferred = mid.summary.transferredYTD;
+        writtenOff = mid.summary.writtenOffYTD;
+      }
+      continue;
+    }
     // Every earlier day of the year agrees with December's months up to it.
     for (int month = 1; month <= 11; ++month) {
       const WorkingRecord mid = engine.compute(a, day(28, month, 2024));
@@ -108,8 +162,9 @@ TEST(EngineConsistency, ShortcutsGiveTheNumbersOfTheMonthByMonthWalk) {
   walk.setMonthByMonth(true);
   auto same = [](long double a, long double b) { return std::fabs(a - b) < 1E-9L; };
   for (int n = 0; n < 1500; ++n) {
-    const AssetRecord a = variedAsset(rng);
-    for (DayNumber asOf : {day(1, 1, 2021), day(31, 5, 2022), day(31, 12, 2024)}) {
+    const AssetRecord a = generatedAsset(rng, n);
+    for (DayNumber asOf :
+         {day(1, 1, 2021), day(31, 5, 2022), day(30, 4, 2024), day(31, 12, 2024)}) {
       SCOPED_TRACE(::testing::Message() << "asset " << n << " method '" << a.MeUm << "'");
       const WorkingRecord& q = quick.compute(a, asOf);
       const WorkingRecord& w = walk.compute(a, asOf);
@@ -128,6 +183,8 @@ TEST(EngineConsistency, ShortcutsGiveTheNumbersOfTheMonthByMonthWalk) {
       ASSERT_TRUE(same(q.summary.chargeYTD, w.summary.chargeYTD));
       ASSERT_TRUE(same(q.summary.accumDay, w.summary.accumDay));
       ASSERT_TRUE(same(q.summary.transferredYTD, w.summary.transferredYTD));
+      ASSERT_TRUE(same(q.summary.writtenOffYTD, w.summary.writtenOffYTD));
+      ASSERT_TRUE(same(q.summary.correctionsYTD, w.summary.correctionsYTD));
     }
   }
 }

@@ -163,6 +163,29 @@ TEST(EngineMonthZero, LiquidationDatedFirstJanuaryLeavesBeforeJanuary) {
   EXPECT_DOUBLE_EQ(yearOf(wr, 2020).WykBi, 70);
 }
 
+TEST(EngineMonthZero, TransferAndLiquidationDatedFirstJanuaryTakeOneRounding) {
+  DepreciationEngine engine;
+  // 1,000.00 with 50.00 accumulated at 1 January; 0.10 transferred and 0.10
+  // liquidated that day take R(50.00 x 0.20 / 1,000.00) = 0.01 together (each
+  // rounded on its own would take 0.01 twice). 999.80 at 10 % is 99.98 a year.
+  AssetRecord a = makeAsset(day(10, 5, 2018), 1000, 'L', 10,
+                            {"PT:010120,ODDZIAL,0,10z\xB3", "LT:010120,LT1,0,10z\xB3"});
+  a.RokP = 2020;
+  a.WaUm = 50;
+  const WorkingRecord& wr = engine.compute(a, day(31, 12, 2020));
+  EXPECT_DOUBLE_EQ(wr.summary.grossBO, 1000);
+  EXPECT_DOUBLE_EQ(wr.summary.accumBO, 50);
+  EXPECT_DOUBLE_EQ(wr.summary.transferredYTD + wr.summary.writtenOffYTD, 0.01L);
+  EXPECT_DOUBLE_EQ(wr.months[0].writtenOff, wr.summary.writtenOffYTD);
+  EXPECT_DOUBLE_EQ(wr.summary.chargeYTD, 99.98L);
+  EXPECT_DOUBLE_EQ(wr.summary.accumDay, 149.97L);
+  EXPECT_DOUBLE_EQ(yearOf(wr, 2020).UmoBO + yearOf(wr, 2020).UmoBi - yearOf(wr, 2020).WykBi,
+                   149.97L);
+  // Either alone is rounded as before.
+  a.Z[1].clear();
+  EXPECT_DOUBLE_EQ(engine.compute(a, day(31, 12, 2020)).summary.transferredYTD, 0.01L);
+}
+
 TEST(EngineMethods, TNeverChargesJChargesAllInTheStartMonth) {
   DepreciationEngine engine;
   auto wr = engine.compute(linear1200(day(15, 3, 2019)), day(31, 12, 2021));
@@ -274,6 +297,34 @@ TEST(EngineMethods, BBeforeDecemberCountsCorrectionsAndTransfersOfWhatIsBooked) 
   b.Z[0] = "PT:150320,ODDZIAL";
   wr = engine.compute(b, day(31, 3, 2020));
   EXPECT_DOUBLE_EQ(wr.summary.transferredYTD, 120);
+  EXPECT_DOUBLE_EQ(wr.summary.accumDay, 0);
+}
+
+TEST(EngineMethods, BTransferredToDateNeverFallsOnlyTheWrittenOffIsCapped) {
+  DepreciationEngine engine;
+  // 60.00 accumulated at 1 January 2020; half the asset transferred that day
+  // takes 30.00. The rest, liquidated in March, would write off its 30.00
+  // and the 15.00 charged from January to March, which waits for December:
+  // only the 30.00 booked on it goes.
+  AssetRecord b = linear1200(day(15, 6, 2019), {"PT:010120,ODDZIAL,600", "LT:150320,LT1"});
+  b.MeUm = 'B';
+  auto wr = engine.compute(b, day(31, 1, 2020));
+  EXPECT_DOUBLE_EQ(wr.summary.accumBO, 60);
+  EXPECT_DOUBLE_EQ(wr.summary.transferredYTD, 30);
+  EXPECT_DOUBLE_EQ(wr.summary.writtenOffYTD, 0);
+  EXPECT_DOUBLE_EQ(wr.summary.accumDay, 30);
+  for (DayNumber later : {day(31, 3, 2020), day(30, 6, 2020), day(30, 11, 2020)}) {
+    wr = engine.compute(b, later);
+    EXPECT_DOUBLE_EQ(wr.summary.transferredYTD, 30);
+    EXPECT_DOUBLE_EQ(wr.summary.writtenOffYTD, 30);
+    EXPECT_DOUBLE_EQ(wr.summary.accumDay, 0);
+    EXPECT_DOUBLE_EQ(wr.months[12].writtenOff, 30);
+  }
+  // December books the year: the charges go with the liquidation.
+  wr = engine.compute(b, day(31, 12, 2020));
+  EXPECT_DOUBLE_EQ(wr.summary.transferredYTD, 30);
+  EXPECT_DOUBLE_EQ(wr.summary.writtenOffYTD, 45);
+  EXPECT_DOUBLE_EQ(wr.summary.chargeYTD, 15);
   EXPECT_DOUBLE_EQ(wr.summary.accumDay, 0);
 }
 
