@@ -55,6 +55,9 @@ TFPulpit::TFPulpit(const QString& firstArgument, QWidget* parent)
   mdi_ = new QMdiArea(this);
   mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Without scroll bars the area would ask to be as large as its largest
+  // window, and a wide menu would push the desktop past a small screen.
+  mdi_->setMinimumSize(1, 1);
   setCentralWidget(mdi_);
 
   // Unhandled errors reach the status line; failed checks the error log.
@@ -96,8 +99,6 @@ TFPulpit::TFPulpit(const QString& firstArgument, QWidget* parent)
   buildStatusBar();
   buildClosePanel();
 
-  // The test start keeps the desktop off the screen.
-  if (first_argument_ == "-o") move(-width(), 0);
   clock_->setText(QStringLiteral("Zefir 1.19"));
   status_panel_->setText(QString::fromUtf8(" Zefir - środki trwałe"));
 
