@@ -41,7 +41,7 @@ QWidget* frameOf(QWidget* window) {
 
 void TFPulpit::initialise() {
   shell::ShellState& s = shellState();
-  statusBar()->setFixedHeight(shell::kIdleStatusBarHeight);
+  statusBar()->setFixedHeight(statusBarHeight(shell::kIdleStatusBarHeight));
   s.programFolder = QDir::currentPath().toStdString();
   s.windows.clear();
   readSettings();
@@ -74,6 +74,7 @@ void TFPulpit::applyWindowFont() {
   // Systems without the stored font get a fixed-pitch font with Polish letters.
   const QFont f = output::settingsFont(wf.font, wf.style, wf.size);
   setFont(f);
+  statusBar()->setFixedHeight(statusBarHeight(shell::kIdleStatusBarHeight));
   if (menu_) menu_->applyFont(f, wf.compact());
   if (answer_) answer_->setFont(f);
 }
