@@ -34,4 +34,8 @@ BaseJournal loadOrCreateBase(const std::string& path, AssetRegister& reg, int st
   return load(path, reg, station);
 }
 
+bool findAsset(AssetRegister& reg, const std::string& symbolUtf8) {
+  return reg.exists(text::upperCase(text::fromUtf8(symbolUtf8)));
+}
+
 }  // namespace zefir::cli

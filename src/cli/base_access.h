@@ -14,4 +14,9 @@ BaseJournal loadExistingBase(const std::string& path, AssetRegister& reg);
 // Loads a base that may not exist yet (it is then created empty).
 BaseJournal loadOrCreateBase(const std::string& path, AssetRegister& reg, int station);
 
+// Finds the asset of a symbol given on the command line (UTF-8) and makes it
+// the register's current one. The symbol is taken in upper case, as the
+// program's symbol fields take it ("śr-1" finds "ŚR-1").
+bool findAsset(AssetRegister& reg, const std::string& symbolUtf8);
+
 }  // namespace zefir::cli

@@ -6,6 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/base_access.h"
 #include "cli/commands.h"
 #include "register/asset_register.h"
 #include "register/base_journal.h"
@@ -111,7 +112,7 @@ void runCompute(const ComputeOptions& o) {
   const DayNumber asOf = asOfDay(o.date);
   AssetRegister reg;
   loadBase(reg, o.base);
-  if (!reg.exists(text::fromUtf8(o.symbol)))
+  if (!findAsset(reg, o.symbol))
     throw CliExit{1, "Nie ma środka o symbolu \"" + o.symbol + "\" w bazie " + o.base};
   DepreciationEngine engine(basisOf(o.basis));
   std::cout << workingRecordJson(engine.compute(reg, reg.current(), asOf)).dump() << "\n";

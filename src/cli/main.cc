@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "cli/polish_help.h"
 
 namespace {
 
@@ -32,13 +33,14 @@ std::string polishUsageError(const CLI::ParseError& e) {
 int main(int argc, char** argv) {
   CLI::App app{"zefir-cli: narzędzie wiersza poleceń rejestru środków trwałych Zefir"};
   app.require_subcommand(1);
-  app.set_help_flag("-h,--help", "Pokaż pomoc i zakończ");
+  zefir::cli::usePolishHelp(app);
   zefir::cli::addDumpCommand(app);
   zefir::cli::addPutCommand(app);
   zefir::cli::addCheckCommand(app);
   zefir::cli::addDemoCommand(app);
   zefir::cli::addComputeCommands(app);
   zefir::cli::addRenderCommand(app);
+  zefir::cli::addHelpCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {

@@ -17,7 +17,7 @@ TFOdpowi::TFOdpowi(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Zefir"));
   line1_ = new QLabel(this);
   line2_ = new QLabel(this);
-  auto* hint = new QLabel(QString::fromUtf8("[enter] = TAK   [esc] = WRÓĆ"), this);
+  hint_ = new QLabel(this);
   auto* row = new QHBoxLayout;
   const char* captions[] = {"    Tak    ", "    Nie    ", " Powrót "};
   for (int i = 0; i < 3; ++i) {
@@ -32,7 +32,8 @@ TFOdpowi::TFOdpowi(QWidget* parent) : QDialog(parent) {
   layout->addWidget(line1_);
   layout->addWidget(line2_);
   layout->addLayout(row);
-  layout->addWidget(hint);
+  layout->addWidget(hint_);
+  highlight(1);
 }
 
 int TFOdpowi::ask(std::string_view firstLine, std::string_view question, char defaultAnswer,
@@ -64,6 +65,10 @@ void TFOdpowi::highlight(int n) {
     f.setBold(i + 1 == n);
     buttons_[i]->setFont(f);
   }
+  // Enter answers with the highlighted button, so the hint names that answer.
+  static const char* const kEnterAnswers[] = {"TAK", "NIE", "WRÓĆ"};
+  hint_->setText(QString::fromUtf8("[enter] = ") + QString::fromUtf8(kEnterAnswers[n - 1]) +
+                 QString::fromUtf8("   [esc] = WRÓĆ"));
 }
 
 void TFOdpowi::answerWith(int n) {

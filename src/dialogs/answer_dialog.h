@@ -46,6 +46,7 @@ class TFOdpowi : public QDialog {
 
   QLabel* line1_;
   QLabel* line2_;
+  QLabel* hint_;  // what Enter answers now, and "[esc] = WRÓĆ"
   std::array<QPushButton*, 3> buttons_{};
   int highlighted_ = 1;
   int answer_ = -1;

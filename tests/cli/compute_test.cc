@@ -106,6 +106,30 @@ TEST_F(ComputeCli, PrintsTheWorkingRecordUnderEitherBasis) {
   EXPECT_DOUBLE_EQ(nlohmann::json::parse(r.out)["summary"]["chargeYTD"].get<double>(), 120);
 }
 
+// Symbols are upper case in the register; the command line takes them in
+// either case, Polish letters included.
+TEST_F(ComputeCli, SymbolGivenInLowerCaseIsFound) {
+  AssetRegister reg;
+  BaseJournal journal(base_);
+  ASSERT_TRUE(journal.load(reg).ok());
+  ASSERT_TRUE(
+      journal
+          .saveAsset(reg, AssetRegister::emptyRecord(),
+                     asset(text::fromUtf8("ŚR-1").c_str(), text::dayFromDate(2020, 1, 10), 600))
+          .ok());
+  for (const char* given : {"b2", "B2"}) {
+    const CliRun r = runCli("compute " + base_ + " " + given + " 300620");
+    ASSERT_EQ(r.status, 0) << given;
+    EXPECT_EQ(nlohmann::json::parse(r.out)["symbol"], "B2");
+  }
+  for (const char* given : {"śr-1", "Śr-1", "ŚR-1"}) {
+    const CliRun r = runCli("compute " + base_ + " " + given + " 300620");
+    ASSERT_EQ(r.status, 0) << given;
+    EXPECT_EQ(nlohmann::json::parse(r.out)["symbol"], "ŚR-1") << given;
+  }
+  EXPECT_EQ(runCli("compute " + base_ + " sr-1 300620").status, 1);  // the letters count
+}
+
 TEST_F(ComputeCli, ComputeAllPrintsOneLinePerAssetInRegisterOrder) {
   const CliRun r = runCli("compute-all " + base_ + " 311220");
   ASSERT_EQ(r.status, 0);

@@ -39,6 +39,41 @@ class AnswerDialogTest : public QObject {
     QVERIFY(texts.contains(QString::fromUtf8("[enter] = TAK   [esc] = WRÓĆ")));
   }
 
+  // The hint names the answer Enter gives: the highlighted button's.
+  void hintFollowsTheHighlightedButton() {
+    TFOdpowi d;
+    auto hint = [&d] {
+      for (QLabel* l : d.findChildren<QLabel*>())
+        if (l->text().startsWith("[enter]")) return l->text();
+      return QString();
+    };
+    QStringList seen;
+    const int a = askThen(d, 'N', [&] {
+      seen << hint();
+      QTest::keyClick(&d, Qt::Key_4);
+      seen << hint();
+      QTest::keyClick(&d, Qt::Key_6);
+      seen << hint();
+      QTest::keyClick(&d, Qt::Key_Return);
+    });
+    QCOMPARE(a, 1);
+    QCOMPARE(seen, (QStringList{QString::fromUtf8("[enter] = NIE   [esc] = WRÓĆ"),
+                                QString::fromUtf8("[enter] = TAK   [esc] = WRÓĆ"),
+                                QString::fromUtf8("[enter] = NIE   [esc] = WRÓĆ")}));
+    // Tabbing onto " Powrót " makes Enter go back, and the hint says so.
+    QString onPowrot;
+    QCOMPARE(askThen(d, 'T',
+                     [&] {
+                       QVERIFY(QTest::qWaitForWindowActive(&d));
+                       QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+                       QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+                       onPowrot = hint();
+                       QTest::keyClick(d.focusWidget(), Qt::Key_Return);
+                     }),
+             2);
+    QCOMPARE(onPowrot, QString::fromUtf8("[enter] = WRÓĆ   [esc] = WRÓĆ"));
+  }
+
   void lettersAnswerWhateverIsHighlighted_data() {
     QTest::addColumn<char>("defaultAnswer");
     QTest::addColumn<QString>("key");

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +10,7 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -93,6 +95,53 @@ class RenderCli : public ::testing::Test {
     return m.empty() ? std::pair{0, 0} : std::pair{std::stoi(m[1]), std::stoi(m[2])};
   }
 
+  struct Word {
+    double xMin, yMin, xMax, yMax;
+    std::string text;
+  };
+  struct Page {
+    double width = 0, height = 0;
+    std::vector<Word> words;
+  };
+  // Page `n` as poppler places its words (points from the top left).
+  Page pageWords(const fs::path& pdf, int n) {
+    const std::string xml = tool("pdftotext -bbox -f " + std::to_string(n) + " -l " +
+                                 std::to_string(n) + " " + pdf.string() + " -");
+    Page page;
+    std::smatch m;
+    if (std::regex_search(xml, m, std::regex(R"re(<page width="([\d.]+)" height="([\d.]+)")re")))
+      page = {std::stod(m[1]), std::stod(m[2]), {}};
+    const std::regex word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    for (auto it = std::sregex_iterator(xml.begin(), xml.end(), word); it != std::sregex_iterator();
+         ++it)
+      page.words.push_back({std::stod((*it)[1]), std::stod((*it)[2]), std::stod((*it)[3]),
+                            std::stod((*it)[4]), (*it)[5]});
+    return page;
+  }
+  // Page `n` drawn at 72 dpi in grey (0 black .. 255 white), one point a pixel:
+  // rules and corner marks count as well as the words.
+  struct Picture {
+    int width = 0, height = 0;
+    std::string grey;
+    int at(int x, int y) const { return static_cast<unsigned char>(grey[y * width + x]); }
+  };
+  Picture picture(const fs::path& pdf, int n) {
+    const fs::path stem = dir / "picture";
+    tool("pdftoppm -gray -r 72 -singlefile -f " + std::to_string(n) + " -l " + std::to_string(n) +
+         " " + pdf.string() + " " + stem.string());
+    std::istringstream in(slurp(stem.string() + ".pgm"));
+    std::string magic;
+    int maxval = 0;
+    Picture p;
+    in >> magic >> p.width >> p.height >> maxval;
+    in.get();
+    p.grey.assign(std::istreambuf_iterator<char>(in), {});
+    EXPECT_EQ(magic, "P5");
+    EXPECT_EQ(p.grey.size(), static_cast<std::size_t>(p.width) * p.height);
+    return p;
+  }
+
   static constexpr int kRows = 300;  // + the closing rule
   fs::path dir;
 };
@@ -136,6 +185,58 @@ TEST_F(RenderCli, LandscapePagesFollowTheLandscapeRowsPerPage) {
   std::string info = tool("pdfinfo " + pdf.string());
   EXPECT_NE(info.find("842 x 595"), std::string::npos) << info;
   EXPECT_NE(info.find("Zefir--WST-Zorza-Soft"), std::string::npos) << info;
+}
+
+// Zefir's own PDF printer leaves 10 mm of paper blank on every side, as a
+// printer's unprintable edge would, and the footer stays below the rows.
+TEST_F(RenderCli, PdfPagesKeepTheirMarginsAndTheFooterBelowTheRows) {
+  constexpr double kMargin = 10 / 25.4 * 72;  // 10 mm in points
+  for (bool landscape : {false, true}) {
+    SCOPED_TRACE(landscape ? "landscape" : "portrait");
+    const fs::path pdf = dir / (landscape ? "wide.pdf" : "tall.pdf");
+    const CliRun run = render((dir / "buffer.json").string() + " --pdf " + pdf.string() +
+                              (landscape ? " --landscape" : ""));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto [p, l] = rowsPerPage(run.err);
+    const int R = landscape ? l : p;
+    const Page page = pageWords(pdf, 1);  // a full page: rows 1 to R
+    ASSERT_GT(page.width, 0);
+    EXPECT_EQ(page.width > page.height, landscape);
+    for (const Word& w : page.words) {
+      EXPECT_GE(w.xMin, kMargin) << w.text;
+      EXPECT_GE(w.yMin, kMargin) << w.text;
+      EXPECT_LE(w.xMax, page.width - kMargin) << w.text;
+      EXPECT_LE(w.yMax, page.height - kMargin) << w.text;
+    }
+    const Picture picture = this->picture(pdf, 1);
+    const int edge = static_cast<int>(kMargin);
+    int darkest = 255;
+    for (int y = 0; y < picture.height; ++y)
+      for (int x = 0; x < picture.width; ++x)
+        if (x < edge || y < edge || x >= picture.width - edge || y >= picture.height - edge)
+          darkest = std::min(darkest, picture.at(x, y));
+    EXPECT_GE(darkest, 250) << "ink within 10 mm of the paper's edge";
+
+    // The page's last row and the one above it give the line height; the
+    // frame's bottom rule runs one line below the last row's top.
+    auto top = [&](int row) {
+      char sym[16];
+      std::snprintf(sym, sizeof sym, "S%04d", row);
+      for (const Word& w : page.words)
+        if (w.text == sym) return w.yMin;
+      ADD_FAILURE() << sym << " not on page 1";
+      return 0.0;
+    };
+    const double lastTop = top(R);
+    const double frameBottom = lastTop + (lastTop - top(R - 1));
+    int footerWords = 0;
+    for (const Word& w : page.words) {
+      if (w.yMin <= lastTop + 1) continue;
+      ++footerWords;
+      EXPECT_GT(w.yMin, frameBottom + 0.5) << w.text << " reaches the rows' frame";
+    }
+    EXPECT_GE(footerWords, 2);  // the folder and "Zefir" with its version
+  }
 }
 
 TEST_F(RenderCli, RangeSmallerThanAPagePrintsOnlyItsRowsOnOnePage) {

@@ -53,7 +53,9 @@ void drawFrameTexts(QPainter& p, const ReportBuffer& buffer, const PageSetUp& s,
   textAt(p, fn, s.Lm + u, s.T + u, texts.stamp);
   QString label = QStringLiteral("Strona %1 z %2").arg(page).arg(pages);
   textAt(p, fn, s.W - u - fn.horizontalAdvance(label), s.T + u, label);
-  const int footer = s.H - 5 * u;
+  // The footer sits on the content's bottom edge, in the last line's space
+  // below the frame, so it never runs into the rows or the frame's bottom rule.
+  const int footer = s.H - fn.height();
   textAt(p, fn, s.Lm + u, footer, texts.footerLeft);
   textAt(p, fn, s.Lm + (s.PW - fn.horizontalAdvance(texts.footerCentre)) / 2, footer,
          texts.footerCentre);
@@ -161,11 +163,16 @@ void drawFrame(QPainter& p, const ReportBuffer& buffer, const PageSetUp& s, int 
   p.drawLine(s.W, bottom, s.W, top);
 }
 
+// Zefir's own PDF printer leaves paper blank round the page like a printer's
+// unprintable edge: 10 mm, and a millimetre more for the frame's thick rules,
+// which spill half their width past the page set-up's edges.
+constexpr qreal kPdfMarginMm = 11;
+
 void configurePdf(QPdfWriter& writer, bool landscape) {
   writer.setResolution(600);
-  writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                   landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                   QMarginsF(0, 0, 0, 0)));
+  writer.setPageLayout(QPageLayout(
+      QPageSize(QPageSize::A4), landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+      QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm), QPageLayout::Millimeter));
 }
 
 }  // namespace
@@ -244,7 +251,8 @@ int writeReportPdf(const ReportBuffer& buffer, bool landscape, const QString& pa
 namespace {
 
 void preparePrinter(QPrinter& printer, bool landscape) {
-  printer.setFullPage(true);
+  // The page is the printer's printable area: it keeps its own margins.
+  printer.setFullPage(false);
   printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 

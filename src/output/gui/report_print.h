@@ -41,12 +41,13 @@ void drawPage(QPainter& painter, const ReportBuffer& buffer, const PageSetUp& se
 void drawPages(QPainter& painter, QPagedPaintDevice& device, const ReportBuffer& buffer,
                const PageSetUp& setup, const PrintRange& range, const PrintTexts& texts);
 
-// Writes From..To of the buffer as a PDF file (A4); returns the rows per page,
-// or 0 when the file could not be written.
+// Writes From..To of the buffer as a PDF file (A4, the paper blank for at
+// least 10 mm on every side); returns the rows per page, or 0 when the file
+// could not be written.
 int writeReportPdf(const ReportBuffer& buffer, bool landscape, const QString& path, int from,
                    int to, const PrintTexts& texts, const QString& jobTitle);
 
-// Prints From..To on a printer (full page, in the orientation given); returns
+// Prints From..To on a printer (its printable area, in the orientation given); returns
 // the rows per page, or 0 when the printer could not start.
 int printReportOn(QPrinter& printer, const ReportBuffer& buffer, bool landscape, int from, int to,
                   const PrintTexts& texts, const QString& jobTitle);

@@ -30,7 +30,7 @@ void TFPulpit::ending() {
 
 void TFPulpit::idleWatch() {
   shell::ShellState& s = shellState();
-  if (statusBar()->height() >= 22) {
+  if (statusBar()->height() > statusBarHeight(shell::kIdleStatusBarHeight)) {
     statusBar()->setFixedHeight(statusBar()->height() - 1);
   } else {
     const shell::Rgb c = shell::idleColour(s.windowFont.compact());

@@ -22,6 +22,7 @@
 #include "shell/gui/menu_window.h"
 #include "shell/shell_state.h"
 #include "shell/temp_folder.h"
+#include "shell/window_area.h"
 #include "shell/window_slots.h"
 #include "text/codepage.h"
 
@@ -40,7 +41,7 @@ QWidget* frameOf(QWidget* window) {
 
 void TFPulpit::initialise() {
   shell::ShellState& s = shellState();
-  statusBar()->setFixedHeight(shell::kIdleStatusBarHeight);
+  statusBar()->setFixedHeight(statusBarHeight(shell::kIdleStatusBarHeight));
   s.programFolder = QDir::currentPath().toStdString();
   s.windows.clear();
   readSettings();
@@ -73,6 +74,7 @@ void TFPulpit::applyWindowFont() {
   // Systems without the stored font get a fixed-pitch font with Polish letters.
   const QFont f = output::settingsFont(wf.font, wf.style, wf.size);
   setFont(f);
+  statusBar()->setFixedHeight(statusBarHeight(shell::kIdleStatusBarHeight));
   if (menu_) menu_->applyFont(f, wf.compact());
   if (answer_) answer_->setFont(f);
 }
@@ -98,6 +100,18 @@ void TFPulpit::placeDesktop() {
     const int height = settings_.height > 0 ? settings_.height : screen.height() - 30;
     r = QRect(left, top, width, height);
   }
+  // Whatever the mode or the saved position, the whole window frame lies in
+  // the screen's available area (the test start included).
+  const QRect frame = frameGeometry();
+  const QRect inner = geometry();
+  const QMargins m(inner.left() - frame.left(), inner.top() - frame.top(),
+                   frame.right() - inner.right(), frame.bottom() - inner.bottom());
+  const shell::Rect fitted =
+      shell::insideArea({r.left() - m.left(), r.top() - m.top(), r.width() + m.left() + m.right(),
+                         r.height() + m.top() + m.bottom()},
+                        {screen.left(), screen.top(), screen.width(), screen.height()});
+  r = QRect(fitted.left + m.left(), fitted.top + m.top(), fitted.width - m.left() - m.right(),
+            fitted.height - m.top() - m.bottom());
   setGeometry(r);
   placement_text_ = "Okno: " + std::to_string(r.left()) + "," + std::to_string(r.top()) + " " +
                     std::to_string(r.width()) + "x" + std::to_string(r.height());

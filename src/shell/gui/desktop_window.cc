@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QThread>
+#include <algorithm>
 #include <ctime>
 
 #include "dialogs/answer_dialog.h"
@@ -55,6 +57,9 @@ TFPulpit::TFPulpit(const QString& firstArgument, QWidget* parent)
   mdi_ = new QMdiArea(this);
   mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Without scroll bars the area would ask to be as large as its largest
+  // window, and a wide menu would push the desktop past a small screen.
+  mdi_->setMinimumSize(1, 1);
   setCentralWidget(mdi_);
 
   // Unhandled errors reach the status line; failed checks the error log.
@@ -96,8 +101,6 @@ TFPulpit::TFPulpit(const QString& firstArgument, QWidget* parent)
   buildStatusBar();
   buildClosePanel();
 
-  // The test start keeps the desktop off the screen.
-  if (first_argument_ == "-o") move(-width(), 0);
   clock_->setText(QStringLiteral("Zefir 1.19"));
   status_panel_->setText(QString::fromUtf8(" Zefir - środki trwałe"));
 
@@ -127,7 +130,7 @@ void TFPulpit::buildStatusBar() {
   bar->addPermanentWidget(status_panel2_);
   bar->setSizeGripEnabled(false);
   bar->setAutoFillBackground(true);
-  bar->setFixedHeight(shell::kIdleStatusBarHeight);
+  bar->setFixedHeight(statusBarHeight(shell::kIdleStatusBarHeight));
   const shell::Rgb idle = shell::idleColour(false);
   setStatusColour(idle.r, idle.g, idle.b);
 }
@@ -166,6 +169,20 @@ void TFPulpit::resizeEvent(QResizeEvent* event) {
   layOutPanels();
 }
 
+int TFPulpit::statusBarHeight(int nominal) const {
+  // The accents over capitals ("Ś", "Ż") reach above the font's ascent and
+  // the tails of "ą" and "ę" may reach below its descent. The panel centres
+  // its line, so what sticks out needs room on both sides, or a low bar cuts
+  // the accents off and "Środków" reads "Srodków".
+  const QFontMetrics fm(status_panel_->font());
+  const QRect ink = fm.boundingRect(QString::fromUtf8("ŚŻŹĆŃÓĄĘŁąęśżjgy"));
+  const int overhang = std::max({0, -ink.top() - fm.ascent(), ink.bottom() - fm.descent()});
+  const int panel = fm.height() + 2 * overhang;
+  const int around =
+      statusBar()->minimumSizeHint().height() - status_panel_->minimumSizeHint().height();
+  return nominal + std::max(0, panel + around - shell::kIdleStatusBarHeight);
+}
+
 void TFPulpit::setStatusColour(unsigned r, unsigned g, unsigned b) {
   QPalette p = statusBar()->palette();
   p.setColor(QPalette::Window, QColor(r, g, b));
@@ -177,7 +194,7 @@ void TFPulpit::show(std::string_view text, StatusKind kind) {
   s.lastStatusText = std::string(text);
   s.lastStatusKind = kind;
   status_panel_->setText(QStringLiteral(" ") + qtText(text));
-  statusBar()->setFixedHeight(shell::kStatusBarHeight);
+  statusBar()->setFixedHeight(statusBarHeight(shell::kStatusBarHeight));
   const shell::Rgb c = shell::statusColour(kind);
   setStatusColour(c.r, c.g, c.b);
   // Painted at once, without running other events from inside the caller.
@@ -187,7 +204,7 @@ void TFPulpit::show(std::string_view text, StatusKind kind) {
 void TFPulpit::clearStatus() {
   shell::shellState().lastStatusText.clear();
   status_panel_->clear();
-  statusBar()->setFixedHeight(shell::kIdleStatusBarHeight);
+  statusBar()->setFixedHeight(statusBarHeight(shell::kIdleStatusBarHeight));
   const shell::Rgb c = shell::idleColour(shell::shellState().windowFont.compact());
   setStatusColour(c.r, c.g, c.b);
 }

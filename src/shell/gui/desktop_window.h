@@ -118,6 +118,9 @@ class TFPulpit : public QMainWindow,
   void saveErrorReport();
   void restartTimer();
   void setStatusColour(unsigned r, unsigned g, unsigned b);
+  // The status bar's height for its nominal one (25 showing a text, 21 idle),
+  // raised by what the status font needs so no letter is cut off.
+  int statusBarHeight(int nominal) const;
 
   QMdiArea* mdi_ = nullptr;
   QLabel* status_panel_ = nullptr;

@@ -15,6 +15,7 @@
 #include "shell/desktop_services.h"
 #include "shell/gui/desktop_window.h"
 #include "shell/shell_state.h"
+#include "shell/window_area.h"
 #include "text/codepage.h"
 
 namespace zefir::gui {
@@ -132,9 +133,12 @@ void TFMen::keepInsideDesktop() {
   QWidget* frame = parentWidget();
   QWidget* area = frame ? frame->parentWidget() : nullptr;
   if (!frame || !area) return;
-  const int left = std::max(3, std::min(frame->x(), area->width() - frame->width() - 4));
-  const int top = std::max(-1, std::min(frame->y(), area->height() - frame->height() - 4));
-  frame->move(left, top);
+  const QWidget* box = desktop_->clockLabel()->parentWidget();
+  const QPoint corner = area->mapFrom(desktop_, box->mapTo(desktop_, QPoint(0, 0)));
+  const shell::Rect r =
+      shell::insideDesktop({frame->x(), frame->y(), frame->width(), frame->height()}, area->width(),
+                           area->height(), {corner.x(), corner.y(), box->width(), box->height()});
+  frame->move(r.left, r.top);
 }
 
 void TFMen::syncLists() {

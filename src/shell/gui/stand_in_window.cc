@@ -11,10 +11,11 @@
 
 namespace zefir::gui {
 
-StandInWindow::StandInWindow(TFPulpit* desktop, const QString& name, int slot)
-    : desktop_(desktop), name_(name), slot_(slot) {
+StandInWindow::StandInWindow(TFPulpit* desktop, const QString& name, const QString& caption,
+                             int slot, bool showsOptions)
+    : desktop_(desktop), caption_(caption), slot_(slot), shows_options_(showsOptions) {
   setObjectName(name);
-  setWindowTitle(name);
+  setWindowTitle(caption);
   setFocusPolicy(Qt::StrongFocus);
   label_ = new QLabel(this);
   label_->setMinimumWidth(360);
@@ -30,10 +31,10 @@ QString StandInWindow::shownText() const {
 void StandInWindow::openFor(int slot, int value) {
   slot_ = slot;
   const shell::ShellState& s = shell::shellState();
-  QString t = QString::number(slot) + "  " + QString::fromStdString(s.option.code);
-  if (!s.option.letters.empty()) t += "  " + qtText(s.option.letters);
-  t += "  " + qtText(s.option.title);
-  label_->setText(t);
+  const QString caption =
+      shows_options_ && !s.option.title.empty() ? qtText(s.option.title) : caption_;
+  label_->setText(QString::fromUtf8("Opcja w przygotowaniu\n") + caption);
+  setWindowTitle(caption);
   setProperty("zefirValue", value);
   // Placed by the slot's name, the name its position is saved under when it hides.
   desktop_->placeWindow(shell::slotName(slot), this, s.nextLeft, s.nextTop);

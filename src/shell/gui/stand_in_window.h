@@ -1,7 +1,8 @@
 // A window the desktop opens where the real one is still to come (pick list,
-// document viewer, web page, F3 window, parameter-set dialog): it shows the
-// slot it was opened for with the current option's code and title; Esc hides
-// it and brings the menu back.
+// document viewer, web page, F3 window, parameter-set dialog): it says
+// "Opcja w przygotowaniu" with the caption of what was asked for (the chosen
+// option's title, or the window's own Polish name); Esc hides it and brings
+// the menu back.
 #pragma once
 
 #include <QWidget>
@@ -16,7 +17,11 @@ class StandInWindow : public QWidget {
   Q_OBJECT
 
  public:
-  StandInWindow(TFPulpit* desktop, const QString& name, int slot);
+  // `name` is the window's class name (its object name); `caption` its Polish
+  // name, shown when no option title applies. `showsOptions`: the window
+  // stands in for the chosen option's parameter set.
+  StandInWindow(TFPulpit* desktop, const QString& name, const QString& caption, int slot,
+                bool showsOptions);
   int slot() const { return slot_; }
   QString shownText() const;
 
@@ -29,8 +34,9 @@ class StandInWindow : public QWidget {
 
  private:
   TFPulpit* desktop_;
-  QString name_;
+  QString caption_;
   int slot_;
+  bool shows_options_;
   QLabel* label_;
 };
 

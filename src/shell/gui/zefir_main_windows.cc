@@ -7,8 +7,10 @@ namespace zefir::gui {
 
 namespace {
 
-QWidget* standIn(TFPulpit* desktop, const char* name, int slot) {
-  auto* w = new StandInWindow(desktop, QString::fromLatin1(name), slot);
+QWidget* standIn(TFPulpit* desktop, const char* name, const char* caption, int slot,
+                 bool showsOptions = false) {
+  auto* w = new StandInWindow(desktop, QString::fromLatin1(name), QString::fromUtf8(caption), slot,
+                              showsOptions);
   desktop->addWindow(w);
   return w;
 }
@@ -32,12 +34,12 @@ DesktopWindows::DesktopWindows(const QString& firstArgument)
   TFPulpit* d = desktop.get();
   answer = new TFOdpowi(d);
   d->setAnswerDialog(answer);
-  pickList = standIn(d, "TFLisF45", 6);
+  pickList = standIn(d, "TFLisF45", "Lista wyboru", 6);
   report = reportWindow(d);
-  viewer = standIn(d, "TFViewer", 8);
-  webPage = standIn(d, "TFWebPage", 0);
-  f3 = standIn(d, "TFOknaF3", 66);
-  parameterSet = standIn(d, "TFZestaw", 4);
+  viewer = standIn(d, "TFViewer", "Przeglądarka dokumentów", 8);
+  webPage = standIn(d, "TFWebPage", "Strona internetowa", 0);
+  f3 = standIn(d, "TFOknaF3", "Okno F3", 66);
+  parameterSet = standIn(d, "TFZestaw", "Zestaw parametrów", 4, true);
   menu = new TFMen(d);
   d->addWindow(menu);
   d->setMenuWindow(menu);

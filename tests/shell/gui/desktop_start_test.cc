@@ -202,6 +202,46 @@ class DesktopStartTest : public QObject {
     QCOMPARE(d.statusBar()->palette().color(QPalette::Window), QColor(0xD2, 0xD0, 0xC0));
   }
 
+  // In the window font (bold, 11 points by default) the accents over capitals
+  // reach above the font's ascent; a status bar too low for them cut them off
+  // once the idle watch had lowered it, and "Środków: 62" read "Srodków: 62".
+  void statusTextKeepsItsPolishLettersAtEveryBarHeight() {
+    ProgramFolder folder;
+    copyDemoBase();
+    DesktopWindows w("1");
+    gui::TFPulpit& d = *w.desktop;
+    d.show();
+    for (int i = 0; i < 4; ++i) d.tickNow();  // the window font, the base, the menu
+    QVERIFY(d.statusPanel()->font().bold());
+    // The status panel as painted right after showing `utf8`, and once the
+    // idle watch has brought the bar down to its idle height.
+    auto painted = [&d](const char* utf8) {
+      showStatus(text::fromUtf8(utf8), StatusKind::Information);
+      const QImage shown = d.statusPanel()->grab().toImage();
+      const int shownHeight = d.statusBar()->height();
+      for (int i = 0; i < 12; ++i) d.idleWatch();
+      [&] { QCOMPARE(d.statusBar()->height(), shownHeight - 4); }();  // lowered to idle
+      return std::pair{shown, d.statusPanel()->grab().toImage()};
+    };
+    const std::pair<const char*, const char*> letters[] = {{"Środków: 62", "Srodków: 62"},
+                                                           {"Ż", "Z"},
+                                                           {"Ź", "Z"},
+                                                           {"Ć", "C"},
+                                                           {"Ń", "N"},
+                                                           {"Ó", "O"},
+                                                           {"Ą", "A"},
+                                                           {"Ę", "E"},
+                                                           {"ą", "a"},
+                                                           {"ę", "e"},
+                                                           {"ś", "s"}};
+    for (const auto& [polish, plain] : letters) {
+      const auto [polishShown, polishIdle] = painted(polish);
+      const auto [plainShown, plainIdle] = painted(plain);
+      QVERIFY2(polishShown != plainShown, polish);
+      QVERIFY2(polishIdle != plainIdle, polish);
+    }
+  }
+
   void administratorsMessageShowsAsAnErrorAndIsDeleted() {
     ProgramFolder folder;
     shell::shellState().start = shell::startModeFrom("5", false);

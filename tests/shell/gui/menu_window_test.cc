@@ -1,8 +1,10 @@
 #include "shell/gui/menu_window.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -140,6 +142,38 @@ class MenuWindowTest : public QObject {
     page->openFor(47, 1);
     QCOMPARE(page->parentWidget()->pos(), QPoint(120, 60));
     (void)program.load("", "");
+  }
+
+  // Until the real windows come, the one opened says in Polish that the option
+  // is being prepared and names it by its caption, never by a class name or a
+  // slot number.
+  void standInSaysTheOptionIsBeingPreparedWithItsCaption() {
+    auto texts = [](QWidget* window) {
+      QStringList t{window->windowTitle(), window->parentWidget()->windowTitle()};
+      for (QLabel* l : window->findChildren<QLabel*>()) t << l->text();
+      return t.join('\n');
+    };
+    auto check = [&](QWidget* window, const QString& caption) {
+      QVERIFY(window->isVisible());
+      const QString shown = texts(window);
+      QVERIFY2(shown.contains(QString::fromUtf8("Opcja w przygotowaniu\n") + caption),
+               qPrintable(shown));
+      QCOMPARE(window->windowTitle(), caption);
+      QVERIFY2(!shown.contains("TF"), qPrintable(shown));
+      QVERIFY2(!shown.contains(QRegularExpression("\\d")), qPrintable(shown));
+    };
+    key(mainList(), "d");
+    key(subList(), "b");
+    w->desktop->tickNow();
+    w->desktop->tickNow();  // the timer opens the option's window
+    check(w->parameterSet, QString::fromUtf8("wykaz środków trwałych - skrót"));
+    QTest::keyClick(w->parameterSet, Qt::Key_Escape);
+    QVERIFY(!w->parameterSet->isVisible());
+
+    w->desktop->requestWindow(6, 1);  // the pick list of a field
+    w->desktop->tickNow();
+    w->desktop->tickNow();
+    check(w->pickList, QString::fromUtf8("Lista wyboru"));
   }
 
   void escAnsweredNoBringsTheMenuBack() {
