@@ -32,6 +32,8 @@ struct Row {
   U completion = U::None;
 };
 
+// The report dates are completed like the asset form's dates: the dialog
+// checks a date field by its kind.
 // Where a field's table leaves its F4 list open, a list that helps the user
 // at that field is chosen: none for the summary depths and the rates (they
 // are numbers), the base's .PST files for the archive name (so a free name
@@ -39,8 +41,18 @@ struct Row {
 const Row kRows[] = {
     // Report and selection fields.
     {.number = 33, .code = "BazJ", .label = "Obowiązywać będzie plan", .width = 8, .pick = ".PST"},
-    {.number = 40, .code = "DaOd", .label = "W okresie od", .width = 6, .pick = "D"},
-    {.number = 43, .code = "DaDo", .label = "Według stanu na dzień", .width = 6, .pick = "D"},
+    {.number = 40,
+     .code = "DaOd",
+     .label = "W okresie od",
+     .width = 6,
+     .pick = "D",
+     .completion = U::Date},
+    {.number = 43,
+     .code = "DaDo",
+     .label = "Według stanu na dzień",
+     .width = 6,
+     .pick = "D",
+     .completion = U::Date},
     {.number = 45,
      .code = "SroJ",
      .label = "Symbol środka",
