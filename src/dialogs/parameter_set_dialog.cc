@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QListWidget>
+#include <QPalette>
 #include <QPrinterInfo>
 #include <QPushButton>
 
@@ -81,6 +82,11 @@ TFZestaw::TFZestaw(QWidget* parent) : QWidget(parent) {
   setObjectName("TFZestaw");
   setWindowTitle("TFZestaw");
   setFocusPolicy(Qt::StrongFocus);
+  // Labels and panels on the dialog's own colour.
+  setAutoFillBackground(true);
+  QPalette p = palette();
+  p.setColor(QPalette::Window, QColor(0xD2, 0xD0, 0xC0));
+  setPalette(p);
   message_ = new QLabel(this);
   message_->setObjectName("message");
   mirror_ = std::make_unique<MirroringStatusLine>(this);
