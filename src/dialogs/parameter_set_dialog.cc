@@ -186,7 +186,7 @@ QString TFZestaw::initialText(const Input& input) const {
   if (shell::fieldSetting(code, slot_))
     return qtText(
         shell::settingFieldText(shell::desktopRegisters(), shell::shellState(), code, slot_));
-  auto it = rememberedValues().find(code);
+  auto it = rememberedValues().find(input.rememberKey);
   return it == rememberedValues().end() ? QString() : qtText(it->second);
 }
 
@@ -228,6 +228,9 @@ void TFZestaw::layOut(const std::vector<operations::LayoutLine>& lines) {
         in.placement = p;
         in.info = operations::findField(p.code);
         in.edit = e;
+        int repeats = 0;
+        for (const Input& earlier : inputs_) repeats += earlier.placement.code == p.code;
+        in.rememberKey = repeats == 0 ? p.code : p.code + "#" + std::to_string(repeats + 1);
         if (p.display) {
           e->setReadOnly(true);
           e->setFocusPolicy(Qt::NoFocus);

@@ -156,6 +156,15 @@ class ParameterSetDialogTest : public QObject {
     again->field(0)->setCursorPosition(1);
     QTest::keyClick(again->field(0), Qt::Key_F6);
     QCOMPARE(again->field(0)->text(), QStringLiteral("XB*"));
+    // A field repeated in a layout keeps each place's value apart.
+    auto patterns = open(22);  // WzoN; WzoA ten times
+    type(patterns->field(2), "P2");
+    QTest::keyClick(patterns->field(2), Qt::Key_Down);
+    QTest::keyClick(patterns->field(3), Qt::Key_Escape);
+    auto reopened = open(22);
+    QCOMPARE(reopened->field(2)->text(), QStringLiteral("P2"));
+    QVERIFY(reopened->field(1)->text().isEmpty());
+    QVERIFY(reopened->field(3)->text().isEmpty());
   }
 
   void enterOnTheLastFieldRunsTheOptionAndTheMessageMirrorsTheStatus() {
