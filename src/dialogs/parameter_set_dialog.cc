@@ -241,11 +241,6 @@ void TFZestaw::layOut(const std::vector<operations::LayoutLine>& lines) {
             in.info && operations::oznaczAqua(operations::kCatalogueModule, *in.info);
         e->setStyleSheet(marked ? kMarkedBoxStyle : kBoxStyle);
         e->setMaxLength(p.width);
-        if (in.info && in.info->letterCase == operations::LetterCase::Upper) {
-          QFont upper = e->font();
-          upper.setCapitalization(QFont::AllUppercase);
-          e->setFont(upper);
-        }
         e->setToolTip(QString::fromStdString(p.code) +
                       " Zestaw: " + QString::number(inputs_.size() + 1));
         e->setText(initialText(in));

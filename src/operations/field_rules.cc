@@ -229,8 +229,8 @@ std::string completedText(const FieldInfo& field, std::string_view text, const F
 }
 
 std::string changedText(const FieldInfo& field, std::string_view text) {
-  if (field.letterCase == LetterCase::UpperOnChange) return text::upperCase(text);
-  return std::string(text);
+  if (field.letterCase == LetterCase::Keep) return std::string(text);
+  return text::upperCase(text);
 }
 
 }  // namespace zefir::operations

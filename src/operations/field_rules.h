@@ -66,8 +66,8 @@ std::string completedText(const FieldInfo& field, std::string_view text,
                           const FieldContext& context, bool* dateError = nullptr);
 std::string badDateText();  // "Błędna postać daty"
 
-// `nZmianEdit`'s conversion of the text after a change (upper case for the
-// fields that convert, the text unchanged for the others).
+// `nZmianEdit`'s conversion of the text after a change: upper case for every
+// field that does not keep its letters as typed (`ZmieNaDuze`).
 std::string changedText(const FieldInfo& field, std::string_view text);
 
 }  // namespace zefir::operations

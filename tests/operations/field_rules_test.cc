@@ -145,6 +145,8 @@ TEST(FieldCompletion, AcceptedTextsAreNormalised) {
   EXPECT_TRUE(bad);
   EXPECT_EQ(changedText(field("SroW"), "ab"), "AB");
   EXPECT_EQ(changedText(field("Zlik"), "t"), "t");
+  EXPECT_EQ(changedText(field("MieW"), "mag"), "MAG");
+  EXPECT_EQ(changedText(field("FNaz"), "Firma"), "Firma");  // printed as typed
 }
 
 TEST(CatalogueHooks, AHookAskedForAnotherModuleNamesItselfAndFindsNothing) {
