@@ -25,9 +25,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "register/asset_register.h"
+#include "register/base_files.h"
 #include "register/base_record.h"
+#include "register/base_replay.h"
 #include "text/status.h"
 
 namespace zefir {
@@ -93,8 +97,21 @@ class BaseJournal {
   // `zefir-cli put`).
   std::int64_t recordsAppended() const { return appended_; }
 
+  // Damage the last load found, shown together in the status line (kind 0)
+  // at its end after "Środków: " and the count: the fields of the journal's
+  // records read as 0 ("A/1 WaUm", code page 1250; from the last full load),
+  // and the classification table and dictionaries with what could not be
+  // read in them, by path.
+  const std::vector<std::string>& damagedValues() const { return damagedValues_; }
+  const std::vector<std::pair<std::string, base::ReadDamage>>& sideFileDamage() const {
+    return sideFileDamage_;
+  }
+
  private:
   Status loadJournal(AssetRegister& reg);
+  // Notes the damaged fields of a record whose replay read some as 0.
+  void noteDamage(const base::BaseRecord& record, base::ReplayOutcome outcome);
+  void reportDamage(const AssetRegister& reg) const;
 
   std::string path_;
   std::string suffix_ = ".xxx";
@@ -103,6 +120,8 @@ class BaseJournal {
   std::optional<std::int64_t> loadedSize_;  // the file's size at the last full load
   std::int64_t readPosition_ = 0;
   std::int64_t appended_ = 0;
+  std::vector<std::string> damagedValues_;
+  std::vector<std::pair<std::string, base::ReadDamage>> sideFileDamage_;
 };
 
 // Every record of a journal file as it lies, with its check result, for

@@ -70,13 +70,16 @@ std::array<char, kStampWriterSize> writerIdentifier(std::string_view suffix);
 // the tear came before the kind byte, a deletion. Records written before the
 // program knew this rule never carry the bit, so nothing of theirs is skipped.
 inline constexpr std::uint16_t kAfterPaddingFlag = 0x8000;
+// The bits of the stamp minutes that are flags (this one and those of
+// base_saves.h); the minutes of a day never reach them.
+inline constexpr std::uint16_t kStampMinuteFlags = 0xE000;
 bool followsPadding(const BaseRecord& record);
 void markFollowsPadding(BaseRecord& record);
 
 // Field access on a raw record.
 RecordKind kindOf(const BaseRecord& record);  // only meaningful after a check
 int subIndexOf(const BaseRecord& record);
-WriteStamp stampOf(const BaseRecord& record);  // minutes without kAfterPaddingFlag
+WriteStamp stampOf(const BaseRecord& record);  // minutes without kStampMinuteFlags
 void setStamp(BaseRecord& record, const WriteStamp& stamp);
 // The record's symbol in code page 1250 (the length byte is trusted up to 15).
 std::string symbolOf(const BaseRecord& record);

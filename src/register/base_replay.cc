@@ -1,5 +1,6 @@
 #include "register/base_replay.h"
 
+#include "register/base_values.h"
 #include "shell/status_line.h"
 #include "text/codepage.h"
 
@@ -60,7 +61,7 @@ ReplayOutcome replayRecord(ReplayTarget& target, const BaseRecord& record) {
     }
   }
   applyRecord(record, *asset);
-  return ReplayOutcome::Applied;
+  return hasDamagedValues(record) ? ReplayOutcome::Damaged : ReplayOutcome::Applied;
 }
 
 ReplayOutcome replayRecord(AssetRegister& reg, const BaseRecord& record) {
