@@ -1,5 +1,5 @@
-// zefir-cli check BASE.PST: a summary of the journal as replay sees it —
-// records by kind, records skipped with the reason, torn records already
+// zefir-cli check BASE.PST (or the base folder, for its side files alone): a summary of the journal
+// as replay sees it — records by kind, records skipped with the reason, torn records already
 // repaired, a torn tail, damaged values, assets whose last save is not whole,
 // the range of write stamps and the writing workstations — and what could not
 // be read in the classification table and dictionaries of the base folder.
@@ -87,14 +87,24 @@ using SideDamage = std::vector<std::pair<std::string, base::ReadDamage>>;
 
 // The classification table and the dictionaries the base folder uses, read
 // as a load reads them.
-SideDamage sideFileDamage(const std::string& basePath) {
-  const std::string folder = platform::folderOf(basePath);
+SideDamage sideFileDamage(const std::string& folder) {
   AssetRegister tables;
   SideDamage damage = base::loadDictionaries(tables, folder);
   const std::string kst = base::classificationTablePath(folder);
   if (base::ReadDamage d = base::loadClassificationTable(tables.classification, kst); d.any())
     damage.insert(damage.begin(), {kst, d});
   return damage;
+}
+
+void printSideFiles(const SideDamage& files) {
+  std::cout << "Nieczytelne pliki: " << files.size() << '\n';
+  for (const auto& [file, d] : files) {
+    std::cout << "  " << text::toUtf8(file) << ": ";
+    if (d.unreadable)
+      std::cout << "plik nieczytelny\n";
+    else
+      std::cout << "nieczytelne wiersze: " << d.lines << '\n';
+  }
 }
 
 struct Findings {
@@ -121,14 +131,7 @@ void print(const JournalSummary& s, const Findings& f) {
   for (const base::IncompleteSave& i : f.incomplete)
     std::cout << "  " << text::toUtf8(i.symbol) << ": rekordy " << i.firstRecord << "-"
               << i.lastRecord << '\n';
-  std::cout << "Nieczytelne pliki: " << f.sideFiles.size() << '\n';
-  for (const auto& [file, d] : f.sideFiles) {
-    std::cout << "  " << text::toUtf8(file) << ": ";
-    if (d.unreadable)
-      std::cout << "plik nieczytelny\n";
-    else
-      std::cout << "nieczytelne wiersze: " << d.lines << '\n';
-  }
+  printSideFiles(f.sideFiles);
   if (s.anyStamp)
     std::cout << "Zapisy: od " << stampText(s.firstStamp) << " do " << stampText(s.lastStamp)
               << '\n';
@@ -155,17 +158,24 @@ std::string damageSummary(const JournalSummary& s, const Findings& f) {
 void addCheckCommand(CLI::App& app) {
   auto* cmd = app.add_subcommand("check", "Podsumuj dziennik bazy i jego błędy");
   static std::string path;
-  cmd->add_option("BASE", path, "Plik bazy (.PST)")->required();
+  cmd->add_option("BASE", path, "Plik bazy (.PST) albo folder bazy")->required();
   cmd->callback([] {
-    if (!platform::exists(path) || platform::isFolder(path))
-      throw CliExit{2, "Nie ma pliku bazy " + path};
+    if (platform::isFolder(path)) {
+      // A base folder: its classification table and dictionaries only.
+      const std::string folder = path.ends_with('/') || path.ends_with('\\') ? path : path + "/";
+      const SideDamage files = sideFileDamage(folder);
+      printSideFiles(files);
+      if (!files.empty()) throw CliExit{2, "Baza ma błędy: nieczytelne pliki"};
+      return;
+    }
+    if (!platform::exists(path)) throw CliExit{2, "Nie ma pliku bazy " + path};
     JournalSummary summary;
     Findings findings;
     findings.scan =
         scanJournal(path, [&](const ScannedRecord& r) { summary.add(r.index, *r.bytes, r.fault); });
     if (!findings.scan.opened) throw CliExit{2, "Nie można otworzyć bazy " + path};
     findings.incomplete = summary.saves.incompleteLastSaves();
-    findings.sideFiles = sideFileDamage(path);
+    findings.sideFiles = sideFileDamage(platform::folderOf(path));
     print(summary, findings);
     if (const std::string damage = damageSummary(summary, findings); !damage.empty())
       throw CliExit{2, "Baza ma błędy: " + damage};

@@ -4,7 +4,10 @@
 // writing side in base_writer.cc.
 //
 // The journal is never rewritten: every save appends whole 128-byte records,
-// so a reader that replays up to the end of the file sees a consistent prefix.
+// all of one save in one write under the append lock, so another
+// workstation's save comes wholly before or after it and a reader that
+// replays up to the end of the file sees a consistent prefix. The records of
+// a save are marked as such (base_saves.h), so a save cut short shows.
 // The read position (records replayed so far) is this workstation's only link
 // between its register and the file.
 //
@@ -85,8 +88,10 @@ class BaseJournal {
   // saved asset by replay; shows "Zapisane na dysk" (kind 1). Refused when the
   // workstation mark "#" is refused, when the file stays locked, when RokP
   // cannot be stored, or when a record would fail its own check on replay
-  // (a symbol with lower-case letters, say); nothing is written then. Throws platform::IoError when
-  // a write fails midway.
+  // (a symbol with lower-case letters, say), when a symbol is longer than 15
+  // characters, or when an amount or the opening year would be read back as
+  // damaged (base_values.h); nothing is written then. Throws platform::IoError
+  // when the write fails midway.
   Status saveAsset(AssetRegister& reg, const AssetRecord& loaded, const AssetRecord& edited);
 
   // Records replayed so far (the next record to read).

@@ -92,8 +92,9 @@ BaseRecord encodeRecord(const AssetRecord& asset, RecordKind kind, int subIndex 
 
 // Overwrites the fields of a checked record of kind 1 to 5 in the asset
 // (kind 1 also sets Symb; kind 4 also clears UmPo). A kind-1 record whose
-// byte 99 is 0 gives RokP 0, WaBr = WaOT and WaUm 0 whatever bytes 100 to 119
-// hold.
+// byte 99 is 0 (or names a year outside the register's calendar) gives RokP
+// 0, WaBr = WaOT and WaUm 0 whatever bytes 100 to 119 hold. A damaged amount
+// (base_values.h) is read as 0.
 void applyRecord(const BaseRecord& record, AssetRecord& asset);
 // Asks the processor to fetch the fields of `asset` that applyRecord would
 // write for `record` (a hint for the bulk load; any record is accepted).

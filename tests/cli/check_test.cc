@@ -156,6 +156,12 @@ TEST_F(CheckTest, UnreadableDictionaryLinesAndFilesOfTheBaseFolderAreReported) {
   EXPECT_NE(r.out.find("Nieczytelne pliki: 2"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("MiejscaU.MST: plik nieczytelny"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("Osoby.OST: nieczytelne wiersze: 1"), std::string::npos) << r.out;
+  const CliResult folder = run("check " + quoted(base.parent_path()));
+  EXPECT_EQ(folder.status, 2);
+  EXPECT_NE(folder.out.find("Nieczytelne pliki: 2"), std::string::npos) << folder.out;
+  fs::remove(path("MiejscaU.MST"));
+  fs::remove(path("Osoby.OST"));
+  EXPECT_EQ(run("check " + quoted(base.parent_path())).status, 0);
 }
 
 TEST_F(CheckTest, BadRecordsAreSkippedWithTheirReason) {
