@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "register/asset_register.h"
 #include "register/base_record.h"
 #include "text/codepage.h"
 
@@ -141,7 +142,11 @@ std::string readField(const std::string& key, const Json& v, AssetRecord& a) {
 std::string firstDifference(const AssetRecord& a, const AssetRecord& b) {
   if (a.Symb != b.Symb) return "Symb";
   if (a.Nazw != b.Nazw) return "Nazw";
+  if (a.DtZa != b.DtZa) return "DtZa";
+  if (a.CeZa != b.CeZa) return "CeZa";
   if (a.DdZa != b.DdZa) return "DdZa";
+  if (a.DtOT != b.DtOT) return "DtOT";
+  if (a.WaOT != b.WaOT) return "WaOT";
   if (a.RokP != b.RokP || a.WaBr != b.WaBr || a.WaUm != b.WaUm) return "RokP";
   if (a.MeUm != b.MeUm) return "MeUm";
   if (a.Na2w != b.Na2w) return "Na2w";
@@ -223,6 +228,8 @@ std::string symbolFromJson(const Json& value, std::string& error) {
   std::string symbol;
   error = readText(value, symbol);
   if (error.empty() && symbol.empty()) error = "pusty symbol";
+  if (error.empty())
+    if (Status s = checkSymbolLength(symbol); !s) error = text::toUtf8(s.message());
   return error.empty() ? symbol : std::string();
 }
 

@@ -112,6 +112,8 @@ void runCompute(const ComputeOptions& o) {
   const DayNumber asOf = asOfDay(o.date);
   AssetRegister reg;
   loadBase(reg, o.base);
+  if (Status s = checkSymbolLength(text::fromUtf8(o.symbol)); !s)
+    throw CliExit{1, utf8(s.message())};
   if (!findAsset(reg, o.symbol))
     throw CliExit{1, "Nie ma środka o symbolu \"" + o.symbol + "\" w bazie " + o.base};
   DepreciationEngine engine(basisOf(o.basis));

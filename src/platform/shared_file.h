@@ -96,6 +96,9 @@ class SharedFile {
   // Releases the sharing locks and the descriptor. Safe on a closed file.
   void close();
   const std::string& path() const { return path_; }  // as given to open()
+  // Whether the open file is still the one its path names: false once it has
+  // been replaced (renamed over) or deleted since it was opened.
+  bool stillNamed() const;
 
   // Current length in bytes. Throws IoError.
   std::int64_t size() const;

@@ -194,6 +194,13 @@ void SharedFile::close() {
   fd_ = -1;
 }
 
+bool SharedFile::stillNamed() const {
+  struct stat opened, named;
+  if (fd_ < 0 || ::fstat(fd_, &opened) != 0 || ::stat(nativePath(path_).c_str(), &named) != 0)
+    return false;
+  return opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+}
+
 std::int64_t SharedFile::size() const {
   struct stat st;
   if (::fstat(fd_, &st) != 0) throw IoError{ioMessage(path_, errno)};

@@ -62,8 +62,13 @@ void AssetRegister::clear() {
   maxWriteDay = 0;
 }
 
+Status checkSymbolLength(std::string_view symb) {
+  if (symb.size() <= static_cast<size_t>(kSymbMax)) return Status::Ok();
+  return Status::Error(text::fromUtf8("Za długi symbol ") + std::string(symb) + ": " +
+                       std::to_string(symb.size()) + text::fromUtf8(" znaków, najwyżej 15"));
+}
+
 int AssetRegister::find(std::string_view symb) {
-  if (symb.size() > static_cast<size_t>(kSymbMax)) symb = symb.substr(0, kSymbMax);
   // Byte-wise order: std::string compares its chars as unsigned.
   auto it = std::lower_bound(slots_.begin(), slots_.end(), symb,
                              [](const std::unique_ptr<AssetRecord>& r, std::string_view s) {
@@ -76,7 +81,6 @@ int AssetRegister::find(std::string_view symb) {
 
 bool AssetRegister::exists(std::string_view symb) {
   find(symb);
-  if (symb.size() > static_cast<size_t>(kSymbMax)) symb = symb.substr(0, kSymbMax);
   return current_ < count() && slot(current_).Symb == symb;
 }
 

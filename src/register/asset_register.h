@@ -69,6 +69,12 @@ class ClassificationTable {
   std::vector<ClassificationEntry> entries_;
 };
 
+// Whether `symb` (code page 1250) fits the register's key: an error naming
+// the symbol when it is longer than 15 characters. Every way in that takes a
+// symbol from the user refuses such a symbol with this message instead of
+// cutting it, since the cut symbol would name another asset.
+Status checkSymbolLength(std::string_view symb);
+
 class AssetRegister {
  public:
   AssetRegister();
@@ -87,9 +93,12 @@ class AssetRegister {
   std::string nameOf(int i) const { return slot(i).Nazw; }
 
   // Binary search: the current position becomes the first slot whose symbol
-  // is not below `symb` (cut to 15 characters). Always lands on a slot.
+  // is not below `symb`. Always lands on a slot. A symbol longer than 15
+  // characters is searched as it is, never cut, so it lands after the asset
+  // whose symbol it begins with and never on it.
   int find(std::string_view symb);
-  // find(), then true when the slot found holds exactly that symbol.
+  // find(), then true when the slot found holds exactly that symbol (never
+  // for a symbol longer than 15 characters).
   bool exists(std::string_view symb);
   int current() const { return current_; }
   AssetRecord& currentRecord() { return slot(current_); }

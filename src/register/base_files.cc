@@ -32,6 +32,37 @@ void putKstText(unsigned char* record, std::size_t at, std::size_t max, const st
   std::memcpy(record + at + 1, dos.data(), n);
 }
 
+// A record's short string is sound when its length byte fits the field and
+// none of its characters is a control character.
+bool kstTextSound(const unsigned char* record, std::size_t at, std::size_t max) {
+  if (record[at] > max) return false;
+  for (std::size_t i = 1; i <= record[at]; ++i)
+    if (record[at + i] < ' ') return false;
+  return true;
+}
+
+// After the leading characters the key loses anyway, a line holds no control
+// character but tabs and the separator.
+bool dictionaryLineSound(std::string_view line) {
+  std::size_t i = 0;
+  while (i < line.size() && static_cast<unsigned char>(line[i]) < '!') ++i;
+  for (; i < line.size(); ++i) {
+    const auto c = static_cast<unsigned char>(line[i]);
+    if (c < ' ' && c != '\t' && c != kSeparator) return false;
+  }
+  return true;
+}
+
+// The file's content; nullopt when it is not there (no damage) or cannot be
+// read (damage: a folder in its place, no permission).
+std::optional<std::string> readSideFile(std::string_view path, ReadDamage& damage) {
+  if (!platform::exists(path)) return std::nullopt;
+  std::optional<std::string> content =
+      platform::isFolder(path) ? std::nullopt : platform::readWholeFile(path);
+  if (!content) damage.unreadable = true;
+  return content;
+}
+
 void writeAll(std::string_view path, const std::string& content) {
   platform::SharedFile file;
   if (file.open(path, platform::ShareMode::Exclusive, platform::Creation::CreateTruncate) !=
@@ -60,17 +91,24 @@ std::string classificationTablePath(std::string_view baseFolder) {
   return std::string(baseFolder) + "KST";
 }
 
-void loadClassificationTable(ClassificationTable& table, std::string_view path) {
+ReadDamage loadClassificationTable(ClassificationTable& table, std::string_view path) {
   table.clear();
-  std::optional<std::string> content = platform::readWholeFile(path);
-  if (!content) return;
+  ReadDamage damage;
+  std::optional<std::string> content = readSideFile(path, damage);
+  if (!content) return damage;
   const auto* bytes = reinterpret_cast<const unsigned char*>(content->data());
   std::size_t records = content->size() / kst::kRecordSize;
+  if (content->size() % kst::kRecordSize != 0) ++damage.lines;
   for (std::size_t i = 0; i < records; ++i) {
     const unsigned char* r = bytes + i * kst::kRecordSize;
+    if (!kstTextSound(r, kst::kSymbol, 3) || !kstTextSound(r, kst::kName, 93)) {
+      ++damage.lines;
+      continue;
+    }
     ClassificationEntry e{kstText(r, kst::kSymbol, 3), kstText(r, kst::kName, 93)};
-    if (!table.add(std::move(e)).ok()) break;
+    if (!table.add(std::move(e)).ok()) ++damage.lines;
   }
+  return damage;
 }
 
 void saveClassificationTable(const ClassificationTable& table, std::string_view path) {
@@ -104,19 +142,25 @@ bool parseDictionaryLine(std::string_view line, DictionaryEntry& entry) {
   return true;
 }
 
-void loadDictionary(Dictionary& dict, std::string_view path) {
+ReadDamage loadDictionary(Dictionary& dict, std::string_view path) {
   dict.clear();
-  std::optional<std::string> content = platform::readWholeFile(path);
-  if (!content) return;
+  ReadDamage damage;
+  std::optional<std::string> content = readSideFile(path, damage);
+  if (!content) return damage;
   std::string_view rest(*content);
   while (!rest.empty()) {
     std::size_t end = rest.find('\n');
     std::string_view line = rest.substr(0, end);
     rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (!dictionaryLineSound(line)) {
+      ++damage.lines;
+      continue;
+    }
     DictionaryEntry entry;
-    if (parseDictionaryLine(line, entry) && !dict.add(std::move(entry)).ok()) break;
+    if (parseDictionaryLine(line, entry) && !dict.add(std::move(entry)).ok()) ++damage.lines;
   }
+  return damage;
 }
 
 void saveDictionary(const Dictionary& dict, std::string_view path) {
@@ -126,10 +170,27 @@ void saveDictionary(const Dictionary& dict, std::string_view path) {
   writeAll(path, content);
 }
 
-void loadDictionaries(AssetRegister& reg, std::string_view baseFolder) {
-  loadDictionary(reg.places, findBaseSideFile(baseFolder, kPlacesFile));
-  loadDictionary(reg.persons, findBaseSideFile(baseFolder, kPersonsFile));
-  loadDictionary(reg.accounts, findBaseSideFile(baseFolder, kAccountsFile));
+std::vector<std::pair<std::string, ReadDamage>> loadDictionaries(AssetRegister& reg,
+                                                                 std::string_view baseFolder) {
+  std::vector<std::pair<std::string, ReadDamage>> damage;
+  for (auto [dict, name] :
+       {std::pair{&reg.places, kPlacesFile}, std::pair{&reg.persons, kPersonsFile},
+        std::pair{&reg.accounts, kAccountsFile}}) {
+    std::string path = findBaseSideFile(baseFolder, name);
+    if (ReadDamage d = loadDictionary(*dict, path); d.any()) damage.emplace_back(path, d);
+  }
+  return damage;
+}
+
+std::string readDamageText(const std::vector<std::pair<std::string, ReadDamage>>& damage) {
+  std::string out;
+  for (const auto& [path, d] : damage) {
+    if (!out.empty()) out += "; ";
+    out += path;
+    out += d.unreadable ? " (plik nieczytelny)"
+                        : " (nieczytelne wiersze: " + std::to_string(d.lines) + ")";
+  }
+  return out;
 }
 
 std::string chooseTemporaryFolder(std::string_view workstationSuffix) {

@@ -10,6 +10,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "register/asset_register.h"
 
@@ -24,10 +26,21 @@ std::string findBaseSideFile(std::string_view baseFolder, std::string_view fileN
 // The classification table's path (existing, or where it is to be saved).
 std::string classificationTablePath(std::string_view baseFolder);
 
+// What reading a dictionary or the classification table could not read: a
+// file that is there (or a folder standing where it should be) but cannot be
+// read, and the lines (records) left out as damaged or beyond the capacity.
+// A file that is not there at all is no damage.
+struct ReadDamage {
+  bool unreadable = false;
+  int lines = 0;
+  bool any() const { return unreadable || lines > 0; }
+};
+
 // Empties `table` and reads every 100-byte record of the file; a file that
-// cannot be opened leaves the table empty. Entries beyond the table's
-// capacity are left out.
-void loadClassificationTable(ClassificationTable& table, std::string_view path);
+// cannot be opened leaves the table empty. A record whose length byte
+// exceeds its field or whose text holds a control character, a torn last
+// record, and entries beyond the table's capacity are left out and counted.
+ReadDamage loadClassificationTable(ClassificationTable& table, std::string_view path);
 // Writes the table as 100-byte records (bytes 4 and 5 zero). Throws
 // platform::IoError.
 void saveClassificationTable(const ClassificationTable& table, std::string_view path);
@@ -40,14 +53,21 @@ void saveClassificationTable(const ClassificationTable& table, std::string_view 
 // the description to 50. Returns false for an empty key.
 bool parseDictionaryLine(std::string_view line, DictionaryEntry& entry);
 // Empties `dict` and reads the file's lines; a file that cannot be opened
-// leaves it empty. Lines beyond 999 entries are left out.
-void loadDictionary(Dictionary& dict, std::string_view path);
+// leaves it empty. A line holding a control character other than a tab or
+// code 4 after its leading ones (a NUL in the key, say), and lines beyond
+// 999 entries, are left out and counted.
+ReadDamage loadDictionary(Dictionary& dict, std::string_view path);
 // Writes the dictionary as the program writes it: one line per entry, key,
 // the character with code 4, description, in Mazovia with CR LF line ends.
 // Throws platform::IoError.
 void saveDictionary(const Dictionary& dict, std::string_view path);
-// The three dictionaries of the base folder, in their search order.
-void loadDictionaries(AssetRegister& reg, std::string_view baseFolder);
+// The three dictionaries of the base folder, in their search order. Returns
+// the damage of each file that has some, by its path.
+std::vector<std::pair<std::string, ReadDamage>> loadDictionaries(AssetRegister& reg,
+                                                                 std::string_view baseFolder);
+// "Osoby.OST (nieczytelne wiersze: 2)" or "KST (plik nieczytelny)" for each
+// file, joined by "; " (code page 1250); "" when there is none.
+std::string readDamageText(const std::vector<std::pair<std::string, ReadDamage>>& damage);
 
 // The temporary folder: of drive C and every other fixed drive (see
 // platform/paths.h) the last in letter order with at least 8 GiB size and

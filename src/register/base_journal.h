@@ -4,7 +4,10 @@
 // writing side in base_writer.cc.
 //
 // The journal is never rewritten: every save appends whole 128-byte records,
-// so a reader that replays up to the end of the file sees a consistent prefix.
+// all of one save in one write under the append lock, so another
+// workstation's save comes wholly before or after it and a reader that
+// replays up to the end of the file sees a consistent prefix. The records of
+// a save are marked as such (base_saves.h), so a save cut short shows.
 // The read position (records replayed so far) is this workstation's only link
 // between its register and the file.
 //
@@ -25,9 +28,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "register/asset_register.h"
+#include "register/base_files.h"
 #include "register/base_record.h"
+#include "register/base_replay.h"
 #include "text/status.h"
 
 namespace zefir {
@@ -81,8 +88,10 @@ class BaseJournal {
   // saved asset by replay; shows "Zapisane na dysk" (kind 1). Refused when the
   // workstation mark "#" is refused, when the file stays locked, when RokP
   // cannot be stored, or when a record would fail its own check on replay
-  // (a symbol with lower-case letters, say); nothing is written then. Throws platform::IoError when
-  // a write fails midway.
+  // (a symbol with lower-case letters, say), when a symbol is longer than 15
+  // characters, or when an amount or the opening year would be read back as
+  // damaged (base_values.h); nothing is written then. Throws platform::IoError
+  // when the write fails midway.
   Status saveAsset(AssetRegister& reg, const AssetRecord& loaded, const AssetRecord& edited);
 
   // Records replayed so far (the next record to read).
@@ -93,8 +102,21 @@ class BaseJournal {
   // `zefir-cli put`).
   std::int64_t recordsAppended() const { return appended_; }
 
+  // Damage the last load found, shown together in the status line (kind 0)
+  // at its end after "Środków: " and the count: the fields of the journal's
+  // records read as 0 ("A/1 WaUm", code page 1250; from the last full load),
+  // and the classification table and dictionaries with what could not be
+  // read in them, by path.
+  const std::vector<std::string>& damagedValues() const { return damagedValues_; }
+  const std::vector<std::pair<std::string, base::ReadDamage>>& sideFileDamage() const {
+    return sideFileDamage_;
+  }
+
  private:
   Status loadJournal(AssetRegister& reg);
+  // Notes the damaged fields of a record whose replay read some as 0.
+  void noteDamage(const base::BaseRecord& record, base::ReplayOutcome outcome);
+  void reportDamage(const AssetRegister& reg) const;
 
   std::string path_;
   std::string suffix_ = ".xxx";
@@ -103,6 +125,8 @@ class BaseJournal {
   std::optional<std::int64_t> loadedSize_;  // the file's size at the last full load
   std::int64_t readPosition_ = 0;
   std::int64_t appended_ = 0;
+  std::vector<std::string> damagedValues_;
+  std::vector<std::pair<std::string, base::ReadDamage>> sideFileDamage_;
 };
 
 // Every record of a journal file as it lies, with its check result, for

@@ -12,6 +12,7 @@
 #include "register/base_files.h"
 #include "register/base_journal.h"
 #include "register/base_replay.h"
+#include "register/base_values.h"
 #include "text/codepage.h"
 
 namespace zefir {
@@ -69,6 +70,17 @@ void unmarkUntilDone() {
   while (!workstationMarks().unmark()) platform::sleepMs(platform::randomInt(1, 99));
 }
 
+// The first few items joined by ", ", and how many more there are.
+std::string listed(const std::vector<std::string>& items) {
+  constexpr std::size_t kNamed = 3;
+  std::string out;
+  for (std::size_t i = 0; i < items.size() && i < kNamed; ++i) out += (i ? ", " : "") + items[i];
+  if (items.size() > kNamed)
+    out +=
+        text::fromUtf8(" i ") + std::to_string(items.size() - kNamed) + text::fromUtf8(" więcej");
+  return out;
+}
+
 Status veryBusy() {
   std::string text = text::fromUtf8("Bardzo mocno zajęty");
   showStatus(text, StatusKind::Error);
@@ -94,12 +106,34 @@ Status BaseJournal::load(AssetRegister& reg) {
     temporaryFolder_ = base::chooseTemporaryFolder(suffix_);
     reg.clear();
     readPosition_ = 0;
+    damagedValues_.clear();
     if (!path_.empty()) result = loadJournal(reg);
   }
-  if (reg.classification.count() == 1)
-    base::loadClassificationTable(reg.classification, base::classificationTablePath(baseFolder()));
-  base::loadDictionaries(reg, baseFolder());
+  sideFileDamage_.clear();
+  if (reg.classification.count() == 1) {
+    const std::string kst = base::classificationTablePath(baseFolder());
+    if (base::ReadDamage d = base::loadClassificationTable(reg.classification, kst); d.any())
+      sideFileDamage_.emplace_back(kst, d);
+  }
+  for (auto& d : base::loadDictionaries(reg, baseFolder())) sideFileDamage_.push_back(std::move(d));
+  if (result.ok()) reportDamage(reg);
   return result;
+}
+
+void BaseJournal::noteDamage(const BaseRecord& r, base::ReplayOutcome outcome) {
+  if (outcome != base::ReplayOutcome::Damaged) return;
+  for (const std::string& field : base::damagedFields(r))
+    damagedValues_.push_back(base::symbolOf(r) + " " + field);
+}
+
+void BaseJournal::reportDamage(const AssetRegister& reg) const {
+  if (damagedValues_.empty() && sideFileDamage_.empty()) return;
+  std::string text = text::fromUtf8("Środków: ") + std::to_string(reg.assetCount());
+  if (!damagedValues_.empty()) {
+    text += text::fromUtf8(". Uszkodzone wartości, przyjęto 0: ") + listed(damagedValues_);
+  }
+  if (!sideFileDamage_.empty()) text += ". Nieczytelne: " + base::readDamageText(sideFileDamage_);
+  showStatus(text, StatusKind::Error);
 }
 
 Status BaseJournal::loadJournal(AssetRegister& reg) {
@@ -119,7 +153,7 @@ Status BaseJournal::loadJournal(AssetRegister& reg) {
   readPosition_ = forEachRecord(
       file, 0,
       [&](std::int64_t at, const BaseRecord& r, const BaseRecord* next) {
-        if (!isPaddedTorn(next)) base::replayRecord(target, r);
+        if (!isPaddedTorn(next)) noteDamage(r, base::replayRecord(target, r));
         if ((at + 1) % static_cast<std::int64_t>(kBlockRecords) == 0 || !next)
           showStatus(base::symbolOf(r), StatusKind::Information);
       },
@@ -140,12 +174,18 @@ Status BaseJournal::readAppended(AssetRegister& reg) {
   Status result;
   if (platform::openWithRetry(file, path_, platform::ShareMode::ReadDenyWrite,
                               platform::Creation::OpenExisting, kReadAppendedTag)) {
+    const std::size_t damagedBefore = damagedValues_.size();
     forEachRecord(file, readPosition_,
                   [&](std::int64_t, const BaseRecord& r, const BaseRecord* next) {
-                    if (!isPaddedTorn(next)) base::replayRecord(reg, r);
+                    if (!isPaddedTorn(next)) noteDamage(r, base::replayRecord(reg, r));
                     ++readPosition_;
                   });
     file.close();
+    if (damagedValues_.size() > damagedBefore)
+      showStatus(text::fromUtf8("Uszkodzone wartości, przyjęto 0: ") +
+                     listed({damagedValues_.begin() + static_cast<std::ptrdiff_t>(damagedBefore),
+                             damagedValues_.end()}),
+                 StatusKind::Error);
   } else {
     result = veryBusy();
   }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "register/base_extended.h"
+#include "register/base_values.h"
 #include "text/codepage.h"
 
 namespace zefir::base {
@@ -96,8 +97,10 @@ void writeText(BaseRecord& r, std::size_t at, int max, const std::string& window
   std::memcpy(&r[at + 1], dos.data(), n);
 }
 
+// A damaged amount (see base_values.h) reads as 0.
 long double getReal(const BaseRecord& r, std::size_t at) {
-  return decodeExtended(&r[at]);
+  const long double v = decodeExtended(&r[at]);
+  return isDamagedAmount(v) ? 0 : v;
 }
 void putReal(BaseRecord& r, std::size_t at, long double v) {
   encodeExtended(v, &r[at]);
@@ -217,7 +220,7 @@ void markFollowsPadding(BaseRecord& r) {
 WriteStamp stampOf(const BaseRecord& r) {
   WriteStamp s;
   s.day = get16(r, kStampDay);
-  s.minutes = static_cast<std::uint16_t>(get16(r, kStampMinutes) & ~kAfterPaddingFlag);
+  s.minutes = static_cast<std::uint16_t>(get16(r, kStampMinutes) & ~kStampMinuteFlags);
   for (std::size_t i = 0; i < kStampWriterSize; ++i)
     s.writer[i] = static_cast<char>(r[kStampWriter + i]);
   return s;
@@ -300,7 +303,7 @@ void applyRecord(const BaseRecord& r, AssetRecord& a) {
       a.DtOT = get16(r, kDtOT);
       a.WaOT = getReal(r, kWaOT);
       a.MeUm = static_cast<char>(r[kMeUm]);
-      if (r[kRokP] == 0) {
+      if (r[kRokP] == 0 || !isValidOpeningYear(r[kRokP] + 1900)) {
         a.RokP = 0;
         a.WaBr = a.WaOT;
         a.WaUm = 0;

@@ -70,13 +70,16 @@ std::array<char, kStampWriterSize> writerIdentifier(std::string_view suffix);
 // the tear came before the kind byte, a deletion. Records written before the
 // program knew this rule never carry the bit, so nothing of theirs is skipped.
 inline constexpr std::uint16_t kAfterPaddingFlag = 0x8000;
+// The bits of the stamp minutes that are flags (this one and those of
+// base_saves.h); the minutes of a day never reach them.
+inline constexpr std::uint16_t kStampMinuteFlags = 0xE000;
 bool followsPadding(const BaseRecord& record);
 void markFollowsPadding(BaseRecord& record);
 
 // Field access on a raw record.
 RecordKind kindOf(const BaseRecord& record);  // only meaningful after a check
 int subIndexOf(const BaseRecord& record);
-WriteStamp stampOf(const BaseRecord& record);  // minutes without kAfterPaddingFlag
+WriteStamp stampOf(const BaseRecord& record);  // minutes without kStampMinuteFlags
 void setStamp(BaseRecord& record, const WriteStamp& stamp);
 // The record's symbol in code page 1250 (the length byte is trusted up to 15).
 std::string symbolOf(const BaseRecord& record);
@@ -89,8 +92,9 @@ BaseRecord encodeRecord(const AssetRecord& asset, RecordKind kind, int subIndex 
 
 // Overwrites the fields of a checked record of kind 1 to 5 in the asset
 // (kind 1 also sets Symb; kind 4 also clears UmPo). A kind-1 record whose
-// byte 99 is 0 gives RokP 0, WaBr = WaOT and WaUm 0 whatever bytes 100 to 119
-// hold.
+// byte 99 is 0 (or names a year outside the register's calendar) gives RokP
+// 0, WaBr = WaOT and WaUm 0 whatever bytes 100 to 119 hold. A damaged amount
+// (base_values.h) is read as 0.
 void applyRecord(const BaseRecord& record, AssetRecord& asset);
 // Asks the processor to fetch the fields of `asset` that applyRecord would
 // write for `record` (a hint for the bulk load; any record is accepted).

@@ -1,6 +1,7 @@
 #include "register/base_replay.h"
 
 #include "platform/status_line.h"
+#include "register/base_values.h"
 #include "text/codepage.h"
 
 namespace zefir::base {
@@ -60,7 +61,7 @@ ReplayOutcome replayRecord(ReplayTarget& target, const BaseRecord& record) {
     }
   }
   applyRecord(record, *asset);
-  return ReplayOutcome::Applied;
+  return hasDamagedValues(record) ? ReplayOutcome::Damaged : ReplayOutcome::Applied;
 }
 
 ReplayOutcome replayRecord(AssetRegister& reg, const BaseRecord& record) {

@@ -10,6 +10,7 @@ namespace zefir::base {
 
 enum class ReplayOutcome {
   Applied,       // kind 1 to 5 written into the asset (kind 1 may have created it)
+  Damaged,       // applied, but damaged values (base_values.h) were read as 0
   Deleted,       // kind 0 removed the asset (or there was none to remove)
   Skipped,       // the record failed its check: skipped without a message
   UnknownAsset,  // kind 2 to 5 for an asset not in the register: "Brak rekordu 1 w " + symbol

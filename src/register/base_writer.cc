@@ -7,6 +7,8 @@
 #include "platform/status_line.h"
 #include "platform/workstation_marks.h"
 #include "register/base_journal.h"
+#include "register/base_saves.h"
+#include "register/base_values.h"
 #include "text/codepage.h"
 
 namespace zefir {
@@ -15,6 +17,8 @@ using base::BaseRecord;
 using base::RecordKind;
 
 namespace {
+
+static_assert(sizeof(BaseRecord) == base::kRecordSize, "a save's records lie back to back");
 
 constexpr const char* kAppendTag = "bZestaw:Dopisz";
 
@@ -64,9 +68,19 @@ struct UnmarkOnExit {
 Status BaseJournal::saveAsset(AssetRegister& reg, const AssetRecord& loaded,
                               const AssetRecord& edited) {
   if (path_.empty()) return Status::Error(text::fromUtf8("Nie wybrano bazy: nic nie zapisano"));
-  if (!edited.Symb.empty() && edited.RokP > 2155)
-    return Status::Error(text::fromUtf8("Rok początkowy ") + std::to_string(edited.RokP) +
-                         text::fromUtf8(" nie mieści się w bazie (najwyżej 2155)"));
+  // A longer symbol would be cut to one that may name another asset.
+  for (const std::string* symb : {&loaded.Symb, &edited.Symb})
+    if (Status s = checkSymbolLength(*symb); !s) return s;
+  if (!edited.Symb.empty()) {
+    if (!base::isValidOpeningYear(edited.RokP))
+      return Status::Error(text::fromUtf8("Rok początkowy ") + std::to_string(edited.RokP) +
+                           text::fromUtf8(" poza zakresem ") +
+                           std::to_string(base::kFirstOpeningYear) + "-" +
+                           std::to_string(base::kLastOpeningYear));
+    if (std::string field = base::unstorableValue(edited); !field.empty())
+      return Status::Error(text::fromUtf8("Nie zapisano ") + edited.Symb + ": " + field +
+                           text::fromUtf8(" nie jest prawdziwą kwotą"));
+  }
   std::vector<BaseRecord> records = changedRecords(loaded, edited);
   // A record that its own replay would skip (a lower-case symbol, a control
   // character in the name, a method that is not a letter) would be lost
@@ -95,15 +109,17 @@ Status BaseJournal::saveAsset(AssetRegister& reg, const AssetRecord& loaded,
       }
       platform::ClockReading clock = platform::sharedClock(clockProbe_);
       base::WriteStamp stamp{clock.day, clock.minutes, writer};
-      for (BaseRecord& r : records) {
-        base::setStamp(r, stamp);
-        // A torn tail is padded with zeros to the record size first, and the
-        // record after the padding says so (see base_journal.h).
-        file.append(r.data(), r.size(), base::kRecordSize, [&r](std::size_t padding) {
-          if (padding > 0) base::markFollowsPadding(r);
-        });
-        ++appended_;
-      }
+      for (BaseRecord& r : records) base::setStamp(r, stamp);
+      base::markSave(records.data(), records.size());
+      // The whole save goes out in one write under the append lock, so no
+      // other workstation's save can land between its records. A torn tail
+      // is padded with zeros to the record size first, and the first record
+      // after the padding says so (see base_journal.h).
+      file.append(records.data(), records.size() * base::kRecordSize, base::kRecordSize,
+                  [&records](std::size_t padding) {
+                    if (padding > 0) base::markFollowsPadding(records.front());
+                  });
+      appended_ += static_cast<std::int64_t>(records.size());
     }
   }
   Status after = readAppended(reg);

@@ -10,9 +10,11 @@ Status SettingsRegister::load(std::string path, std::string suffix) {
   path_ = std::move(path);
   suffix_ = std::move(suffix);
   entries_.clear();
-  std::optional<std::string> text = readRegisterText(path_);
+  bool damaged = false;
+  std::optional<std::string> text = readRegisterText(path_, &damaged);
   if (!text) return Status::Error(text::fromUtf8("Nie odczytano ustawień z ") + path_);
   entries_ = registerEntries(*text);
+  if (damaged) return Status::Error(damagedRegisterMessage(path_));
   return Status::Ok();
 }
 

@@ -8,7 +8,10 @@
 // and lose the first writer's. So the first writer, after the rename, puts a
 // zero byte at the start of the old file, which no longer has a name; a text
 // register never holds one, and an opener that finds it knows it holds a
-// replaced file, lets it go and opens the register again.
+// replaced file, lets it go and opens the register again. A register that
+// starts with a zero byte while it still has its name was not replaced but
+// damaged: it is reported at once and read as empty (every key its default),
+// and the next write starts it anew, keeping the damaged file beside it.
 #include "shell/settings_register_file.h"
 
 #include <set>
@@ -17,6 +20,7 @@
 #include "platform/open_retry.h"
 #include "platform/paths.h"
 #include "platform/shared_file.h"
+#include "platform/status_line.h"
 #include "shell/settings_register.h"
 #include "text/codepage.h"
 
@@ -29,6 +33,7 @@ using platform::SharedFile;
 constexpr std::string_view kReadTag = "aPulpit:zRej";
 constexpr std::string_view kWriteTag = "aPulpit:wRej.2";
 constexpr int kMissingWaits = 7;
+constexpr const char* kDamagedCopySuffix = ".USZ";
 constexpr int kMissingWaitMs = 333;
 
 std::string wholeText(const SharedFile& file) {
@@ -42,9 +47,12 @@ bool isReplaced(const std::string& text) {
 }
 
 // Opens the register with `mode` through the open retries and reads it; a
-// replaced file counts as a failed attempt.
+// replaced file counts as a failed attempt. A damaged one is open and read,
+// with `damaged` set.
 bool openAndRead(SharedFile& file, std::string_view path, platform::ShareMode mode,
-                 platform::Creation creation, std::string_view tag, std::string& text) {
+                 platform::Creation creation, std::string_view tag, std::string& text,
+                 bool& damaged) {
+  damaged = false;
   return platform::retryOpen(path, tag, [&] {
     if (file.open(path, mode, creation) != platform::OpenError::None) return false;
     try {
@@ -54,6 +62,7 @@ bool openAndRead(SharedFile& file, std::string_view path, platform::ShareMode mo
       return false;
     }
     if (!isReplaced(text)) return true;
+    if (file.stillNamed()) return damaged = true;
     file.close();
     return false;
   });
@@ -95,13 +104,25 @@ Status notWritten(std::string_view path) {
 
 }  // namespace
 
-std::optional<std::string> readRegisterText(std::string_view path) {
+std::string damagedRegisterMessage(std::string_view path) {
+  return text::fromUtf8("Uszkodzony rejestr ustawień ") + std::string(path) +
+         text::fromUtf8(": przyjęto wartości domyślne");
+}
+
+std::optional<std::string> readRegisterText(std::string_view path, bool* damaged) {
+  if (damaged) *damaged = false;
   if (!platform::exists(path)) return std::string();
   SharedFile file;
   std::string text;
+  bool broken = false;
   if (!openAndRead(file, path, platform::ShareMode::ReadDenyWrite, platform::Creation::OpenExisting,
-                   kReadTag, text))
+                   kReadTag, text, broken))
     return platform::exists(path) ? std::nullopt : std::optional<std::string>(std::string());
+  if (broken) {
+    showStatus(damagedRegisterMessage(path), StatusKind::Error);
+    if (damaged) *damaged = true;
+    return std::string();
+  }
   return text;
 }
 
@@ -159,10 +180,16 @@ Status writeRegisterEntries(std::string_view path, std::string_view suffix,
   if (!exists) platform::createFolder(platform::folderOf(path));
   SharedFile file;
   std::string text;
+  bool damaged = false;
   if (!openAndRead(file, path, platform::ShareMode::Exclusive,
                    exists ? platform::Creation::OpenExisting : platform::Creation::OpenOrCreate,
-                   kWriteTag, text))
+                   kWriteTag, text, damaged))
     return notWritten(path);
+  if (damaged) {
+    // Kept for whoever wants to look at it; the register starts anew.
+    (void)platform::writeWholeFile(std::string(path) + kDamagedCopySuffix, text);
+    text.clear();
+  }
   if (text.empty()) text = registerHeader(path);
   std::string copy = std::string(path) + std::string(suffix);
   if (!platform::writeWholeFile(copy, rewritten(text, suffix, entries)) ||

@@ -13,8 +13,12 @@
 namespace zefir::shell {
 
 // The register's text: "" when the file does not exist, nullopt when it
-// stayed locked through every retry ("aPulpit:zRej").
-std::optional<std::string> readRegisterText(std::string_view path);
+// stayed locked through every retry ("aPulpit:zRej"). A damaged register
+// (its first byte zero while it still has its name) is reported in the
+// status line at once and reads as "", with `damaged` set when given.
+std::optional<std::string> readRegisterText(std::string_view path, bool* damaged = nullptr);
+// "Uszkodzony rejestr ustawień " + path + ": przyjęto wartości domyślne".
+std::string damagedRegisterMessage(std::string_view path);
 // The register's lines (line ends removed; a final line end ends the last line).
 std::vector<std::string> registerLines(std::string_view text);
 // Each key's value by normal form; the first line of a key wins.

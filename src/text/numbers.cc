@@ -6,6 +6,7 @@
 // exact integer arithmetic; larger ones go through std::to_chars/from_chars.
 #include "text/numbers.h"
 
+#include <atomic>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -97,7 +98,20 @@ std::string fixedText(long double value, int decimals) {
 
 }  // namespace
 
+namespace {
+std::atomic<unsigned long long> exactWork{0};
+}  // namespace
+
+unsigned long long detail::exactRoundingWork() {
+  return exactWork.load(std::memory_order_relaxed);
+}
+
 long double detail::roundedExactly(long double value, int decimals) {
+  if (!std::isfinite(value)) return 0;
+  // From 2^63 on an 80-bit real is a whole number (wider ones at 2^113).
+  constexpr long double kWholeFrom =
+      std::numeric_limits<long double>::digits > 64 ? 0x1p113L : 0x1p63L;
+  if (std::fabs(value) >= kWholeFrom) return value;
   unsigned long long whole = 0;
   if (scaledWhole(value, decimals, &whole)) {
     // One correctly rounded division gives the long double nearest the
@@ -106,7 +120,9 @@ long double detail::roundedExactly(long double value, int decimals) {
         static_cast<long double>(whole) / static_cast<long double>(kPowersOfTen[decimals]);
     return result == 0 ? 0.0L : std::signbit(value) ? -result : result;
   }
-  long double result = readBack(fixedText(value, decimals));
+  const std::string text = fixedText(value, decimals);
+  exactWork.fetch_add(text.size(), std::memory_order_relaxed);
+  long double result = readBack(text);
   return result == 0 ? 0.0L : result;
 }
 

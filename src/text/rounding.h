@@ -21,8 +21,14 @@ inline long double nearestWhole(long double p) {
 
 namespace detail {
 // The value written with `decimals` decimals (0 to 4) and read back, on the
-// exact binary value: slower, used near a half and for huge values.
+// exact binary value: slower, used near a half and for huge values. A value
+// too large to have a fraction comes back as it is and one that is not a
+// number or infinite as 0 (what its text reads back as), without writing
+// them: the text of the largest reals runs to thousands of digits.
 long double roundedExactly(long double x, int decimals);
+// The characters written by roundedExactly so far: a measure of the work
+// rounding does, for tests.
+unsigned long long exactRoundingWork();
 }  // namespace detail
 
 // x rounded to `decimals` decimals (scale = 10^decimals) as writing and

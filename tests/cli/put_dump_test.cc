@@ -114,6 +114,27 @@ TEST_F(CliTest, PutCreatesDeletesAndKeepsExactAmounts) {
   EXPECT_EQ(assets[0]["Symb"], "ŁÓDŹ/1");
 }
 
+// Cut to 15 characters, a longer symbol would name another asset.
+TEST_F(CliTest, SymbolOver15CharactersIsRefusedAndDeletesNothing) {
+  const fs::path base = path("Baza.PST");
+  ASSERT_EQ(run("put " + quoted(base), R"({"Symb": "ABCDEFGHIJKLMNO"})").status, 0);
+  const CliResult del =
+      run("put " + quoted(base), R"({"Symb": "ABCDEFGHIJKLMNOP", "delete": true})");
+  EXPECT_EQ(del.status, 2);
+  EXPECT_NE(del.out.find("usunięte: 0"), std::string::npos) << del.out;
+  EXPECT_NE(del.err.find("ABCDEFGHIJKLMNOP"), std::string::npos) << del.err;
+  const CliResult save = run("put " + quoted(base), R"({"Symb": "ABCDEFGHIJKLMNOP", "Nazw": "x"})");
+  EXPECT_EQ(save.status, 2);
+  EXPECT_NE(save.err.find("ABCDEFGHIJKLMNOP"), std::string::npos) << save.err;
+  const auto assets = dump(base);
+  ASSERT_EQ(assets.size(), 1u);
+  EXPECT_EQ(assets[0]["Symb"], "ABCDEFGHIJKLMNO");
+  EXPECT_EQ(assets[0]["Nazw"], "");
+  const CliResult compute = run("compute " + quoted(base) + " ABCDEFGHIJKLMNOP 311224");
+  EXPECT_EQ(compute.status, 1);
+  EXPECT_NE(compute.err.find("ABCDEFGHIJKLMNOP"), std::string::npos) << compute.err;
+}
+
 // Each bad line is reported with its number and skipped; the good ones are saved.
 TEST_F(CliTest, InvalidLinesAreReportedWithLineNumbersAndSkipped) {
   const fs::path base = path("Baza.PST");

@@ -32,12 +32,19 @@ TEST(AssetRegister, PrefixSortsFirstAndBytesCompareUnsigned) {
   EXPECT_FALSE(reg.exists("AB1"));
 }
 
-TEST(AssetRegister, SymbolLongerThan15IsCutForLookup) {
+// Cut to 15 characters, a longer symbol would name the asset it begins with.
+TEST(AssetRegister, SymbolLongerThan15NeverMatchesTheAssetItBeginsWith) {
   AssetRegister reg;
   ASSERT_FALSE(reg.exists("ABCDEFGHIJKLMNO"));
   ASSERT_TRUE(reg.insertAtCurrent().ok());
   reg.currentRecord().Symb = "ABCDEFGHIJKLMNO";
-  EXPECT_TRUE(reg.exists("ABCDEFGHIJKLMNOPQ"));
+  EXPECT_FALSE(reg.exists("ABCDEFGHIJKLMNOP"));
+  EXPECT_EQ(reg.find("ABCDEFGHIJKLMNOP"), 2);  // after it, on the end slot
+  EXPECT_TRUE(reg.exists("ABCDEFGHIJKLMNO"));
+  EXPECT_TRUE(checkSymbolLength("ABCDEFGHIJKLMNO").ok());
+  const Status refused = checkSymbolLength("ABCDEFGHIJKLMNOP");
+  EXPECT_FALSE(refused.ok());
+  EXPECT_NE(refused.message().find("ABCDEFGHIJKLMNOP"), std::string::npos);
 }
 
 TEST(AssetRegister, InsertBeyondCapacityIsRefusedAndNothingChanges) {

@@ -8,6 +8,7 @@
 #include "base_test_util.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
+#include "platform/status_line.h"
 #include "register/base_journal.h"
 
 namespace zefir::base {
@@ -162,6 +163,72 @@ TEST(BaseLoad, ReadsTheSideFilesOfTheBaseFolder) {
   EXPECT_EQ(reg.persons.count(), 3);
   EXPECT_EQ(reg.accounts.count(), 1);
   EXPECT_EQ(reg.classification.count(), 2);
+}
+
+// A damaged file is read as far as it can be, and what it could not read is
+// counted, not passed over in silence; a file that is not there is no damage.
+TEST(DamagedSideFiles, UnreadableLinesAndRecordsAreCountedAndLeftOut) {
+  testing::TempDir dir;
+  std::string dict = dir.file("Osoby.OST");
+  const char lines[] =
+      "\x1A\r\n  KOWAL:Ewa\r\nNO\0WAK:Jan\r\nA:b\x01"
+      "c\r\n\tX\tY:Z\r\n";
+  ASSERT_TRUE(platform::writeWholeFile(dict, std::string(lines, sizeof lines - 1)));
+  Dictionary d;
+  ReadDamage damage = loadDictionary(d, dict);
+  EXPECT_EQ(damage.lines, 2);
+  EXPECT_FALSE(damage.unreadable);
+  ASSERT_EQ(d.count(), 3);
+  EXPECT_EQ(d.entry(1).key, "KOWAL");
+  EXPECT_EQ(d.entry(2).key, "X\tY");
+
+  std::string full;
+  for (int i = 0; i < 1001; ++i) full += "K" + std::to_string(i) + ":x\r\n";
+  ASSERT_TRUE(platform::writeWholeFile(dict, full));
+  EXPECT_EQ(loadDictionary(d, dict).lines, 2);  // beyond the 999 entries
+  EXPECT_FALSE(loadDictionary(d, dir.file("missing")).any());
+  ASSERT_TRUE(platform::createFolder(dir.file("folder.MST")));
+  damage = loadDictionary(d, dir.file("folder.MST"));
+  EXPECT_TRUE(damage.unreadable);
+  EXPECT_EQ(d.count(), 1);
+
+  std::string kst(300, '\0');
+  kst[0] = 1;
+  kst[1] = '1';
+  kst[100] = 9;  // a symbol of 9 characters in a field of 3
+  kst[200] = 1;
+  kst[201] = '2';
+  kst[206] = 2;
+  kst[207] = 'A';
+  kst[208] = '\0';  // a control character in the name
+  kst += "torn";
+  std::string path = dir.file("KST");
+  ASSERT_TRUE(platform::writeWholeFile(path, kst));
+  ClassificationTable t;
+  damage = loadClassificationTable(t, path);
+  EXPECT_EQ(damage.lines, 3);
+  ASSERT_EQ(t.count(), 2);
+  EXPECT_EQ(t.entry(1).symbol, "1");
+}
+
+TEST(BaseLoad, DamagedSideFilesAreReportedOnceInTheStatusLine) {
+  testing::TempDir dir;
+  std::string folder = dir.path() + "/";
+  ASSERT_TRUE(platform::writeWholeFile(
+      folder + "Osoby.OST", std::string("NOWAK:Jan\r\nKO\0\0WAL:Ewa\r\nX\x02:y\r\n", 30)));
+  ASSERT_TRUE(platform::createFolder(folder + "Konta.KST"));
+  RememberingStatusLine status;
+  setStatusLine(&status);
+  AssetRegister reg;
+  BaseJournal journal(folder + "Srodki.PST");
+  ASSERT_TRUE(journal.load(reg).ok());
+  setStatusLine(nullptr);
+  EXPECT_EQ(reg.persons.count(), 2);
+  ASSERT_EQ(journal.sideFileDamage().size(), 2u);
+  EXPECT_EQ(status.last_kind, StatusKind::Error);
+  EXPECT_EQ(status.last_text, text::fromUtf8("Środków: 0. Nieczytelne: ") + folder +
+                                  "Osoby.OST (nieczytelne wiersze: 2); " + folder +
+                                  "Konta.KST (plik nieczytelny)");
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "platform/file_system.h"
 #include "platform/shared_file.h"
 #include "platform/status_line.h"
+#include "shell/settings_register_file.h"
 #include "text/codepage.h"
 
 namespace zefir::shell {
@@ -288,6 +289,30 @@ TEST_F(SettingsRegisterTest, LockedRegisterReadsAsDefaultsAndIsNotWritten) {
             line.texts.end());
   holder.close();
   EXPECT_EQ(contents(path), text);
+}
+
+// A register that starts with a zero byte and still has its name was not
+// replaced by another writer: it is damaged, reported at once without
+// waiting, read as defaults, and written anew with the damaged copy kept.
+TEST_F(SettingsRegisterTest, RegisterStartingWithAZeroByteIsDamagedNotBeingReplaced) {
+  const std::string damaged = std::string(1, '\0') + " KonOkien.005 = Arial\r\n Dla kogo.005 = X";
+  std::string path = write("Zefir.BAL", damaged);
+  CollectingStatusLine line;
+  SettingsRegister reg;
+  EXPECT_FALSE(reg.load(path, ".005").ok());
+  EXPECT_EQ(waited_ms, 0);
+  EXPECT_EQ(reg.text("KonOkien"), "c Consolas;Bold;11;9;6;6;4;3;2");
+  ASSERT_FALSE(line.texts.empty());
+  EXPECT_EQ(line.texts.back(), damagedRegisterMessage(path));
+  EXPECT_EQ(readSetting(path, ".005", "KonOkien").text(), "");
+  EXPECT_EQ(waited_ms, 0);
+
+  ASSERT_TRUE(writeSetting(path, ".005", "PulpitWH", "800;600"));
+  EXPECT_EQ(waited_ms, 0);
+  EXPECT_EQ(contents(path + ".USZ"), damaged);
+  EXPECT_EQ(readSetting(path, ".005", "PulpitWH").text(), "800;600");
+  EXPECT_EQ(contents(path).find('\0'), std::string::npos);
+  EXPECT_TRUE(reg.load(path, ".005").ok());
 }
 
 // Two workstations closing at once: each writes its own keys into one register
