@@ -1,0 +1,167 @@
+#include "operations/listing_frame.h"
+
+#include <algorithm>
+#include <array>
+
+#include "operations/listing_types.h"
+#include "register/change_documents.h"
+#include "text/codepage.h"
+#include "text/dates.h"
+
+namespace zefir::operations {
+
+namespace {
+
+// The key a level starts with: no symbol begins with it, so the first asset
+// opens a group at every level without closing a non-empty one.
+const std::string kNoKey(1, '\x01');
+
+struct Level {
+  int length = 1;
+  GroupTotals group;
+};
+
+// The day the asset last lost value by a liquidation or a transfer, 0 none.
+DayNumber lastLeavingDay(const WorkingRecord& wr) {
+  DayNumber last = 0;
+  for (const ChangeEntry& e : wr.entries) {
+    const ChangeFamily f = changeFamily(e.C);
+    if (f == ChangeFamily::Decrease || f == ChangeFamily::Transfer)
+      last = std::max(last, placementDate(e, wr.asset.DtOT));
+  }
+  return last;
+}
+
+bool placeMatches(const WorkingRecord& wr, const SymbolMasks& places) {
+  for (const Holding& h : wr.split.holdings)
+    if (h.kind == "MU" && places.matches(h.key)) return true;
+  return false;
+}
+
+}  // namespace
+
+void ListingType::header(ListingRun& run) {
+  const ListingLayout& l = layout();
+  run.out.beginReport(l.code, text::fromUtf8(l.title), l.stretch);
+  for (const ListingColumnDef& c : l.columns)
+    run.out.addColumn(c.align, c.width, text::fromUtf8(c.header1), text::fromUtf8(c.header2));
+  run.out.endHeaders(run.parameterLine(l.nameFilter));
+}
+
+bool ListingRun::blockOn(GroupLevel level) const {
+  switch (level) {
+    case GroupLevel::Inner:
+      return params.pod7 != 0;
+    case GroupLevel::Middle:
+      return params.pod3 != 0;
+    case GroupLevel::Outer:
+      return params.pod1 != 0;
+  }
+  return false;
+}
+
+std::string ListingRun::parameterLine(bool nameFilter) const {
+  std::string line;
+  if (params.periodStart != 0)
+    line = "od " + text::longTextOfDay(params.periodStart) + " do " +
+           text::longTextOfDay(params.reportDay);
+  else
+    line = text::fromUtf8("na dzień ") + text::longTextOfDay(params.reportDay);
+  if (!params.masks.empty()) {
+    line += text::fromUtf8(", środki:");
+    for (const std::string& m : params.masks) line += " " + m;
+  }
+  if (nameFilter && !params.nameFilter.empty()) line += ", filtr: " + params.nameFilter;
+  return line;
+}
+
+ListingResult runListing(const AssetRegister& reg, ListingType& type, const ListingParams& p,
+                         output::ReportBuffer& out, const ListingControl& control) {
+  ListingRun run(reg, p, out);
+  ListingResult result;
+  type.header(run);
+
+  // Outer, middle and inner lengths, each falling back on the one before.
+  std::array<Level, 3> levels;  // by GroupLevel: inner, middle, outer
+  Level& inner = levels[0];
+  Level& middle = levels[1];
+  Level& outer = levels[2];
+  outer.length = p.pod1 != 0 ? p.pod1 : 1;
+  middle.length = p.pod3 != 0 ? p.pod3 : outer.length;
+  inner.length = p.pod7 != 0 ? p.pod7 : middle.length;
+  for (Level& l : levels) l.group.key = kNoKey;
+  GroupTotals total;
+  total.key = "\xFF";
+
+  const SymbolMasks masks(p.masks);
+  const NameFilter names(type.layout().nameFilter ? p.nameFilter : std::string());
+  const SymbolMasks places(p.places);
+  DepreciationEngine engine(p.basis);
+
+  const int count = reg.count();
+  for (int slot = 1; slot <= count; ++slot) {
+    if (control.stopRequested && control.stopRequested()) {
+      result.stopped = true;
+      break;
+    }
+    const AssetRecord& asset = reg.slot(slot);
+    const bool endSlot = slot == count;
+    if (!endSlot && (!masks.matches(asset.Symb) || !names.passes(asset.Nazw))) continue;
+    if (control.progress) control.progress(slot, count);
+
+    for (int l = 0; l < 3; ++l) {
+      Level& level = levels[l];
+      const std::string key = asset.Symb.substr(0, level.length);
+      if (key == level.group.key) continue;
+      if (run.blockOn(static_cast<GroupLevel>(l)) && level.group.taken != 0)
+        type.groupEnd(run, static_cast<GroupLevel>(l), level.group);
+      GroupTotals& next = l < 2 ? levels[l + 1].group : total;
+      next.totals.add(level.group.totals);
+      next.taken += level.group.taken;
+      level.group = GroupTotals{key, {}, 0};
+    }
+    if (endSlot) break;
+
+    const WorkingRecord& wr = engine.compute(reg, slot, p.reportDay);
+    // Present on the report day: accepted by then, and not gone before the
+    // report year (an asset liquidated or transferred away whole in an
+    // earlier year is neither listed nor counted).
+    if (asset.DtOT == 0 || asset.DtOT > p.reportDay) continue;
+    const AssetValues values = assetValues(wr);
+    if (values.gross == 0) {
+      const DayNumber left = lastLeavingDay(wr);
+      if (left != 0 && left < text::dayFromDate(wr.asOfYear, 1, 1)) continue;
+    }
+    if (!places.empty() && !placeMatches(wr, places)) continue;
+    if (!type.takes(run, wr, values)) continue;
+    ++result.taken;
+    ++inner.group.taken;
+    if (values.gross != 0 || p.listZeroValue || type.listsZeroValue()) {
+      ++run.number;
+      ++result.listed;
+      run.slot = slot;
+      type.row(run, wr, values);
+      inner.group.totals.add(ListingTotals::of(values));
+    }
+  }
+  if (!result.stopped && total.taken != 0) type.finalBlock(run, total);
+  return result;
+}
+
+std::unique_ptr<ListingType> makeListingType(ListingKind kind) {
+  switch (kind) {
+    case ListingKind::RBPValues:
+    case ListingKind::RBPDepreciation:
+      return makeDifferenceListing(kind);
+    default:
+      return listingLayout(kind).groupLayout ? makeGroupListing(kind) : makeAssetListing(kind);
+  }
+}
+
+ListingResult runListing(const AssetRegister& reg, ListingKind kind, const ListingParams& params,
+                         output::ReportBuffer& out, const ListingControl& control) {
+  std::unique_ptr<ListingType> type = makeListingType(kind);
+  return runListing(reg, *type, params, out, control);
+}
+
+}  // namespace zefir::operations
