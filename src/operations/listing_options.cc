@@ -1,5 +1,10 @@
 #include "operations/listing_options.h"
 
+#include <algorithm>
+
+#include "operations/operation_registry.h"
+#include "operations/option_catalogue.h"
+#include "register/asset_register.h"
 #include "text/codepage.h"
 #include "text/dates.h"
 #include "text/numbers.h"
@@ -62,19 +67,19 @@ std::vector<std::string> nonEmpty(const std::vector<std::string>& texts) {
 const std::vector<ListingOption>& listingOptions() {
   using K = ListingKind;
   static const std::vector<ListingOption> options = {
-      {"Tabli", K::TST, {"MieJ", "DaDo"}},
-      {"WykaS", K::WST, {"SroW", "DaDo", "Pod1", "Pod3", "Pod7"}},
-      {"WykaP", K::PWS, {"SroW", "DaDo", "Pod1", "Pod3", "Pod7"}},
-      {"Karto", K::KST, {"SroW", "DaDo", "Pod3"}},
-      {"WykaD", K::WSTShort, {"SroF", "SroW", "DaDo", "MieW", "Pod3", "Opis"}},
-      {"CaUmo", K::SCU, {"SroW", "DaDo", "Pod1", "Pod3", "Pod7"}},
-      {"Zlikw", K::ZST, {"SroW", "DaDo", "Pod1", "Pod3", "Pod7"}},
-      {"Nowop", K::NST, {"SroW", "DaOd", "DaDo", "Pod1", "Pod3", "Pod7"}},
-      {"Stell", K::EXC, {"SroW", "DaDo"}},
-      {"WgNum", K::KIW, {"SroW", "DaDo", "Pod7", "Pod1", "Pod3"}},
-      {"BZwZm", K::BZZ, {"SroF", "SroW", "DaOd", "DaDo", "Pod1", "Pod3", "Pod7"}},
-      {"ABiPo", K::RBPValues, {"SroW", "DaDo"}},
-      {"RBiPo", K::RBPDepreciation, {"SroW", "DaDo"}},
+      {"Tabli", K::TST},
+      {"WykaS", K::WST},
+      {"WykaP", K::PWS},
+      {"Karto", K::KST},
+      {"WykaD", K::WSTShort},
+      {"CaUmo", K::SCU},
+      {"Zlikw", K::ZST},
+      {"Nowop", K::NST},
+      {"Stell", K::EXC},
+      {"WgNum", K::KIW},
+      {"BZwZm", K::BZZ},
+      {"ABiPo", K::RBPValues},
+      {"RBiPo", K::RBPDepreciation},
   };
   return options;
 }
@@ -110,21 +115,45 @@ Status listingParams(const FieldTexts& values, const ListingSettings& s, Listing
   return Status::Ok();
 }
 
+std::vector<std::string> listingFields(const ListingOption& option) {
+  std::vector<std::string> codes;
+  const OptionInfo* info = findOption(option.code);
+  if (!info) return codes;
+  for (const FieldPlacement& f : inputFields(optionLayout(*info)))
+    if (std::find(codes.begin(), codes.end(), f.code) == codes.end()) codes.push_back(f.code);
+  return codes;
+}
+
 Status runListingOption(const AssetRegister& reg, const ListingOption& option,
                         const FieldTexts& given, const ListingSettings& settings,
                         output::ReportBuffer& out, const ListingControl& control) {
   // Every field of the option is present, so its default applies when it is
   // left out; fields of other options are not read.
   FieldTexts values;
-  for (std::string_view code : option.fields) {
+  for (const std::string& code : listingFields(option)) {
     auto it = given.find(code);
-    values[std::string(code)] = it == given.end() ? std::vector<std::string>{} : it->second;
+    values[code] = it == given.end() ? std::vector<std::string>{} : it->second;
   }
   ListingParams params;
   if (Status st = listingParams(values, settings, params); !st) return st;
   runListing(reg, option.kind, params, out, control);
   out.endReport();
   return Status::Ok();
+}
+
+ListingEnvironment& listingEnvironment() {
+  static ListingEnvironment environment;
+  return environment;
+}
+
+void registerListingOperations() {
+  for (const ListingOption& option : listingOptions())
+    registerOperation(option.code, [&option](OperationRun& run) {
+      if (!run.assets || !run.report) return Status::Error("Brak bazy lub bufora raportu");
+      const ListingEnvironment& env = listingEnvironment();
+      return runListingOption(*run.assets, option, run.values.entries(), env.settings, *run.report,
+                              env.control);
+    });
 }
 
 }  // namespace zefir::operations

@@ -1,6 +1,7 @@
 // The listing options: which report type each menu option runs, and how the
 // option's parameter values (field code -> the texts the field holds) and
-// the base's settings become one listing run.
+// the base's settings become one listing run. The options' fields are the
+// catalogue's (option_catalogue.h).
 #pragma once
 
 #include <functional>
@@ -30,7 +31,6 @@ struct ListingSettings {
 struct ListingOption {
   std::string_view code;  // option code, e.g. "WykaS"
   ListingKind kind;
-  std::vector<std::string_view> fields;  // the field codes of its parameter set
 };
 
 // The options whose operation is a listing report alone.
@@ -42,9 +42,25 @@ const ListingOption* findListingOption(std::string_view code);
 // Polish message naming the field.
 Status listingParams(const FieldTexts& values, const ListingSettings& settings, ListingParams& out);
 
-// The whole report of a listing option, End report included.
+// The input field codes of the option's parameter set, each once.
+std::vector<std::string> listingFields(const ListingOption& option);
+
+// The whole report of a listing option, End report included. Only the
+// option's own fields are read.
 Status runListingOption(const AssetRegister& reg, const ListingOption& option,
                         const FieldTexts& values, const ListingSettings& settings,
                         output::ReportBuffer& out, const ListingControl& control = {});
+
+// What the registered operations take besides their parameter values: the
+// base's settings, the stop request and the progress. The desktop and
+// zefir-cli set them when they load a base.
+struct ListingEnvironment {
+  ListingSettings settings;
+  ListingControl control;
+};
+ListingEnvironment& listingEnvironment();
+
+// Registers the listing options' operations with the option catalogue.
+void registerListingOperations();
 
 }  // namespace zefir::operations

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "listing_test_support.h"
+#include "operations/operation_registry.h"
 
 namespace zefir::operations {
 namespace {
@@ -25,7 +26,7 @@ ListingSettings settings() {
 // The option's fields present but empty, as the runner passes them.
 FieldTexts fieldsOf(std::string_view option) {
   FieldTexts values;
-  for (std::string_view code : findListingOption(option)->fields) values[std::string(code)] = {};
+  for (const std::string& code : listingFields(*findListingOption(option))) values[code] = {};
   return values;
 }
 
@@ -92,6 +93,26 @@ TEST(ListingOptions, EveryListingOptionRunsItsTypeToTheEndOfTheReport) {
     EXPECT_EQ(out.code(), listingLayout(o.kind).code);
   }
   EXPECT_EQ(findListingOption("Plan12"), nullptr);
+}
+
+TEST(ListingOptions, TheMenuOptionRunsItsListingThroughTheCatalogue) {
+  registerBuiltOperations();
+  AssetRegister reg;
+  listing_test::add(reg, listing_test::asset("401", "Tokarka", day(15, 6, 2025), 1200, 10));
+  listingEnvironment().settings = settings();
+  FieldValues values;
+  values.set("DaDo", "310326");
+  values.set("Pod1", "0");
+  output::ReportBuffer out;
+  RunEnvironment env;
+  env.assets = &reg;
+  env.report = &out;
+  const RunOutcome r = wykonaOpc(*findOption("WykaS"), values, env);
+  clearOperations();
+  listingEnvironment() = {};
+  ASSERT_TRUE(r.status.ok()) << r.status.message();
+  ASSERT_TRUE(out.ended());
+  EXPECT_EQ(listing_test::lines(out)[0], "1|401|Tokarka|15-06-2025|10|491|1.200,00|90,00|10,00");
 }
 
 }  // namespace
