@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "../operations/listing_test_support.h"
 #include "cli_runner.h"
 #include "register/base_journal.h"
 #include "shell/settings_register.h"
@@ -13,17 +14,7 @@
 namespace zefir::cli_test {
 namespace {
 
-AssetRecord asset(const char* symb, const char* nameUtf8, DayNumber accepted, long double value,
-                  long double rate) {
-  AssetRecord a;
-  a.Symb = symb;
-  a.Nazw = text::fromUtf8(nameUtf8);
-  a.DtOT = accepted;
-  a.WaOT = a.WaBr = value;
-  a.MeUm = 'L';
-  a.K[0] = RateEntry{0, "491", rate, 1, rate, 1};
-  return a;
-}
+using listing_test::asset;
 
 // 401 and 402 charged 10.00 and 20.00 a month from July 2025, 403 of zero value.
 class ReportCli : public CliTest {

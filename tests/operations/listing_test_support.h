@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "operations/listing_frame.h"
 #include "output/report_buffer.h"
 #include "register/asset_register.h"
 #include "text/codepage.h"
@@ -72,5 +73,37 @@ inline long double money(std::string_view cell) {
       plain += c;
   return plain.empty() ? 0 : std::stold(plain);
 }
+
+// The small register of the hand-worked reports: 401 and 402 accepted in
+// June 2025 (10.00 and 20.00 a month from July), 403 of zero value, 701
+// accepted on 10 January 2026 (600.00 a month from February); the report day
+// 31 March 2026.
+class SmallBase : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    add(reg_, asset("401", "Tokarka", day(15, 6, 2025), 1200, 10));
+    add(reg_, asset("402", "Frezarka", day(15, 6, 2025), 2400, 10));
+    add(reg_, asset("403", "Wiertarka", day(15, 6, 2025), 0, 10));
+    add(reg_, asset("701", "Samochód", day(10, 1, 2026), 36000, 20));
+  }
+  operations::ListingParams params(int pod1, int pod3, int pod7) const {
+    operations::ListingParams p;
+    p.reportDay = day(31, 3, 2026);
+    p.pod1 = pod1;
+    p.pod3 = pod3;
+    p.pod7 = pod7;
+    return p;
+  }
+  std::vector<std::string> run(operations::ListingKind kind, const operations::ListingParams& p) {
+    operations::runListing(reg_, kind, p, out_);
+    return lines(out_);
+  }
+  std::vector<std::string> run(operations::ListingKind kind, int pod1, int pod3, int pod7) {
+    return run(kind, params(pod1, pod3, pod7));
+  }
+
+  AssetRegister reg_;
+  output::ReportBuffer out_;
+};
 
 }  // namespace zefir::listing_test

@@ -111,29 +111,7 @@ TEST(ListingTypes, EveryTypeDeclaresItsCodeTitleAndColumns) {
   }
 }
 
-// 401 and 402 accepted in June 2025 (charged 10.00 and 20.00 a month from
-// July), 403 of zero value, 701 accepted on 10 January 2026 (600.00 a month
-// from February); the report day 31 March 2026.
-class GroupRows : public ::testing::Test {
- protected:
-  void SetUp() override {
-    add(reg_, asset("401", "Tokarka", day(15, 6, 2025), 1200, 10));
-    add(reg_, asset("402", "Frezarka", day(15, 6, 2025), 2400, 10));
-    add(reg_, asset("403", "Wiertarka", day(15, 6, 2025), 0, 10));
-    add(reg_, asset("701", "Samochód", day(10, 1, 2026), 36000, 20));
-  }
-  V run(ListingKind kind, int pod1, int pod3, int pod7) {
-    ListingParams p;
-    p.reportDay = day(31, 3, 2026);
-    p.pod1 = pod1;
-    p.pod3 = pod3;
-    p.pod7 = pod7;
-    runListing(reg_, kind, p, out_);
-    return lines(out_);
-  }
-  AssetRegister reg_;
-  output::ReportBuffer out_;
-};
+using GroupRows = listing_test::SmallBase;
 
 TEST_F(GroupRows, GroupLayoutWritesOneRowPerGroupWithItsName) {
   EXPECT_EQ(
