@@ -97,6 +97,14 @@ ListingResult runListing(const AssetRegister& reg, ListingType& type, const List
   const NameFilter names(type.layout().nameFilter ? p.nameFilter : std::string());
   const SymbolMasks places(p.places);
   DepreciationEngine engine(p.basis);
+  // A period from a day after 1 January of the report year is opened by the
+  // assets' values on the day before it; a period reaching into an earlier
+  // year is taken from 1 January.
+  DepreciationEngine openingEngine(p.basis);
+  const bool fromPeriodStart =
+      type.periodAmounts() && p.periodStart != 0 && p.periodStart <= p.reportDay &&
+      text::yearOfDay(p.periodStart) == text::yearOfDay(p.reportDay) &&
+      p.periodStart != text::dayFromDate(text::yearOfDay(p.reportDay), 1, 1);
 
   const int count = reg.count();
   for (int slot = 1; slot <= count; ++slot) {
@@ -127,7 +135,9 @@ ListingResult runListing(const AssetRegister& reg, ListingType& type, const List
     // report year (an asset liquidated or transferred away whole in an
     // earlier year is neither listed nor counted).
     if (asset.DtOT == 0 || asset.DtOT > p.reportDay) continue;
-    const AssetValues values = assetValues(wr);
+    const AssetValues values =
+        fromPeriodStart ? periodValues(wr, openingEngine.compute(reg, slot, p.periodStart - 1))
+                        : assetValues(wr);
     if (values.gross == 0) {
       const DayNumber left = lastLeavingDay(wr);
       if (left != 0 && left < text::dayFromDate(wr.asOfYear, 1, 1)) continue;

@@ -57,6 +57,9 @@ class ListingType {
   virtual bool takes(const ListingRun&, const WorkingRecord&, const AssetValues&) const {
     return true;
   }
+  // Whether the type's amounts are those of the period from its first day
+  // (`DaOd`) rather than of the report year to the report day.
+  virtual bool periodAmounts() const { return false; }
   // Whether the type lists assets of zero gross value even when not asked to.
   virtual bool listsZeroValue() const { return false; }
   virtual void row(ListingRun&, const WorkingRecord&, const AssetValues&) {}

@@ -42,14 +42,15 @@ class GroupListing : public ListingType {
   }
 };
 
-// BZZ: per group the gross value and the accumulated depreciation at
-// 1 January, their increases and decreases in the year and their values on
+// BZZ: per group the gross value and the accumulated depreciation at the
+// period's start, their increases and decreases in the period and their values on
 // the report day, and the net value. The increases of depreciation are what
 // makes the opening and the closing values agree: the closing value less the
 // opening one, plus what transfers and liquidations took.
 class OpeningIncreasesDecreases : public GroupListing {
  public:
   OpeningIncreasesDecreases() : GroupListing(ListingKind::BZZ) {}
+  bool periodAmounts() const override { return true; }
 
  protected:
   std::string label(const ListingRun& run, GroupLevel level,

@@ -55,6 +55,18 @@ AssetValues assetValues(const WorkingRecord& wr) {
   return v;
 }
 
+AssetValues periodValues(const WorkingRecord& wr, const WorkingRecord& opening) {
+  AssetValues v = assetValues(wr);
+  const AssetValues before = assetValues(opening);
+  v.accumBO = before.accum;
+  for (int c = 0; c < kListingChanges; ++c) {
+    if (c == static_cast<int>(ListingChange::WU)) continue;  // a stop stands as it is
+    v.changes[c].gross -= before.changes[c].gross;
+    v.changes[c].accum -= before.changes[c].accum;
+  }
+  return v;
+}
+
 bool AssetValues::fullyDepreciated() const {
   return gross > 0 && (accum > gross || text::equalMoney(accum, gross));
 }

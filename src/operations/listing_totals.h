@@ -29,7 +29,7 @@ struct AssetValues {
   long double gross = 0;      // gross value on the day
   long double accum = 0;      // accumulated depreciation on the day
   long double month = 0;      // the as-of month's depreciation charge
-  long double accumBO = 0;    // accumulated depreciation at 1 January
+  long double accumBO = 0;    // accumulated depreciation at 1 January (or the period's start)
   long double chargeYTD = 0;  // depreciation charged in the year to the day
   // OT: increases (with the acceptance itself); PK: the corrections (PK, PA)
   // added to accumulated depreciation; PT: transfers out with the
@@ -46,6 +46,10 @@ struct AssetValues {
 
 // The values of the asset in `wr` (computed for the report day).
 AssetValues assetValues(const WorkingRecord& wr);
+// The same for a period that starts after 1 January of the report year:
+// `opening` is the asset computed for the day before the period. The change
+// amounts become those of the period, and the opening values those of its start.
+AssetValues periodValues(const WorkingRecord& wr, const WorkingRecord& opening);
 
 // An accumulator. Counter 0 counts listed assets, counters 1..5 the assets
 // with an amount of each change kind, counter 6 the fully depreciated ones,

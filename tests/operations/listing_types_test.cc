@@ -142,6 +142,18 @@ TEST_F(GroupRows, StatementShowsOpeningIncreasesDecreasesAndClosingPerGroup) {
          "rule=", "RAZEM|3.600,00|36.000,00||39.600,00|180,00|1.290,00||1.470,00|38.130,00"}));
 }
 
+TEST_F(GroupRows, StatementOfAPeriodOpensOnTheDayBeforeIt) {
+  // From 1 March: 401 and 402 stand at 80.00 and 160.00, 701 at 600.00.
+  ListingParams p = params(1, 0, 0);
+  p.periodStart = day(1, 3, 2026);
+  const V report = run(ListingKind::BZZ, p);
+  EXPECT_EQ(report[0],
+            "GRUPA  4  MASZYNY, URZĄDZENIA i APARATY OgZa|3.600,00|||3.600,00|240,00|30,00||"
+            "270,00|3.330,00");
+  EXPECT_EQ(report.back(), "RAZEM|39.600,00|||39.600,00|840,00|630,00||1.470,00|38.130,00");
+  EXPECT_EQ(text::toUtf8(out_.params()), "od 01-03-2026 do 31-03-2026");
+}
+
 TEST_F(GroupRows, StatementLabelsEachLevelAndARecordNamesItsGroup) {
   add(reg_, asset("7", "Pojazdy firmowe", day(1, 1, 2020), 0, 0));
   const V report = run(ListingKind::BZZ, 1, 2, 3);
