@@ -94,9 +94,9 @@ class AssetListing : public ListingType {
     c[labelColumn_] = label.substr(0, kLabelMax);
     for (const MoneyColumn& m : money_) c[m.column] = moneyCell(m.sum(g.totals));
     run.out.addRow(c);
-    changeLines(run, g.totals);
+    changeLines(run, g);
   }
-  virtual void changeLines(ListingRun&, const Totals&) {}
+  virtual void changeLines(ListingRun&, const GroupTotals&) {}
 
   int symbolColumn_, labelColumn_;
   std::vector<MoneyColumn> money_;
@@ -126,18 +126,21 @@ class AssetList : public AssetListing {
   }
 
  protected:
-  void changeLines(ListingRun& run, const Totals& t) override {
+  // The count of the listed assets with the kind, and after "/" that of the
+  // zero-value ones (an asset liquidated whole) when there are any.
+  void changeLines(ListingRun& run, const GroupTotals& g) override {
     for (int k = 0; k < kListingChanges; ++k) {
       const ListingChange kind = static_cast<ListingChange>(k);
-      const int count = t.changeCount(kind);
-      if (count == 0) continue;
+      const int all = g.totals.changeCount(kind), zero = g.zero.changeCount(kind);
+      if (all == 0) continue;
       const long double sign = kind == ListingChange::OT || kind == ListingChange::PK ? 1 : -1;
-      const ChangeAmounts c = t.change(kind);
-      run.out.addRow({"", "w tym korekty",
-                      text::fromUtf8("związane z ") + kListingChangeCodes[k] + " : " +
-                          std::to_string(count) + " poz.",
-                      "", "", "", moneyCell(sign * c.gross), moneyCell(sign * c.accum),
-                      moneyCell(sign * c.month)});
+      const ChangeAmounts c = g.totals.change(kind);
+      std::string count = std::to_string(all - zero);
+      if (zero != 0) count += "/" + std::to_string(zero);
+      run.out.addRow(
+          {"", "w tym korekty",
+           text::fromUtf8("związane z ") + kListingChangeCodes[k] + " : " + count + " poz.", "", "",
+           "", moneyCell(sign * c.gross), moneyCell(sign * c.accum), moneyCell(sign * c.month)});
     }
   }
 };

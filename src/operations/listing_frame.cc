@@ -124,9 +124,8 @@ ListingResult runListing(const AssetRegister& reg, ListingType& type, const List
       if (run.blockOn(static_cast<GroupLevel>(l)) && level.group.taken != 0)
         type.groupEnd(run, static_cast<GroupLevel>(l), level.group);
       GroupTotals& next = l < 2 ? levels[l + 1].group : total;
-      next.totals.add(level.group.totals);
-      next.taken += level.group.taken;
-      level.group = GroupTotals{key, {}, 0};
+      next.add(level.group);
+      level.group = GroupTotals{key, {}, {}, 0};
     }
     if (endSlot) break;
 
@@ -146,13 +145,16 @@ ListingResult runListing(const AssetRegister& reg, ListingType& type, const List
     if (!type.takes(run, wr, values)) continue;
     ++result.taken;
     ++inner.group.taken;
-    if (values.gross != 0 || p.listZeroValue || type.listsZeroValue()) {
+    const bool listed = values.gross != 0 || p.listZeroValue || type.listsZeroValue();
+    if (listed) {
       ++run.number;
       ++result.listed;
       run.slot = slot;
       type.row(run, wr, values);
-      inner.group.totals.add(ListingTotals::of(values));
     }
+    const ListingTotals one = ListingTotals::of(values, listed);
+    inner.group.totals.add(one);
+    if (!listed) inner.group.zero.add(one);
   }
   if (!result.stopped && total.taken != 0) type.finalBlock(run, total);
   return result;

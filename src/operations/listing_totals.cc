@@ -71,9 +71,9 @@ bool AssetValues::fullyDepreciated() const {
   return gross > 0 && (accum > gross || text::equalMoney(accum, gross));
 }
 
-ListingTotals ListingTotals::of(const AssetValues& v) {
+ListingTotals ListingTotals::of(const AssetValues& v, bool listed) {
   ListingTotals t;
-  t.counts[Listed] = 1;
+  t.counts[Listed] = listed ? 1 : 0;
   for (int c = 0; c < kListingChanges; ++c) {
     const ChangeAmounts& a = v.changes[c];
     if (!a.any()) continue;

@@ -65,8 +65,9 @@ struct ListingTotals {
   std::array<std::uint16_t, kCounters> counts{};
   std::array<long double, kSums> sums{};
 
-  // One asset: counter 0 set, the kinds' counters where their amounts are not zero.
-  static ListingTotals of(const AssetValues& v);
+  // One asset: counter 0 set when it is listed, the kinds' counters where
+  // their amounts are not zero.
+  static ListingTotals of(const AssetValues& v, bool listed = true);
   void add(const ListingTotals& o);
 
   int listed() const { return counts[Listed]; }
@@ -83,13 +84,21 @@ struct ListingTotals {
   }
 };
 
-// A group of one level: its key, what it lists and how many assets it took
-// (listed or of zero value).
+// A group of one level: its key, the sums of all the assets it took (listed
+// or of zero value: an asset liquidated whole in the year is not listed, but
+// its liquidation and its last charges belong to the totals), the part of
+// them that is of zero value, and how many assets it took.
 struct GroupTotals {
   std::string key;
   ListingTotals totals;
+  ListingTotals zero;
   int taken = 0;
   int zeroValue() const { return taken - totals.listed(); }
+  void add(const GroupTotals& o) {
+    totals.add(o.totals);
+    zero.add(o.zero);
+    taken += o.taken;
+  }
 };
 
 }  // namespace zefir::operations

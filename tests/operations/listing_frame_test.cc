@@ -127,24 +127,20 @@ TEST_F(ListingFrame, TheNameFilterTakesOrDropsNamesWhateverTheirCase) {
   EXPECT_EQ(symbols(ListingKind::WSTShort, ""), (V{"1", "2", "3"}));
 }
 
-// The final block adds up to the grosz with the rows and with the engine.
-TEST_F(ListingFrame, FinalTotalsEqualTheRowsAndTheEngine) {
+// The final block adds up to the grosz with the engine, and with the rows
+// when the zero-value assets are listed too. 703, liquidated whole in March,
+// has no value left but its March charge and its liquidation count.
+TEST_F(ListingFrame, FinalTotalsEqualTheEngineAndTheRows) {
   AssetRecord sold = asset("702", "Ciągnik", day(20, 5, 2024), 50000, 20);
   sold.Z[0] = text::fromUtf8("LT:150226,LT 3/26,10000,00zł");
   add(reg_, sold);
+  AssetRecord gone = asset("703", "Przyczepa", day(20, 5, 2024), 36000, 20);
+  gone.Z[0] = "LT:150326,LT 5/26";
+  add(reg_, gone);
   AssetRecord moved = asset("405", "Piła", day(3, 3, 2025), 1999.99L, 30);
   moved.Z[0] = text::fromUtf8("PT:010326,ODDZIAŁ,999,99zł");
   add(reg_, moved);
-  runListing(reg_, ListingKind::WST, params(1, 2, 0), out_);
-
-  long double rows[3] = {0, 0, 0}, engineSums[3] = {0, 0, 0};
-  int last = 0;
-  for (int r = 1; r <= out_.rowCount(); ++r) {
-    if (out_.isRule(r)) continue;
-    if (out_.cell(r, 0) != "" && out_.cell(r, 3) != "")
-      for (int c = 0; c < 3; ++c) rows[c] += listing_test::money(out_.cell(r, 6 + c));
-    if (out_.cell(r, 2).starts_with("RAZEM")) last = r;
-  }
+  long double engineSums[3] = {0, 0, 0};
   DepreciationEngine engine;
   for (int slot = 1; slot < reg_.count(); ++slot) {
     const WorkingRecord& wr = engine.compute(reg_, slot, day(31, 3, 2026));
@@ -152,20 +148,43 @@ TEST_F(ListingFrame, FinalTotalsEqualTheRowsAndTheEngine) {
     engineSums[1] += wr.summary.accumDay;
     engineSums[2] += wr.summary.chargeMonth;
   }
-  ASSERT_NE(last, 0);
-  for (int c = 0; c < 3; ++c) {
-    const long double total = listing_test::money(out_.cell(last, 6 + c));
-    EXPECT_TRUE(text::equalMoney(total, rows[c])) << c << ": " << total << " " << rows[c];
-    EXPECT_TRUE(text::equalMoney(total, engineSums[c])) << c;
+  ASSERT_NE(engineSums[2], 0);
+
+  for (bool zeroListed : {false, true}) {
+    SCOPED_TRACE(zeroListed);
+    ListingParams p = params(1, 2, 0);
+    p.listZeroValue = zeroListed;
+    runListing(reg_, ListingKind::WST, p, out_);
+    long double rows[3] = {0, 0, 0};
+    int last = 0;
+    for (int r = 1; r <= out_.rowCount(); ++r) {
+      if (out_.isRule(r)) continue;
+      if (out_.cell(r, 0) != "" && out_.cell(r, 3) != "")
+        for (int c = 0; c < 3; ++c) rows[c] += listing_test::money(out_.cell(r, 6 + c));
+      if (out_.cell(r, 2).starts_with("RAZEM")) last = r;
+    }
+    ASSERT_NE(last, 0);
+    for (int c = 0; c < 3; ++c) {
+      const long double total = listing_test::money(out_.cell(last, 6 + c));
+      EXPECT_TRUE(text::equalMoney(total, engineSums[c])) << c << ": " << total;
+      if (zeroListed) {
+        EXPECT_TRUE(text::equalMoney(total, rows[c])) << c << ": " << rows[c];
+      }
+    }
   }
-  // The liquidation and the transfer show below their rows, negated.
+  // The liquidations and the transfer show below their rows, negated; the
+  // group counts the whole liquidation after "/".
   auto shown = [&](std::string_view start) {
     for (const std::string& line : lines(out_))
       if (line.starts_with(start)) return true;
     return false;
   };
   EXPECT_TRUE(shown("|||w tym kor.|LT||-10.000,00|-"));
+  EXPECT_TRUE(shown("|||w tym kor.|LT||-36.000,00|-"));
   EXPECT_TRUE(shown("|||w tym kor.|PT||-999,99|-"));
+  ListingParams p = params(1, 2, 0);
+  runListing(reg_, ListingKind::WST, p, out_);
+  EXPECT_TRUE(shown("|w tym korekty|związane z LT : 1/1 poz.||||-46.000,00|-"));
 }
 
 }  // namespace
