@@ -86,6 +86,17 @@ TEST_F(ListingFrame, ProgressIsToldEverySelectedSlotOfTheCount) {
   EXPECT_EQ(slots, (std::vector<int>{4, 5}));  // 701 and the end slot
 }
 
+TEST_F(ListingFrame, APlaceSelectionTakesTheAssetsHeldThere) {
+  reg_.find("401");
+  reg_.currentRecord().Z[0] = text::fromUtf8("MU:150625,POKÓJ 12");
+  reg_.find("402");
+  reg_.currentRecord().Z[0] = "MU:150625,HALA 2";
+  ListingParams p = params(0, 0, 0);
+  p.places = {text::fromUtf8("pokój 1?")};
+  const V report = run(ListingKind::TST, p);
+  EXPECT_EQ(report, (V{"1|401|Tokarka", "rule=", "|ŚRODKI|RAZEM 1 poz."}));
+}
+
 // The masks: "?" any one character or none past the symbol's end, "*" any run.
 TEST_F(ListingFrame, MasksTakeTheSymbolsTheyCover) {
   AssetRegister reg;
