@@ -75,24 +75,67 @@ std::string ListingRun::parameterLine(bool nameFilter) const {
   return line;
 }
 
+namespace {
+
+// The three levels' groups and the grand total of one run.
+class GroupLevels {
+ public:
+  explicit GroupLevels(const ListingParams& p) {
+    // Outer, middle and inner lengths, each falling back on the one before.
+    levels_[2].length = p.pod1 != 0 ? p.pod1 : 1;
+    levels_[1].length = p.pod3 != 0 ? p.pod3 : levels_[2].length;
+    levels_[0].length = p.pod7 != 0 ? p.pod7 : levels_[1].length;
+    for (Level& l : levels_) l.group.key = kNoKey;
+    total_.key = "\xFF";
+  }
+
+  // Inner level first: a group whose key the symbol changes is closed (its
+  // block when the level's is on) and rolled into the next level.
+  void change(std::string_view symbol, ListingRun& run, ListingType& type) {
+    for (int l = 0; l < 3; ++l) {
+      Level& level = levels_[l];
+      const std::string_view key = symbol.substr(0, level.length);
+      if (key == level.group.key) continue;
+      const GroupLevel g = static_cast<GroupLevel>(l);
+      if (run.blockOn(g) && level.group.taken != 0) type.groupEnd(run, g, level.group);
+      (l < 2 ? levels_[l + 1].group : total_).add(level.group);
+      level.group = GroupTotals{std::string(key), {}, {}, 0};
+    }
+  }
+
+  // A taken asset joins the inner group.
+  void take(const AssetValues& values, bool listed) {
+    GroupTotals& inner = levels_[0].group;
+    const ListingTotals one = ListingTotals::of(values, listed);
+    ++inner.taken;
+    inner.totals.add(one);
+    if (!listed) inner.zero.add(one);
+  }
+
+  const GroupTotals& total() const { return total_; }
+
+ private:
+  std::array<Level, 3> levels_;  // by GroupLevel: inner, middle, outer
+  GroupTotals total_;
+};
+
+// Present on the report day: accepted by then (checked before computing), and
+// not gone before the report year (an asset liquidated or transferred away
+// whole in an earlier year is neither listed nor counted).
+bool goneBeforeTheYear(const WorkingRecord& wr, const AssetValues& values) {
+  if (values.gross != 0) return false;
+  const DayNumber left = lastLeavingDay(wr);
+  return left != 0 && left < text::dayFromDate(wr.asOfYear, 1, 1);
+}
+
+}  // namespace
+
 ListingResult runListing(const AssetRegister& reg, ListingType& type, const ListingParams& p,
                          output::ReportBuffer& out, const ListingControl& control) {
   ListingRun run(reg, p, out);
   ListingResult result;
   type.header(run);
-
-  // Outer, middle and inner lengths, each falling back on the one before.
-  std::array<Level, 3> levels;  // by GroupLevel: inner, middle, outer
-  Level& inner = levels[0];
-  Level& middle = levels[1];
-  Level& outer = levels[2];
-  outer.length = p.pod1 != 0 ? p.pod1 : 1;
-  middle.length = p.pod3 != 0 ? p.pod3 : outer.length;
-  inner.length = p.pod7 != 0 ? p.pod7 : middle.length;
-  for (Level& l : levels) l.group.key = kNoKey;
-  GroupTotals total;
-  total.key = "\xFF";
-
+  GroupLevels groups(p);
   const SymbolMasks masks(p.masks);
   const NameFilter names(type.layout().nameFilter ? p.nameFilter : std::string());
   const SymbolMasks places(p.places);
@@ -106,6 +149,8 @@ ListingResult runListing(const AssetRegister& reg, ListingType& type, const List
       text::yearOfDay(p.periodStart) == text::yearOfDay(p.reportDay) &&
       p.periodStart != text::dayFromDate(text::yearOfDay(p.reportDay), 1, 1);
 
+  // The end slot passes the selection and changes every key: the last
+  // groups close before the final block.
   const int count = reg.count();
   for (int slot = 1; slot <= count; ++slot) {
     if (control.stopRequested && control.stopRequested()) {
@@ -116,35 +161,17 @@ ListingResult runListing(const AssetRegister& reg, ListingType& type, const List
     const bool endSlot = slot == count;
     if (!endSlot && (!masks.matches(asset.Symb) || !names.passes(asset.Nazw))) continue;
     if (control.progress) control.progress(slot, count);
-
-    for (int l = 0; l < 3; ++l) {
-      Level& level = levels[l];
-      const std::string key = asset.Symb.substr(0, level.length);
-      if (key == level.group.key) continue;
-      if (run.blockOn(static_cast<GroupLevel>(l)) && level.group.taken != 0)
-        type.groupEnd(run, static_cast<GroupLevel>(l), level.group);
-      GroupTotals& next = l < 2 ? levels[l + 1].group : total;
-      next.add(level.group);
-      level.group = GroupTotals{key, {}, {}, 0};
-    }
-    if (endSlot) break;
+    groups.change(asset.Symb, run, type);
+    if (endSlot || asset.DtOT == 0 || asset.DtOT > p.reportDay) continue;
 
     const WorkingRecord& wr = engine.compute(reg, slot, p.reportDay);
-    // Present on the report day: accepted by then, and not gone before the
-    // report year (an asset liquidated or transferred away whole in an
-    // earlier year is neither listed nor counted).
-    if (asset.DtOT == 0 || asset.DtOT > p.reportDay) continue;
     const AssetValues values =
         fromPeriodStart ? periodValues(wr, openingEngine.compute(reg, slot, p.periodStart - 1))
                         : assetValues(wr);
-    if (values.gross == 0) {
-      const DayNumber left = lastLeavingDay(wr);
-      if (left != 0 && left < text::dayFromDate(wr.asOfYear, 1, 1)) continue;
-    }
+    if (goneBeforeTheYear(wr, values)) continue;
     if (!places.empty() && !placeMatches(wr, places)) continue;
     if (!type.takes(run, wr, values)) continue;
     ++result.taken;
-    ++inner.group.taken;
     const bool listed = values.gross != 0 || p.listZeroValue || type.listsZeroValue();
     if (listed) {
       ++run.number;
@@ -152,11 +179,9 @@ ListingResult runListing(const AssetRegister& reg, ListingType& type, const List
       run.slot = slot;
       type.row(run, wr, values);
     }
-    const ListingTotals one = ListingTotals::of(values, listed);
-    inner.group.totals.add(one);
-    if (!listed) inner.group.zero.add(one);
+    groups.take(values, listed);
   }
-  if (!result.stopped && total.taken != 0) type.finalBlock(run, total);
+  if (!result.stopped && groups.total().taken != 0) type.finalBlock(run, groups.total());
   return result;
 }
 
