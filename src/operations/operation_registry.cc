@@ -155,6 +155,7 @@ RunOutcome wykonaOpc(const OptionInfo& option, const FieldValues& values, RunEnv
   output::ReportBuffer* report = option.reportBracket() ? env.report : nullptr;
   if (option.reportBracket() && !report) return refusedRun("Brak bufora raportu");
   OperationRun run{option, values, env.assets, env.baseFolder, env.today, env.outputCode, report};
+  if (env.stopRequested) run.stopRequested = env.stopRequested;
   if (report && env.bracket) env.bracket->begin(periodText(values));
   Status status = it->second(run);
   if (report && env.bracket) env.bracket->end(*report, status);

@@ -72,6 +72,9 @@ struct OperationRun {
   DayNumber today = 0;
   std::string outputCode = "p";            // the chosen output's code ("p" preview, "e" ...)
   output::ReportBuffer* report = nullptr;  // for report operations only
+  // True once the user asked to stop (Esc while the operation runs); a long
+  // operation polls it between assets. Never empty.
+  std::function<bool()> stopRequested = [] { return false; };
 };
 
 using Operation = std::function<Status(OperationRun&)>;
@@ -116,6 +119,7 @@ struct RunEnvironment {
   std::string outputCode = "p";
   output::ReportBuffer* report = nullptr;  // where a report goes (required for reports)
   ReportBracket* bracket = nullptr;        // optional
+  std::function<bool()> stopRequested;     // optional
 };
 
 // `WykonaOpc`: runs the option. An option whose operation is not built yet
