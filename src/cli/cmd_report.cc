@@ -82,13 +82,13 @@ std::string basePath(const std::string& folder) {
 }
 
 // Progress on stderr once the run is slower than a second.
-operations::ListingControl progressOnStderr() {
+std::function<void(int, int)> progressOnStderr() {
   const auto start = std::chrono::steady_clock::now();
-  return {nullptr, [start](int slot, int count) {
-            if (slot % kProgressStep != 0 || slot >= count) return;
-            if (std::chrono::steady_clock::now() - start < kQuietTime) return;
-            std::cerr << "Raport: " << slot << " / " << count - 1 << "\n";
-          }};
+  return [start](int slot, int count) {
+    if (slot % kProgressStep != 0 || slot >= count) return;
+    if (std::chrono::steady_clock::now() - start < kQuietTime) return;
+    std::cerr << "Raport: " << slot << " / " << count - 1 << "\n";
+  };
 }
 
 void runReport(const ReportOptions& o) {

@@ -151,8 +151,9 @@ void registerListingOperations() {
     registerOperation(option.code, [&option](OperationRun& run) {
       if (!run.assets || !run.report) return Status::Error("Brak bazy lub bufora raportu");
       const ListingEnvironment& env = listingEnvironment();
+      const ListingControl control{run.stopRequested, env.progress};
       return runListingOption(*run.assets, option, run.values.entries(), env.settings, *run.report,
-                              env.control);
+                              control);
     });
 }
 

@@ -51,12 +51,12 @@ Status runListingOption(const AssetRegister& reg, const ListingOption& option,
                         const FieldTexts& values, const ListingSettings& settings,
                         output::ReportBuffer& out, const ListingControl& control = {});
 
-// What the registered operations take besides their parameter values: the
-// base's settings, the stop request and the progress. The desktop and
-// zefir-cli set them when they load a base.
+// What the registered operations take besides their parameter values and
+// the run's stop request: the base's settings and where progress goes. The
+// desktop and zefir-cli set them when they load a base.
 struct ListingEnvironment {
   ListingSettings settings;
-  ListingControl control;
+  std::function<void(int slot, int count)> progress;
 };
 ListingEnvironment& listingEnvironment();
 

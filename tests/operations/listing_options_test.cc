@@ -115,5 +115,27 @@ TEST(ListingOptions, TheMenuOptionRunsItsListingThroughTheCatalogue) {
   EXPECT_EQ(listing_test::lines(out)[0], "1|401|Tokarka|15-06-2025|10|491|1.200,00|90,00|10,00");
 }
 
+TEST(ListingOptions, EscWhileTheListingRunsEndsTheReportWithWhatWasWritten) {
+  registerBuiltOperations();
+  AssetRegister reg;
+  listing_test::add(reg, listing_test::asset("401", "Tokarka", day(15, 6, 2025), 1200, 10));
+  listing_test::add(reg, listing_test::asset("402", "Frezarka", day(15, 6, 2025), 2400, 10));
+  FieldValues values;
+  values.set("DaDo", "310326");
+  output::ReportBuffer out;
+  RunEnvironment env;
+  env.assets = &reg;
+  env.report = &out;
+  int asked = 0;
+  env.stopRequested = [&] { return ++asked > 1; };
+  const RunOutcome r = wykonaOpc(*findOption("WykaS"), values, env);
+  clearOperations();
+  EXPECT_TRUE(r.status.ok());
+  EXPECT_TRUE(out.ended());
+  EXPECT_EQ(
+      listing_test::lines(out),
+      (std::vector<std::string>{"1|401|Tokarka|15-06-2025|10|491|1.200,00|90,00|10,00", "rule="}));
+}
+
 }  // namespace
 }  // namespace zefir::operations
