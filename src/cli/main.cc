@@ -40,6 +40,7 @@ int main(int argc, char** argv) {
   zefir::cli::addDemoCommand(app);
   zefir::cli::addComputeCommands(app);
   zefir::cli::addRenderCommand(app);
+  zefir::cli::addReportCommand(app);
   zefir::cli::addHelpCommand(app);
   try {
     app.parse(argc, argv);

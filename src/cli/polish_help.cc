@@ -25,6 +25,8 @@ constexpr std::pair<const char*, const char*> kLabels[] = {
     {"Needs", "Wymaga"},
     {"Excludes", "Wyklucza"},
     {"BASE", "BAZA"},
+    {"BASEFOLDER", "FOLDER_BAZY"},
+    {"OPTION", "OPCJA"},
     {"DATE", "DATA"},
     {"DIR", "FOLDER"},
     {"buffer", "BUFOR"},
