@@ -1,6 +1,8 @@
-// zefir-cli render BUFFER.json (--pdf OUT.pdf [--landscape] | --text OUT.txt) [--from N --to M]
+// zefir-cli render BUFFER.json (--pdf OUT.pdf [--landscape] | --text OUT.txt | --xlsx OUT.xlsx)
+//                  [--from N --to M]
 // Prints a saved report buffer again: the same pages as the report window's
-// printing, drawn headless, or the plain-text form.
+// printing, drawn headless, the plain-text form, or the report window's
+// spreadsheet workbook.
 #include <QGuiApplication>
 #include <fstream>
 #include <iostream>
@@ -14,6 +16,7 @@
 #include "output/report_context.h"
 #include "output/report_json.h"
 #include "output/report_text.h"
+#include "output/xlsx_export.h"
 #include "text/codepage.h"
 
 namespace zefir::cli {
@@ -24,6 +27,7 @@ struct RenderOptions {
   std::string buffer;
   std::string pdf;
   std::string text;
+  std::string xlsx;
   bool landscape = false;
   int from = 0;
   int to = 0;
@@ -67,8 +71,22 @@ QString jobTitle(const output::ReportBuffer& buffer) {
       output::printJobTitle(ctx.menuPosition, buffer.code(), ctx.organisation));
 }
 
+void writeWorkbook(const output::ReportBuffer& buffer, int from, int to, const std::string& path) {
+  const output::ReportContext& ctx = output::reportContext();
+  switch (
+      output::writeXlsx(buffer, from, to, path, output::xlsxTitles(ctx, output::xlsxStamp(ctx)))) {
+    case output::XlsxOutcome::TooManyRows:
+      throw CliExit{2, "Więcej niż 100.000 wierszy"};
+    case output::XlsxOutcome::NotWritten:
+      throw CliExit{2, "Nie można zapisać pliku " + path};
+    default:
+      break;
+  }
+}
+
 void render(const RenderOptions& o) {
-  if (o.pdf.empty() == o.text.empty()) throw CliExit{1, "Podaj dokładnie jedno z --pdf i --text"};
+  if (o.pdf.empty() + o.text.empty() + o.xlsx.empty() != 2)
+    throw CliExit{1, "Podaj dokładnie jedno z --pdf, --text i --xlsx"};
   if (o.landscape && o.pdf.empty()) throw CliExit{1, "--landscape dotyczy tylko --pdf"};
   std::string json = readFile(o.buffer);
   auto app = headlessApplication();
@@ -83,6 +101,10 @@ void render(const RenderOptions& o) {
   int from = std::clamp(o.from ? o.from : 1, 1, last);
   int to = std::clamp(o.to ? o.to : last, 1, last);
   if (from > to) std::swap(from, to);
+  if (!o.xlsx.empty()) {
+    writeWorkbook(buffer, from, to, o.xlsx);
+    return;
+  }
   if (!o.text.empty()) {
     std::ofstream out(o.text, std::ios::binary);
     out << text::toUtf8(output::renderText(buffer, from, to));
@@ -102,6 +124,7 @@ void addRenderCommand(CLI::App& app) {
   cmd->add_option("buffer", options->buffer, "Bufor raportu (JSON)")->required();
   cmd->add_option("--pdf", options->pdf, "Plik PDF do zapisania");
   cmd->add_option("--text", options->text, "Plik tekstowy do zapisania");
+  cmd->add_option("--xlsx", options->xlsx, "Skoroszyt XLSX do zapisania");
   cmd->add_flag("--landscape", options->landscape, "Strony poziome (pejzaż)");
   cmd->add_option("--from", options->from, "Pierwszy wiersz")->check(CLI::PositiveNumber);
   cmd->add_option("--to", options->to, "Ostatni wiersz")->check(CLI::PositiveNumber);
