@@ -96,7 +96,7 @@ void TFRaport::createControls() {
   connect(portrait_, &QPushButton::clicked, this, [this] { printReport(false); });
   connect(landscape_, &QPushButton::clicked, this, [this] { printReport(true); });
   connect(pdf_, &QPushButton::clicked, this, [this] { printPdf(false); });
-  connect(xls_, &QPushButton::clicked, this, &TFRaport::xlsRequested);
+  connect(xls_, &QPushButton::clicked, this, &TFRaport::exportXls);
   connect(jpk_, &QPushButton::clicked, this, &TFRaport::jpkRequested);
   connect(forward_, &QPushButton::clicked, this, [this] { search(true); });
   connect(back_, &QPushButton::clicked, this, [this] { search(false); });

@@ -7,8 +7,8 @@
 // the window out (end of headers) and shows it (end of report). It works
 // standalone (tests, its own top-level window) or as the desktop's window of
 // slot 7, in the desktop's sub-window: the desktop connects showRequested()
-// and closeRequested() to show and hide it with its slot bookkeeping, and the
-// export buttons' signals to the spreadsheet and audit-file outputs.
+// and closeRequested() to show and hide it with its slot bookkeeping. The
+// "XLS" and "JPK" buttons write their files themselves and then announce them.
 #pragma once
 
 #include <QDialog>
@@ -47,6 +47,10 @@ class TFRaport : public QDialog, public ReportObserver {
   void printReport(bool landscape);
   // The "PDF" button: the last printer whose name contains "PDF".
   void printPdf(bool landscape);
+  // The "XLS" button: From..To into a workbook in the base folder's XLS
+  // folder, then the offer to open it.
+  void exportXls();
+  QString lastXlsxPath() const { return lastXlsx_; }
   void searchForward() { search(true); }
   void searchBackward() { search(false); }
   // Applies entry `index` (0..12) of the range menu at row `row`.
@@ -69,7 +73,7 @@ class TFRaport : public QDialog, public ReportObserver {
  signals:
   void showRequested();   // the desktop shows the window (without it: show())
   void closeRequested();  // the desktop hides the window (without it: hide())
-  void xlsRequested();
+  void xlsWritten(const QString& path);
   void jpkRequested();
 
  public slots:
@@ -100,6 +104,8 @@ class TFRaport : public QDialog, public ReportObserver {
   void loadPrinters();
   int pageSetUp(const QString& printer, bool landscape);
   void printOn(const QString& printer, bool landscape);
+  bool exportProgress(int row);
+  void offerToOpen(const QString& path);
 
   ReportBuffer& buffer_;
   QPushButton *portrait_, *landscape_, *xls_, *jpk_, *pdf_, *back_, *forward_, *close_;
@@ -111,6 +117,7 @@ class TFRaport : public QDialog, public ReportObserver {
   QStringList printers_;
   QString currentPrinter_;
   QString lastPdf_;
+  QString lastXlsx_;
   int rememberedWidth_ = 0;  // table width the window was laid out to
   QSize laidOut_;            // the size the last layout gave the window
   int chooserWidth_ = 0;

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "../xlsx_reader.h"
 #include "output/gui/report_table.h"
 #include "output/gui/report_window.h"
 #include "output/report_context.h"
@@ -304,6 +305,58 @@ class ReportWindowTest : public QObject {
     frame->adjustSize();  // as the desktop does when it shows a window
     QVERIFY(report->width() >= report->table()->metrics().rightEdge);
     QVERIFY(report->height() >= 333);
+  }
+
+  void xlsButtonWritesTheMarkedRowsIntoTheXlsFolder() {
+    reportContext().menuPosition = "DA";
+    reportContext().optionCaption = "Wykaz";
+    buffer->view.from = 150;
+    buffer->view.to = 151;
+    window->fromField()->setText(QStringLiteral("150"));
+    QTest::mouseClick(buttonNamed("XLS"), Qt::LeftButton);
+    const QString path = window->lastXlsxPath();
+    QVERIFY(path.startsWith(base.filePath(QStringLiteral("XLS/WST_"))));
+    QVERIFY(path.endsWith(QStringLiteral(".xlsx")));
+    QCOMPARE(QString::fromStdString(text::toUtf8(status.last_text)), path);
+    const auto sheet = xlsx_test::readSheet(path.toStdString());
+    QCOMPARE(sheet.at("B3")->text, std::string("S150"));
+    QCOMPARE(sheet.at("C3")->text, std::string("ŻÓŁTA ŁÓDŹ"));
+    QCOMPARE(*sheet.at("D4")->number, 1.0);
+    QVERIFY(sheet.at("B5") == nullptr);
+    QVERIFY(sheet.at("F1")->text.find("Opcja DA Wykaz   ") != std::string::npos);
+    QCOMPARE(window->fromField()->text(), QStringLiteral("150"));
+    QVERIFY(buttonNamed("Druk portret")->isEnabled());
+    QVERIFY(!buffer->view.busy);
+  }
+
+  void xlsOverTheLimitIsRefusedAndZamknijCancels() {
+    reportContext().baseFolder = base.filePath(QStringLiteral("limit")).toStdString();
+    buffer->view.from = 1;
+    buffer->view.to = 100002;
+    QTest::mouseClick(buttonNamed("XLS"), Qt::LeftButton);
+    QCOMPARE(status.last_text, text::fromUtf8("Więcej niż 100.000 wierszy"));
+    QCOMPARE(status.last_kind, StatusKind::Error);
+    QVERIFY(!QDir(base.filePath(QStringLiteral("limit/XLS"))).exists());
+    QVERIFY(window->lastXlsxPath().isEmpty());
+
+    // "Zamknij" while the rows are written stops at the next progress point
+    // and leaves the rows so far in a sound workbook; the window stays.
+    buffer->view.to = 300;
+    QTimer::singleShot(0, this, [this] {
+      QVERIFY(buffer->view.busy);
+      QVERIFY(!buttonNamed("Druk portret")->isEnabled());
+      QTest::mouseClick(buttonNamed("Zamknij"), Qt::LeftButton);
+    });
+    QTest::mouseClick(buttonNamed("XLS"), Qt::LeftButton);
+    QVERIFY(window->isVisible());
+    QVERIFY(!buffer->view.busy);
+    QVERIFY(!buffer->view.cancelRequested);
+    const std::string path = window->lastXlsxPath().toStdString();
+    QVERIFY(xlsx_test::packageSound(path));
+    const auto sheet = xlsx_test::readSheet(path);
+    QCOMPARE(sheet.at("B101")->text, std::string("S99"));
+    QVERIFY(sheet.at("B102") == nullptr);
+    QCOMPARE(window->fromField()->text(), QStringLiteral("1"));
   }
 
   void unwritablePdfFolderIsReportedAndGivesTheWindowBack() {

@@ -1,0 +1,76 @@
+// The report window's "XLS" button: the marked rows into a workbook, with
+// the From field showing the progress and "Zamknij" cancelling.
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QUrl>
+
+#include "output/gui/qt_text.h"
+#include "output/gui/report_window.h"
+#include "output/report_context.h"
+#include "output/xlsx_export.h"
+#include "platform/status_line.h"
+#include "shell/desktop_services.h"
+
+namespace zefir::output {
+
+namespace {
+
+// The From field shows the row being written every this many rows, and the
+// window takes its events ("Zamknij") then.
+constexpr int kProgressStep = 100;
+
+}  // namespace
+
+bool TFRaport::exportProgress(int row) {
+  if (row % kProgressStep == 0) {
+    from_->setText(QString::number(row));
+    QCoreApplication::processEvents();
+  }
+  return !buffer_.view.cancelRequested;
+}
+
+void TFRaport::exportXls() {
+  ReportViewState& v = buffer_.view;
+  if (v.to - v.from > kXlsxMaxSpan) {
+    showStatus(text::fromUtf8("Więcej niż 100.000 wierszy"), StatusKind::Error);
+    return;
+  }
+  const ReportContext& ctx = reportContext();
+  const std::string path = xlsxExportPath(ctx, buffer_.code());
+  const QString savedFrom = from_->text().left(7);
+  setButtonsEnabled(false);
+  close_->setEnabled(true);  // "Zamknij" cancels the export
+  v.cancelRequested = false;
+  v.busy = true;
+  const XlsxOutcome outcome =
+      writeXlsx(buffer_, v.from, v.to, path, xlsxTitles(ctx, xlsxStamp(ctx)),
+                [this](int row) { return exportProgress(row); });
+  v.busy = false;
+  v.cancelRequested = false;
+  from_->setText(savedFrom);
+  setButtonsEnabled(true);
+  const QString shown = QDir::toNativeSeparators(QString::fromStdString(path));
+  if (outcome == XlsxOutcome::NotWritten) {
+    lastXlsx_.clear();
+    showStatus(text::fromUtf8("Nie można zapisać pliku ") + cpText(shown), StatusKind::Error);
+    return;
+  }
+  lastXlsx_ = QString::fromStdString(path);
+  showStatus(cpText(shown), StatusKind::Notice);
+  emit xlsWritten(lastXlsx_);
+  offerToOpen(lastXlsx_);
+}
+
+// The desktop's application for .xlsx files opens the workbook when the user
+// wants it; without one the status line keeps naming the file written.
+void TFRaport::offerToOpen(const QString& path) {
+  if (askYesNo(text::fromUtf8("Otworzyć skoroszyt w arkuszu kalkulacyjnym"), 'T') != Answer::Yes)
+    return;
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+    showStatus(cpText(QDir::toNativeSeparators(path)), StatusKind::Notice);
+}
+
+}  // namespace zefir::output
