@@ -97,7 +97,7 @@ void TFRaport::createControls() {
   connect(landscape_, &QPushButton::clicked, this, [this] { printReport(true); });
   connect(pdf_, &QPushButton::clicked, this, [this] { printPdf(false); });
   connect(xls_, &QPushButton::clicked, this, &TFRaport::exportXls);
-  connect(jpk_, &QPushButton::clicked, this, &TFRaport::jpkRequested);
+  connect(jpk_, &QPushButton::clicked, this, &TFRaport::exportJpk);
   connect(forward_, &QPushButton::clicked, this, [this] { search(true); });
   connect(back_, &QPushButton::clicked, this, [this] { search(false); });
   connect(close_, &QPushButton::clicked, this, &TFRaport::reject);
@@ -185,6 +185,7 @@ void TFRaport::reportEnded(ReportBuffer& buffer) {
   setWindowTitle(qtText(buffer.caption()));
   showRange();
   setButtonsEnabled(true);  // "JPK" follows the menu position of the report's option
+  jpk_->setText(QStringLiteral("JPK"));
   if (isSignalConnected(QMetaMethod::fromSignal(&TFRaport::showRequested))) {
     emit showRequested();
   } else {

@@ -51,6 +51,8 @@ class TFRaport : public QDialog, public ReportObserver {
   // folder, then the offer to open it.
   void exportXls();
   QString lastXlsxPath() const { return lastXlsx_; }
+  // The "JPK" button: the audit file of the running option.
+  void exportJpk();
   void searchForward() { search(true); }
   void searchBackward() { search(false); }
   // Applies entry `index` (0..12) of the range menu at row `row`.
@@ -74,7 +76,7 @@ class TFRaport : public QDialog, public ReportObserver {
   void showRequested();   // the desktop shows the window (without it: show())
   void closeRequested();  // the desktop hides the window (without it: hide())
   void xlsWritten(const QString& path);
-  void jpkRequested();
+  void jpkWritten(const QString& path);
 
  public slots:
   void reject() override;  // "Zamknij", Esc

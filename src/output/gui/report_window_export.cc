@@ -1,5 +1,6 @@
-// The report window's "XLS" button: the marked rows into a workbook, with
-// the From field showing the progress and "Zamknij" cancelling.
+// The report window's export buttons: "XLS" writes the marked rows into a
+// workbook, with the From field showing the progress and "Zamknij"
+// cancelling; "JPK" writes the audit file of the running option.
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -9,6 +10,7 @@
 
 #include "output/gui/qt_text.h"
 #include "output/gui/report_window.h"
+#include "output/jpk_export.h"
 #include "output/report_context.h"
 #include "output/xlsx_export.h"
 #include "platform/status_line.h"
@@ -71,6 +73,25 @@ void TFRaport::offerToOpen(const QString& path) {
     return;
   if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
     showStatus(cpText(QDir::toNativeSeparators(path)), StatusKind::Notice);
+}
+
+void TFRaport::exportJpk() {
+  const ReportContext& ctx = reportContext();
+  JpkRequest request;
+  request.company = readCompanyData(ctx.baseFolder, "#");
+  request.firstDay = ctx.reportFrom;
+  request.lastDay = ctx.reportTo;
+  setButtonsEnabled(false);
+  const JpkResult result = writeJpk(ctx, request);
+  setButtonsEnabled(true);
+  const std::string shown = cpText(QDir::toNativeSeparators(QString::fromStdString(result.path)));
+  if (!result.written) {
+    showStatus("Zakazany " + shown, StatusKind::Error);
+    return;
+  }
+  showStatus(shown + "  O.K.", StatusKind::Information);
+  jpk_->setText(QStringLiteral("OK"));
+  emit jpkWritten(QString::fromStdString(result.path));
 }
 
 }  // namespace zefir::output

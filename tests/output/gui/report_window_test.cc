@@ -18,6 +18,7 @@
 #include "platform/assertion.h"
 #include "platform/status_line.h"
 #include "text/codepage.h"
+#include "text/dates.h"
 
 using namespace zefir;
 using namespace zefir::output;
@@ -357,6 +358,34 @@ class ReportWindowTest : public QObject {
     QCOMPARE(sheet.at("B101")->text, std::string("S99"));
     QVERIFY(sheet.at("B102") == nullptr);
     QCOMPARE(window->fromField()->text(), QStringLiteral("1"));
+  }
+
+  void jpkButtonWritesTheAuditFileOrSaysZakazany() {
+    reportContext().menuPosition = "EA";
+    reportContext().reportTo = text::dayFromDate(2026, 12, 31);
+    reportContext().baseFolder = base.filePath(QStringLiteral("jpk")).toStdString();
+    fill(5);
+    QTest::mouseClick(buttonNamed("JPK"), Qt::LeftButton);
+    const QString path = base.filePath(QStringLiteral("jpk/JPK/JPK_KR__2026-12_Zorza-S.XML"));
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(QString::fromStdString(text::toUtf8(status.last_text)), path + "  O.K.");
+    QCOMPARE(status.last_kind, StatusKind::Information);
+    QVERIFY(buttonNamed("OK"));
+    QVERIFY(buttonNamed("Druk portret")->isEnabled());
+    fill(5);  // a new report gives the button its caption back
+    QVERIFY(buttonNamed("JPK"));
+
+    QFile::remove(path);
+    QDir(base.filePath(QStringLiteral("jpk/JPK"))).removeRecursively();
+    QFile blocker(base.filePath(QStringLiteral("jpk/JPK")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QTest::mouseClick(buttonNamed("JPK"), Qt::LeftButton);
+    QCOMPARE(QString::fromStdString(text::toUtf8(status.last_text)),
+             QStringLiteral("Zakazany ") + path);
+    QCOMPARE(status.last_kind, StatusKind::Error);
+    QVERIFY(buttonNamed("JPK"));
+    QVERIFY(buttonNamed("Zamknij")->isEnabled());
   }
 
   void unwritablePdfFolderIsReportedAndGivesTheWindowBack() {
