@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "output/jpk_xml.h"
 #include "platform/paths.h"
 #include "text/codepage.h"
 #include "text/dates.h"
@@ -17,11 +18,6 @@ constexpr std::string_view kTypesNamespace =
     "http://crd.gov.pl/xml/schematy/dziedzinowe/mf/2016/01/25/eD/DefinicjeTypy/";
 constexpr std::size_t kMaxElementValue = 80;
 
-std::string isoDate(DayNumber day) {
-  return std::to_string(text::yearOfDay(day)) + "-" + text::twoDigits(text::monthOfDay(day)) + "-" +
-         text::twoDigits(text::dayOfMonth(day));
-}
-
 std::tm localNow() {
   std::time_t now = std::time(nullptr);
   std::tm t{};
@@ -33,26 +29,6 @@ DayNumber today() {
   const std::tm t = localNow();
   return text::dayFromDate(t.tm_year + 1900, t.tm_mon + 1, t.tm_mday);
 }
-
-class XmlLines {
- public:
-  explicit XmlLines(std::ofstream& out) : out_(out) {}
-  void line(int level, std::string_view text) {
-    out_ << std::string(static_cast<std::size_t>(level) * 2, ' ') << text << '\n';
-  }
-  // <name attributes>value</name>; the value in code page 1250.
-  void element(int level, std::string_view name, std::string_view value,
-               std::string_view attributes = {}) {
-    std::string open = "<" + std::string(name);
-    if (!attributes.empty()) open += " " + std::string(attributes);
-    line(level, open + ">" + text::xmlText(value.substr(0, kMaxElementValue)) + "</" +
-                    std::string(name) + ">");
-  }
-  void tag(int level, std::string_view name) { line(level, "<" + std::string(name) + ">"); }
-
- private:
-  std::ofstream& out_;
-};
 
 // A comment names the option that wrote the file. Its text never holds "--",
 // which would end the comment early and spoil the file.
@@ -116,7 +92,7 @@ JpkResult writeJpk(const ReportContext& ctx, const JpkRequest& request) {
   std::ofstream out(result.path, std::ios::binary | std::ios::trunc);
   if (!out) return result;
 
-  XmlLines xml(out);
+  XmlLines xml(out, kMaxElementValue);
   const std::string comment = commentLine(ctx);
   const CompanyData& c = request.company;
   xml.line(0, "<?xml version=\"1.0\" encoding=\"utf-8\"?>");
