@@ -21,5 +21,6 @@ void addCheckCommand(CLI::App& app);
 void addDemoCommand(CLI::App& app);
 void addComputeCommands(CLI::App& app);  // compute, compute-all
 void addRenderCommand(CLI::App& app);
+void addJpkStCommand(CLI::App& app);
 
 }  // namespace zefir::cli
