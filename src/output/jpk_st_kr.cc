@@ -100,6 +100,10 @@ bool reclassified(const AssetRecord& a, int year) {
   return false;
 }
 
+bool isIntangible(std::string_view symbol) {
+  return text::upperCase(symbol).starts_with("WNIP");
+}
+
 std::string percent(long double rate) {
   return jpkAmount(rate);
 }
@@ -128,7 +132,9 @@ std::optional<StKrFields> stKrFields(const AssetRegister& reg, int slot, int yea
   StKrFields f;
   auto add = [&f](const char* name, std::string value) { f.emplace_back(name, std::move(value)); };
   add("E_1", nonEmpty(a.Symb));
-  add("E_2", isoDate(a.DtZa ? a.DtZa : a.DtOT));
+  // Intangibles (the symbol WNIP, outside the classification) have their own date element.
+  add(isIntangible(wr.classification.entry.SKST) ? "E_3" : "E_2",
+      isoDate(a.DtZa ? a.DtZa : a.DtOT));
   add("E_4", isoDate(a.DtOT));
   add("E_5", nonEmpty(a.DdOT));
   add("E_6", std::string(1, defaults.acquisition));

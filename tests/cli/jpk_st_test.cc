@@ -97,7 +97,10 @@ class JpkStCli : public CliTest {
     AssetRecord d = asset("D4", text::dayFromDate(2020, 1, 1), 1000, 10, 10);
     d.Z[0] = "LT:100325,LT 2/2025";
     AssetRecord e = asset("E5", text::dayFromDate(2027, 1, 5), 1000, 10, 10);
-    for (const AssetRecord& r : {a, b, c, d, e})
+    // An intangible from 2025 (symbol WNIP): 3,600.00 at 20 %.
+    AssetRecord f = asset("F6", text::dayFromDate(2025, 1, 1), 3600, 20, 20);
+    f.K[0].SKST = "WNIP";
+    for (const AssetRecord& r : {a, b, c, d, e, f})
       ASSERT_TRUE(journal.saveAsset(reg, AssetRegister::emptyRecord(), r).ok());
     writeFile(
         path("baza/Podmiot1.TXT"),
@@ -115,7 +118,7 @@ class JpkStCli : public CliTest {
 TEST_F(JpkStCli, HandWorkedFiguresOnBothBases) {
   const std::string xml = jpkSt();
   const StFile file = readStFile(xml);
-  ASSERT_EQ(file.assets.size(), 3u) << xml;
+  ASSERT_EQ(file.assets.size(), 4u) << xml;
 
   // A1: tax 12,000 x 20 % = 200.00 a month from April 2024: 1,800 + 2,400 +
   // 2,400; balance 100.00 a month: 900 + 1,200 + 1,200.
@@ -163,6 +166,14 @@ TEST_F(JpkStCli, HandWorkedFiguresOnBothBases) {
   EXPECT_EQ(c.at("E_28"), "2026-05-20");
   EXPECT_EQ(c.at("E_29"), "I");
   EXPECT_EQ(c.at("E_30"), "LT 5/2026");
+
+  // F6: an intangible's date goes to E_3; 60.00 a month from January 2025.
+  const Element& f = file.assets.at("F6");
+  EXPECT_EQ(f.count("E_2"), 0u);
+  EXPECT_EQ(f.at("E_3"), "2025-01-01");
+  EXPECT_EQ(f.at("E_8"), "WNIP");
+  EXPECT_EQ(f.at("E_19"), "720.00");
+  EXPECT_EQ(f.at("E_20"), "1440.00");
 }
 
 TEST_F(JpkStCli, HeaderSubjectOrderAndWellFormedness) {
