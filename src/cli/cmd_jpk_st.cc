@@ -12,7 +12,6 @@
 #include "output/company_data.h"
 #include "output/jpk_export.h"
 #include "output/jpk_st_kr.h"
-#include "shell/settings_register.h"
 
 namespace zefir::cli {
 
@@ -26,14 +25,6 @@ struct JpkStOptions {
   int purpose = 1;
   std::string out;
 };
-
-// A code from the settings register when it is one of `allowed`.
-char settingCode(const std::string& registerPath, std::string_view key, std::string_view allowed,
-                 char fallback) {
-  const std::string value = shell::readSetting(registerPath, "", key).text();
-  if (value.size() == 1 && allowed.find(value[0]) != std::string_view::npos) return value[0];
-  return fallback;
-}
 
 void writeJpkSt(const JpkStOptions& o) {
   // BASEFOLDER, or the base file itself.
@@ -49,9 +40,7 @@ void writeJpkSt(const JpkStOptions& o) {
   request.purpose = o.purpose;
   request.createdAt = output::jpkTimeNow();
   request.company = output::readCompanyData(folder.string(), "#");
-  const std::string settings = shell::baseRegisterPath(folder.string());
-  request.defaults.acquisition = settingCode(settings, "JpkStNab.xxx", "SDNWFI", 'I');
-  request.defaults.removal = settingCode(settings, "JpkStWyk.xxx", "ASXKDNI", 'I');
+  request.defaults = output::stKrDefaults(folder.string());
   std::ofstream out(o.out, std::ios::binary | std::ios::trunc);
   if (!out) throw CliExit{2, "Nie można zapisać pliku " + o.out};
   const int assets = output::writeStKr(out, reg, request);

@@ -2,9 +2,13 @@
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 
 #include "output/jpk_xml.h"
+#include "platform/paths.h"
 #include "register/change_documents.h"
+#include "shell/settings_register.h"
 #include "text/rounding.h"
 
 namespace zefir::output {
@@ -108,7 +112,41 @@ std::string percent(long double rate) {
   return jpkAmount(rate);
 }
 
+char settingCode(const std::string& registerPath, std::string_view key, std::string_view allowed,
+                 char fallback) {
+  const std::string value = shell::readSetting(registerPath, "", key).text();
+  if (value.size() == 1 && allowed.find(value[0]) != std::string_view::npos) return value[0];
+  return fallback;
+}
+
 }  // namespace
+
+StKrDefaults stKrDefaults(std::string_view baseFolder) {
+  const std::string path = shell::baseRegisterPath(baseFolder);
+  StKrDefaults d;
+  d.acquisition = settingCode(path, "JpkStNab.xxx", "SDNWFI", d.acquisition);
+  d.removal = settingCode(path, "JpkStWyk.xxx", "ASXKDNI", d.removal);
+  return d;
+}
+
+JpkResult writeStKrFile(const ReportContext& ctx, const AssetRegister& reg,
+                        const StKrRequest& request) {
+  namespace fs = std::filesystem;
+  const std::string base = platform::nativePath(ctx.baseFolder);
+  const fs::path folder = (base.empty() ? fs::current_path() : fs::path(base)) / "JPK";
+  const std::string name =
+      "JPK_ST_KR_" + std::to_string(request.year) + "_" + ctx.organisation.substr(0, 7) + ".XML";
+  JpkResult result;
+  result.path = (folder / text::toUtf8(name)).string();
+  std::error_code ignored;
+  fs::create_directories(folder, ignored);
+  std::ofstream out(result.path, std::ios::binary | std::ios::trunc);
+  if (!out) return result;
+  writeStKr(out, reg, request);
+  out.close();
+  result.written = !out.fail();
+  return result;
+}
 
 std::string jpkAmount(long double value) {
   long double r = text::R(value);

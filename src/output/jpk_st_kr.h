@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "output/company_data.h"
+#include "output/jpk_export.h"
 #include "register/asset_register.h"
 #include "register/depreciation_engine.h"
 
@@ -22,6 +23,9 @@ struct StKrDefaults {
   char acquisition = 'I';  // E_6, kind of acquisition document: S D N W F I
   char removal = 'I';      // E_29, reason of removal: A S X K D N I
 };
+// From the settings register of the base folder; a value that is not one of
+// the codes leaves the default.
+StKrDefaults stKrDefaults(std::string_view baseFolder);
 
 struct StKrRequest {
   CompanyData company;
@@ -43,6 +47,11 @@ std::optional<StKrFields> stKrFields(const AssetRegister& reg, int slot, int yea
 
 // Writes the whole file (UTF-8 XML); returns the number of ST_KR elements.
 int writeStKr(std::ostream& out, const AssetRegister& reg, const StKrRequest& request);
+
+// The file of the "JPK" button: the base folder's JPK folder,
+// "JPK_ST_KR_" + year + "_" + the first 7 characters of the organisation + ".XML".
+JpkResult writeStKrFile(const ReportContext& context, const AssetRegister& reg,
+                        const StKrRequest& request);
 
 // An amount as the file writes it: two decimals, "." as the point.
 std::string jpkAmount(long double value);

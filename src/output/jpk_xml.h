@@ -13,8 +13,8 @@ namespace zefir::output {
 
 // "YYYY-MM-DD".
 inline std::string isoDate(DayNumber day) {
-  return std::to_string(text::yearOfDay(day)) + "-" + text::twoDigits(text::monthOfDay(day)) +
-         "-" + text::twoDigits(text::dayOfMonth(day));
+  return std::to_string(text::yearOfDay(day)) + "-" + text::twoDigits(text::monthOfDay(day)) + "-" +
+         text::twoDigits(text::dayOfMonth(day));
 }
 
 class XmlLines {
@@ -29,8 +29,8 @@ class XmlLines {
                std::string_view attributes = {}) {
     std::string open = "<" + std::string(name);
     if (!attributes.empty()) open += " " + std::string(attributes);
-    line(level, open + ">" + text::xmlText(value.substr(0, maxValue_)) + "</" + std::string(name) +
-                    ">");
+    line(level,
+         open + ">" + text::xmlText(value.substr(0, maxValue_)) + "</" + std::string(name) + ">");
   }
   // An opening or closing tag on its own line ("Naglowek", "/Naglowek").
   void tag(int level, std::string_view name) { line(level, "<" + std::string(name) + ">"); }

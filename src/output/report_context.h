@@ -10,6 +10,10 @@
 
 #include "text/day_number.h"
 
+namespace zefir {
+class AssetRegister;
+}
+
 namespace zefir::output {
 
 // One report-window layout (settings `KonRapE0`, and `KonRapE1` for the
@@ -39,6 +43,10 @@ struct ReportContext {
   char vatVariant = '1';      // the one-character variant in the VAT audit file's name
   std::string sectionPrefix;  // audit-file section files: folder and file prefix ...
   std::string sectionSuffix;  // ... and the workstation's suffix around the section name
+  // A listing as of 31 December names its year and the register here; the
+  // "JPK" button then writes the fixed-asset register file JPK_ST_KR too.
+  int registerFileYear = 0;
+  const AssetRegister* assetRegister = nullptr;
   std::string baseFolder;     // PDF files go to its PDF folder; "" is the current folder
   std::string footerLeft;     // "" prints the current folder
   std::string footerCentre;   // the desktop's label text

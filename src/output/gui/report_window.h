@@ -17,6 +17,7 @@
 #include <QStringList>
 
 #include "output/report_buffer.h"
+#include "output/report_context.h"
 
 class QComboBox;
 class QLabel;
@@ -30,6 +31,10 @@ class ReportTable;
 
 // The name of Zefir's own PDF printer, offered after the system's printers.
 inline const QString kZefirPdfPrinter = QStringLiteral("Zefir PDF");
+
+// The "JPK" button writes JPK_ST_KR for a listing that named its year and
+// register (and is not the accounting-books or VAT option).
+bool writesRegisterFile(const ReportContext& context);
 
 class TFRaport : public QDialog, public ReportObserver {
   Q_OBJECT

@@ -11,6 +11,7 @@
 #include "output/gui/qt_text.h"
 #include "output/gui/report_window.h"
 #include "output/jpk_export.h"
+#include "output/jpk_st_kr.h"
 #include "output/report_context.h"
 #include "output/xlsx_export.h"
 #include "platform/status_line.h"
@@ -75,14 +76,29 @@ void TFRaport::offerToOpen(const QString& path) {
     showStatus(cpText(QDir::toNativeSeparators(path)), StatusKind::Notice);
 }
 
+bool writesRegisterFile(const ReportContext& ctx) {
+  return ctx.registerFileYear > 0 && ctx.assetRegister && ctx.menuPosition != "EA" &&
+         ctx.menuPosition != "DD";
+}
+
 void TFRaport::exportJpk() {
   const ReportContext& ctx = reportContext();
-  JpkRequest request;
-  request.company = readCompanyData(ctx.baseFolder, "#");
-  request.firstDay = ctx.reportFrom;
-  request.lastDay = ctx.reportTo;
   setButtonsEnabled(false);
-  const JpkResult result = writeJpk(ctx, request);
+  JpkResult result;
+  if (writesRegisterFile(ctx)) {
+    StKrRequest request;
+    request.company = readCompanyData(ctx.baseFolder, "#");
+    request.year = ctx.registerFileYear;
+    request.createdAt = jpkTimeNow();
+    request.defaults = stKrDefaults(ctx.baseFolder);
+    result = writeStKrFile(ctx, *ctx.assetRegister, request);
+  } else {
+    JpkRequest request;
+    request.company = readCompanyData(ctx.baseFolder, "#");
+    request.firstDay = ctx.reportFrom;
+    request.lastDay = ctx.reportTo;
+    result = writeJpk(ctx, request);
+  }
   setButtonsEnabled(true);
   const std::string shown = cpText(QDir::toNativeSeparators(QString::fromStdString(result.path)));
   if (!result.written) {

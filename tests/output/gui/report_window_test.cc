@@ -17,6 +17,7 @@
 #include "output/report_context.h"
 #include "platform/assertion.h"
 #include "platform/status_line.h"
+#include "register/asset_register.h"
 #include "text/codepage.h"
 #include "text/dates.h"
 
@@ -386,6 +387,39 @@ class ReportWindowTest : public QObject {
     QCOMPARE(status.last_kind, StatusKind::Error);
     QVERIFY(buttonNamed("JPK"));
     QVERIFY(buttonNamed("Zamknij")->isEnabled());
+  }
+
+  // A listing as of 31 December names its year and the register: the button
+  // writes the fixed-asset register file.
+  void jpkButtonOfAYearListingWritesTheRegisterFile() {
+    AssetRegister reg;
+    reg.find("A1");
+    QVERIFY(reg.insertAtCurrent().ok());
+    AssetRecord& a = reg.currentRecord();
+    a.Symb = "A1";
+    a.Nazw = "Biurko";
+    a.DtOT = text::dayFromDate(2026, 1, 1);
+    a.WaOT = a.WaBr = 1200;
+    a.MeUm = 'L';
+    a.K[0] = RateEntry{0, "803", 10, 1, 10, 1};
+    reportContext().menuPosition = "DA";
+    reportContext().baseFolder = base.filePath(QStringLiteral("st")).toStdString();
+    fill(5);
+    QVERIFY(!buttonNamed("JPK")->isEnabled());
+    reportContext().registerFileYear = 2026;
+    reportContext().assetRegister = &reg;
+    fill(5);
+    QVERIFY(buttonNamed("JPK")->isEnabled());
+    QTest::mouseClick(buttonNamed("JPK"), Qt::LeftButton);
+    const QString path = base.filePath(QStringLiteral("st/JPK/JPK_ST_KR_2026_Zorza-S.XML"));
+    QCOMPARE(QString::fromStdString(text::toUtf8(status.last_text)), path + "  O.K.");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray xml = file.readAll();
+    QVERIFY(xml.contains("<E_1>A1</E_1>"));
+    QVERIFY(xml.contains("<E_19>120.00</E_19>"));
+    QVERIFY(buttonNamed("OK"));
+    reportContext().assetRegister = nullptr;
   }
 
   void unwritablePdfFolderIsReportedAndGivesTheWindowBack() {
