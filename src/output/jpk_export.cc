@@ -1,9 +1,8 @@
 #include "output/jpk_export.h"
 
-#include <ctime>
-#include <filesystem>
 #include <fstream>
 
+#include "output/export_folder.h"
 #include "output/jpk_xml.h"
 #include "platform/paths.h"
 #include "text/codepage.h"
@@ -17,13 +16,6 @@ constexpr std::string_view kJpkNamespace = "http://jpk.mf.gov.pl/wzor/2016/03/09
 constexpr std::string_view kTypesNamespace =
     "http://crd.gov.pl/xml/schematy/dziedzinowe/mf/2016/01/25/eD/DefinicjeTypy/";
 constexpr std::size_t kMaxElementValue = 80;
-
-std::tm localNow() {
-  std::time_t now = std::time(nullptr);
-  std::tm t{};
-  localtime_r(&now, &t);
-  return t;
-}
 
 DayNumber today() {
   const std::tm t = localNow();
@@ -77,18 +69,14 @@ std::string jpkTimeNow() {
 }
 
 JpkResult writeJpk(const ReportContext& ctx, const JpkRequest& request) {
-  namespace fs = std::filesystem;
   const JpkKind kind = jpkKind(ctx.menuPosition, ctx.vatVariant);
   const DayNumber last = request.lastDay ? request.lastDay : today();
   const DayNumber first = request.firstDay
                               ? request.firstDay
                               : text::dayFromDate(text::yearOfDay(last), text::monthOfDay(last), 1);
-  const std::string base = platform::nativePath(ctx.baseFolder);
-  const fs::path folder = (base.empty() ? fs::current_path() : fs::path(base)) / "JPK";
   JpkResult result;
-  result.path = (folder / text::toUtf8(jpkFileName(kind, last, ctx.organisation))).string();
-  std::error_code ignored;
-  fs::create_directories(folder, ignored);
+  result.path =
+      (exportFolder(ctx, "JPK") / text::toUtf8(jpkFileName(kind, last, ctx.organisation))).string();
   std::ofstream out(result.path, std::ios::binary | std::ios::trunc);
   if (!out) return result;
 

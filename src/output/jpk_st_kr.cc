@@ -2,11 +2,10 @@
 
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 
+#include "output/export_folder.h"
 #include "output/jpk_xml.h"
-#include "platform/paths.h"
 #include "register/change_documents.h"
 #include "shell/settings_register.h"
 #include "text/rounding.h"
@@ -131,15 +130,10 @@ StKrDefaults stKrDefaults(std::string_view baseFolder) {
 
 JpkResult writeStKrFile(const ReportContext& ctx, const AssetRegister& reg,
                         const StKrRequest& request) {
-  namespace fs = std::filesystem;
-  const std::string base = platform::nativePath(ctx.baseFolder);
-  const fs::path folder = (base.empty() ? fs::current_path() : fs::path(base)) / "JPK";
   const std::string name =
       "JPK_ST_KR_" + std::to_string(request.year) + "_" + ctx.organisation.substr(0, 7) + ".XML";
   JpkResult result;
-  result.path = (folder / text::toUtf8(name)).string();
-  std::error_code ignored;
-  fs::create_directories(folder, ignored);
+  result.path = (exportFolder(ctx, "JPK") / text::toUtf8(name)).string();
   std::ofstream out(result.path, std::ios::binary | std::ios::trunc);
   if (!out) return result;
   writeStKr(out, reg, request);

@@ -47,9 +47,9 @@ struct ReportContext {
   // "JPK" button then writes the fixed-asset register file JPK_ST_KR too.
   int registerFileYear = 0;
   const AssetRegister* assetRegister = nullptr;
-  std::string baseFolder;     // PDF files go to its PDF folder; "" is the current folder
-  std::string footerLeft;     // "" prints the current folder
-  std::string footerCentre;   // the desktop's label text
+  std::string baseFolder;    // PDF files go to its PDF folder; "" is the current folder
+  std::string footerLeft;    // "" prints the current folder
+  std::string footerCentre;  // the desktop's label text
   std::string version = "1.19";
 };
 

@@ -6,11 +6,10 @@
 #include <cctype>
 #include <charconv>
 #include <cstdio>
-#include <ctime>
-#include <filesystem>
 #include <utility>
 #include <vector>
 
+#include "output/export_folder.h"
 #include "output/report_cells.h"
 #include "output/report_search.h"
 #include "text/codepage.h"
@@ -32,13 +31,6 @@ bool isNumberColumn(char align) {
 bool isCountColumn(const ReportColumn& c) {
   return c.header1.starts_with("Lp") || c.header1.find("iczba") != std::string::npos ||
          c.header2.find("iczba") != std::string::npos;
-}
-
-std::tm localNow() {
-  std::time_t now = std::time(nullptr);
-  std::tm t{};
-  localtime_r(&now, &t);
-  return t;
 }
 
 // The workbook with its formats; closing it writes the file.
@@ -214,7 +206,6 @@ std::string xlsxStamp(const ReportContext& ctx) {
 }
 
 std::string xlsxExportPath(const ReportContext& ctx, std::string_view code) {
-  namespace fs = std::filesystem;
   const std::tm t = localNow();
   std::string name;
   for (char c : plainForm(code.empty() ? std::string_view("Raport") : code))
@@ -222,12 +213,7 @@ std::string xlsxExportPath(const ReportContext& ctx, std::string_view code) {
   char when[64];
   std::snprintf(when, sizeof when, "_%04d-%02d-%02d_%02d%02d%02d", t.tm_year + 1900, t.tm_mon + 1,
                 t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec);
-  std::string base = text::toUtf8(ctx.baseFolder);
-  std::replace(base.begin(), base.end(), '\\', '/');
-  const fs::path folder = (base.empty() ? fs::current_path() : fs::path(base)) / "XLS";
-  std::error_code ignored;
-  fs::create_directories(folder, ignored);
-  return (folder / (name + when + ".xlsx")).string();
+  return (exportFolder(ctx, "XLS") / (name + when + ".xlsx")).string();
 }
 
 }  // namespace zefir::output
