@@ -3,20 +3,15 @@
 // Prints a saved report buffer again: the same pages as the report window's
 // printing, drawn headless, the plain-text form, or the report window's
 // spreadsheet workbook.
-#include <QGuiApplication>
 #include <fstream>
 #include <iostream>
 #include <memory>
 #include <sstream>
 
 #include "cli/commands.h"
-#include "output/gui/report_print.h"
-#include "output/page_setup.h"
+#include "cli/report_output.h"
 #include "output/report_buffer.h"
-#include "output/report_context.h"
 #include "output/report_json.h"
-#include "output/report_text.h"
-#include "output/xlsx_export.h"
 #include "text/codepage.h"
 
 namespace zefir::cli {
@@ -33,55 +28,12 @@ struct RenderOptions {
   int to = 0;
 };
 
-// Page set-up on the A4 pages the PDF is written on.
-class PdfPages : public output::ReportObserver {
- public:
-  int rowsPerPage(output::ReportBuffer& buffer, output::Orientation o) override {
-    return output::pdfRowsPerPage(buffer, o == output::Orientation::Landscape);
-  }
-};
-
-// Fonts and PDF writing need a GUI application but never a display.
-// Qt's own notes (a missing runtime folder and the like) would bury the one
-// line the command prints; only fatal messages stay.
-void quietQt(QtMsgType type, const QMessageLogContext&, const QString& message) {
-  if (type == QtFatalMsg) std::cerr << message.toStdString() << "\n";
-}
-
-std::unique_ptr<QGuiApplication> headlessApplication() {
-  qInstallMessageHandler(quietQt);
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "zefir-cli";
-  static char* argv[] = {name, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 std::string readFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw CliExit{2, "Nie można odczytać pliku " + path};
   std::ostringstream all;
   all << in.rdbuf();
   return all.str();
-}
-
-QString jobTitle(const output::ReportBuffer& buffer) {
-  const output::ReportContext& ctx = output::reportContext();
-  return QString::fromStdString(
-      output::printJobTitle(ctx.menuPosition, buffer.code(), ctx.organisation));
-}
-
-void writeWorkbook(const output::ReportBuffer& buffer, int from, int to, const std::string& path) {
-  const output::ReportContext& ctx = output::reportContext();
-  switch (
-      output::writeXlsx(buffer, from, to, path, output::xlsxTitles(ctx, output::xlsxStamp(ctx)))) {
-    case output::XlsxOutcome::TooManyRows:
-      throw CliExit{2, "Więcej niż 100.000 wierszy"};
-    case output::XlsxOutcome::NotWritten:
-      throw CliExit{2, "Nie można zapisać pliku " + path};
-    default:
-      break;
-  }
 }
 
 void render(const RenderOptions& o) {
@@ -101,19 +53,12 @@ void render(const RenderOptions& o) {
   int from = std::clamp(o.from ? o.from : 1, 1, last);
   int to = std::clamp(o.to ? o.to : last, 1, last);
   if (from > to) std::swap(from, to);
-  if (!o.xlsx.empty()) {
-    writeWorkbook(buffer, from, to, o.xlsx);
-    return;
-  }
-  if (!o.text.empty()) {
-    std::ofstream out(o.text, std::ios::binary);
-    out << text::toUtf8(output::renderText(buffer, from, to));
-    if (!out.flush()) throw CliExit{2, "Nie można zapisać pliku " + o.text};
-    return;
-  }
-  if (!output::writeReportPdf(buffer, o.landscape, QString::fromStdString(o.pdf), from, to,
-                              output::currentPrintTexts(), jobTitle(buffer)))
-    throw CliExit{2, "Nie można zapisać pliku " + o.pdf};
+  if (!o.xlsx.empty())
+    writeReportXlsx(buffer, from, to, o.xlsx);
+  else if (!o.text.empty())
+    writeReportText(buffer, from, to, o.text);
+  else
+    writeReportPdfFile(buffer, o.landscape, from, to, o.pdf);
 }
 
 }  // namespace

@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
   zefir::cli::addDemoCommand(app);
   zefir::cli::addComputeCommands(app);
   zefir::cli::addRenderCommand(app);
+  zefir::cli::addReportCommand(app);
   zefir::cli::addJpkStCommand(app);
   try {
     app.parse(argc, argv);

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "shell/listing_settings.h"
 #include "text/dates.h"
 
 namespace zefir::shell {
@@ -53,6 +54,8 @@ void readStartSettings(DesktopRegisters& registers, ShellState& state, DesktopSe
   state.baseName = location.name.empty() ? "Srodki" : location.name;
   out.dirxFolder = registers.program.value("DirxBaza").field(1);
   (void)registers.base.load(baseRegisterPath(state.baseFolder), suffix);
+  // The listings read the base's report settings when Go runs them.
+  operations::listingEnvironment().settings = listingSettingsFrom(registers.base);
 
   if (std::string who = registers.base.text("Dla kogo"); !who.empty()) state.organisation = who;
   for (const CarriedSetting& s : carriedSettings()) {

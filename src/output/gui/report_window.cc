@@ -16,6 +16,7 @@
 #include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "output/gui/font_lookup.h"
@@ -64,6 +65,7 @@ void TFRaport::createControls() {
   xls_ = button(this, "XLS", " wrzut do Excela ");
   jpk_ = button(this, "JPK", " XML / JPK ");
   pdf_ = button(this, "PDF", " portret / pejzaż ");
+  save_ = button(this, "Zapisz", " zapis bufora raportu (Ctrl+S) ");
   back_ = button(this, "Wstecz", " szukaj wstecz (Tab) ");
   search_ = new QLineEdit(QStringLiteral("...szukaj..."), this);
   forward_ = button(this, "Szukaj", " szukaj wprzód (Enter) ");
@@ -79,8 +81,8 @@ void TFRaport::createControls() {
   auto* row = new QHBoxLayout;
   row->setSpacing(4);
   for (QWidget* w : std::initializer_list<QWidget*>{portrait_, landscape_, chooser_, xls_, jpk_,
-                                                    pdf_, back_, search_, forward_, rowsLabel_,
-                                                    from_, dotsLabel_, to_, close_})
+                                                    pdf_, save_, back_, search_, forward_,
+                                                    rowsLabel_, from_, dotsLabel_, to_, close_})
     row->addWidget(w);
   row->addStretch();
   auto* area = new QHBoxLayout;
@@ -96,6 +98,11 @@ void TFRaport::createControls() {
   connect(portrait_, &QPushButton::clicked, this, [this] { printReport(false); });
   connect(landscape_, &QPushButton::clicked, this, [this] { printReport(true); });
   connect(pdf_, &QPushButton::clicked, this, [this] { printPdf(false); });
+  connect(save_, &QPushButton::clicked, this, &TFRaport::saveBuffer);
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, this,
+          [this] {
+            if (save_->isEnabled()) saveBuffer();
+          });
   connect(xls_, &QPushButton::clicked, this, &TFRaport::exportXls);
   connect(jpk_, &QPushButton::clicked, this, &TFRaport::exportJpk);
   connect(forward_, &QPushButton::clicked, this, [this] { search(true); });
@@ -134,7 +141,7 @@ void TFRaport::sizeControls(const QFont& f) {
   table_->setFont(f);
   const QFontMetrics fm(f);
   const int height = fm.height() < 14 ? 22 : fm.height() + 8;
-  for (QPushButton* b : {portrait_, landscape_, xls_, jpk_, pdf_, back_, forward_, close_})
+  for (QPushButton* b : {portrait_, landscape_, xls_, jpk_, pdf_, save_, back_, forward_, close_})
     b->setFixedSize(fm.horizontalAdvance(b->text()) + 16, height);
   search_->setFixedSize(fm.horizontalAdvance(QStringLiteral("...szukaj...")) + 24, height);
   for (QLineEdit* e : {from_, to_})

@@ -15,6 +15,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "output/report_buffer.h"
 #include "output/report_context.h"
@@ -58,6 +59,13 @@ class TFRaport : public QDialog, public ReportObserver {
   QString lastXlsxPath() const { return lastXlsx_; }
   // The "JPK" button: the audit file of the running option.
   void exportJpk();
+  // "Zapisz" (Ctrl+S): the buffer as JSON (what zefir-cli render reads), in
+  // the file the chooser gives; the status line tells where it went.
+  void saveBuffer();
+  // Asks for the file to save into, starting from a suggested path; an empty
+  // answer saves nothing. By default a file dialog.
+  using SavePathChooser = std::function<QString(const QString& suggested)>;
+  void setSavePathChooser(SavePathChooser chooser) { chooseSavePath_ = std::move(chooser); }
   void searchForward() { search(true); }
   void searchBackward() { search(false); }
   // Applies entry `index` (0..12) of the range menu at row `row`.
@@ -115,7 +123,7 @@ class TFRaport : public QDialog, public ReportObserver {
   void offerToOpen(const QString& path);
 
   ReportBuffer& buffer_;
-  QPushButton *portrait_, *landscape_, *xls_, *jpk_, *pdf_, *back_, *forward_, *close_;
+  QPushButton *portrait_, *landscape_, *xls_, *jpk_, *pdf_, *save_, *back_, *forward_, *close_;
   QComboBox* chooser_;
   QLineEdit *search_, *from_, *to_;
   QLabel *rowsLabel_, *dotsLabel_;
@@ -125,6 +133,7 @@ class TFRaport : public QDialog, public ReportObserver {
   QString currentPrinter_;
   QString lastPdf_;
   QString lastXlsx_;
+  SavePathChooser chooseSavePath_;
   int rememberedWidth_ = 0;  // table width the window was laid out to
   QSize laidOut_;            // the size the last layout gave the window
   int chooserWidth_ = 0;

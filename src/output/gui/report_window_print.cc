@@ -53,7 +53,7 @@ void TFRaport::setCurrentPrinter(const QString& name) {
 }
 
 void TFRaport::setButtonsEnabled(bool enabled) {
-  for (QPushButton* b : {portrait_, landscape_, xls_, jpk_, pdf_, back_, forward_, close_})
+  for (QPushButton* b : {portrait_, landscape_, xls_, jpk_, pdf_, save_, back_, forward_, close_})
     b->setEnabled(enabled);
   if (!enabled) return;
   const std::string& position = reportContext().menuPosition;

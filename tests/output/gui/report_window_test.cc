@@ -15,6 +15,7 @@
 #include "output/gui/report_table.h"
 #include "output/gui/report_window.h"
 #include "output/report_context.h"
+#include "output/report_json.h"
 #include "platform/assertion.h"
 #include "platform/status_line.h"
 #include "register/asset_register.h"
@@ -434,6 +435,40 @@ class ReportWindowTest : public QObject {
     QCOMPARE(status.last_kind, StatusKind::Error);
     QVERIFY(buttonNamed("Druk portret")->isEnabled());
     QVERIFY(buttonNamed("Zamknij")->isEnabled());
+  }
+
+  // Ctrl+S and "Zapisz" keep the buffer as the JSON that render reads back.
+  void savingKeepsTheBufferToBePrintedAgain() {
+    QString suggested;
+    const QString path = base.filePath(QStringLiteral("wykaz.json"));
+    window->setSavePathChooser([&](const QString& s) {
+      suggested = s;
+      return path;
+    });
+    QCOMPARE(buttonNamed("Zapisz")->toolTip(),
+             QString::fromUtf8(" zapis bufora raportu (Ctrl+S) "));
+    QTest::keyClick(window->searchField(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(suggested, base.filePath(QStringLiteral("WST.json")));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    ReportBuffer back;
+    QVERIFY(reportFromJson(file.readAll().toStdString(), back).ok());
+    QCOMPARE(back.rowCount(), buffer->rowCount());
+    QCOMPARE(back.cell(150, 1), buffer->cell(150, 1));
+    QCOMPARE(back.params(), buffer->params());
+    QCOMPARE(status.last_kind, StatusKind::Information);
+
+    // A folder that is not there: an error, and nothing else changes.
+    window->setSavePathChooser([&](const QString&) { return base.filePath("nie/ma/w.json"); });
+    QTest::mouseClick(buttonNamed("Zapisz"), Qt::LeftButton);
+    QCOMPARE(status.last_kind, StatusKind::Error);
+    QVERIFY(QString::fromStdString(text::toUtf8(status.last_text))
+                .startsWith(QString::fromUtf8("Nie można zapisać pliku")));
+    // Cancelled: nothing written, nothing said.
+    status.last_text.clear();
+    window->setSavePathChooser([](const QString&) { return QString(); });
+    QTest::mouseClick(buttonNamed("Zapisz"), Qt::LeftButton);
+    QVERIFY(status.last_text.empty());
   }
 };
 

@@ -9,10 +9,10 @@
 #include <memory>
 
 #include "dialogs/answer_dialog.h"
+#include "dialogs/parameter_set_dialog.h"
 #include "output/report_context.h"
 #include "shell/desktop_settings.h"
 #include "shell/gui/desktop_window.h"
-#include "shell/gui/stand_in_window.h"
 #include "shell/gui/zefir_main_windows.h"
 #include "shell/shell_state.h"
 
@@ -55,6 +55,23 @@ class MenuWindowTest : public QObject {
 
     key(subList(), "C");
     QCOMPARE(shell::shellState().option.code, std::string("EditMU"));
+  }
+
+  // The timer opens the chosen option's own parameter set; its Esc brings
+  // the menu back.
+  void chosenOptionOpensItsParameterSet() {
+    key(mainList(), "d");
+    key(subList(), "b");
+    w->desktop->tickNow();  // the request is made
+    w->desktop->tickNow();  // and carried out
+    auto* page = static_cast<gui::TFZestaw*>(w->parameterSet);
+    QVERIFY(page->isVisible());
+    QCOMPARE(page->slot(), 28);
+    QCOMPARE(page->fieldCode(0), QStringLiteral("SroF"));
+    QCOMPARE(page->fieldCount(), 6);
+    QTest::keyClick(page->field(0), Qt::Key_Escape);
+    QVERIFY(!page->isVisible());
+    QCOMPARE(w->desktop->timerState().requestSlot(), 3);
   }
 
   void keypadDigitsMoveAndEscGoesBackToTheMainList() {
@@ -132,7 +149,7 @@ class MenuWindowTest : public QObject {
     key(mainList(), "g");
     key(subList(), "a");
     QCOMPARE(shell::shellState().option.code, std::string("PlanAm"));
-    auto* page = static_cast<gui::StandInWindow*>(w->parameterSet);
+    auto* page = static_cast<gui::TFZestaw*>(w->parameterSet);
     page->openFor(47, 1);
     page->parentWidget()->move(120, 60);
     QTest::keyClick(page, Qt::Key_Escape);

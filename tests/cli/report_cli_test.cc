@@ -1,0 +1,130 @@
+// zefir-cli report: a listing option run on a base folder, its fields given
+// by their codes, the rest from the option's defaults and the base register.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "../operations/listing_test_support.h"
+#include "cli_runner.h"
+#include "register/base_journal.h"
+#include "shell/settings_register.h"
+#include "text/codepage.h"
+#include "text/dates.h"
+
+namespace zefir::cli_test {
+namespace {
+
+using listing_test::asset;
+
+// 401 and 402 charged 10.00 and 20.00 a month from July 2025, 403 of zero value.
+class ReportCli : public CliTest {
+ protected:
+  void SetUp() override {
+    CliTest::SetUp();
+    AssetRegister reg;
+    BaseJournal journal(path("Srodki.PST").string());
+    ASSERT_TRUE(journal.load(reg).ok());
+    const DayNumber june = text::dayFromDate(2025, 6, 15);
+    for (const AssetRecord& a :
+         {asset("401", "Tokarka", june, 1200, 10), asset("402", "Frezarka", june, 2400, 10),
+          asset("403", "Wiertarka", june, 0, 10)})
+      ASSERT_TRUE(journal.saveAsset(reg, AssetRegister::emptyRecord(), a).ok());
+  }
+  std::string folder() const { return quoted(path("")); }
+  // The data rows of a saved buffer, cells joined by "|" (empty ones at the end dropped).
+  std::vector<std::string> rows(const fs::path& json) const {
+    std::vector<std::string> out;
+    const nlohmann::json doc = nlohmann::json::parse(readFile(json));
+    for (const auto& row : doc["rows"]) {
+      if (!row.contains("cells")) continue;
+      std::vector<std::string> cells = row["cells"];
+      while (!cells.empty() && cells.back().empty()) cells.pop_back();
+      std::string line;
+      for (std::size_t i = 0; i < cells.size(); ++i) line += (i ? "|" : "") + cells[i];
+      out.push_back(line);
+    }
+    return out;
+  }
+};
+
+TEST_F(ReportCli, WritesTheListingAsTheBufferJsonThatRenderReads) {
+  const CliResult r =
+      run("report WykaS " + folder() + " --DaDo 310326 --Pod1 1 --Pod3 0 --Pod7 0 --json " +
+          quoted(path("w.json")));
+  ASSERT_EQ(r.status, 0) << r.err;
+  const auto j = nlohmann::json::parse(readFile(path("w.json")));
+  EXPECT_EQ(j["code"], "WST");
+  EXPECT_EQ(j["params"], "na dzień 31-03-2026");
+  EXPECT_EQ(
+      rows(path("w.json")),
+      (std::vector<std::string>{"1|401|Tokarka|15-06-2025|10|491|1.200,00|90,00|10,00",
+                                "2|402|Frezarka|15-06-2025|10|491|2.400,00|180,00|20,00",
+                                "|4|grupa 2 poz. ( zerowych : 1 )||||3.600,00|270,00|30,00",
+                                "|ŚRODKI|RAZEM 2 poz. ( zerowych : 1 )||||3.600,00|270,00|30,00"}));
+
+  // The text the report writes is the text render prints from the saved buffer.
+  ASSERT_EQ(run("report WykaS " + folder() + " --DaDo 310326 --Pod1 1 --Pod3 0 --Pod7 0 " +
+                "--text " + quoted(path("w.txt")))
+                .status,
+            0);
+  ASSERT_EQ(run("render " + quoted(path("w.json")) + " --text " + quoted(path("r.txt"))).status, 0);
+  EXPECT_EQ(readFile(path("w.txt")), readFile(path("r.txt")));
+}
+
+TEST_F(ReportCli, FieldsLeftOutTakeTheBaseRegistersSettings) {
+  // Report day 31 March 2026, no subtotals, zero-value assets listed.
+  std::string reg = shell::registerHeader("Zefir.BAL") + "\r\n";
+  for (auto [key, value] :
+       {std::pair{"DatyBOBZ", "010126;310326"}, {"GlebPods", "0;0;0"}, {"PokZlikw", "T"}})
+    reg += shell::entryLine(key, ".001", value) + "\r\n";
+  writeFile(path("Zefir.BAL"), reg);
+  const CliResult r = run("report WykaS " + folder() + " --json " + quoted(path("w.json")));
+  ASSERT_EQ(r.status, 0) << r.err;
+  const auto lines = rows(path("w.json"));
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[2], "3|403|Wiertarka|15-06-2025|10|491");
+  EXPECT_EQ(lines[3], "|ŚRODKI|RAZEM 3 poz.||||3.600,00|270,00|30,00");
+}
+
+TEST_F(ReportCli, ARepeatedSelectionTakesEveryMask) {
+  const CliResult r = run("report Karto " + folder() +
+                          " --DaDo 310326 --SroW 401 --SroW '40?' --SroW 7 --Pod3 0 --json " +
+                          quoted(path("k.json")));
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(rows(path("k.json")).size(), 5u);  // two assets of two lines, and the total
+  ASSERT_EQ(run("report Karto " + folder() + " --DaDo 310326 --SroW 401 --Pod3 0 --json " +
+                quoted(path("k.json")))
+                .status,
+            0);
+  EXPECT_EQ(rows(path("k.json")).size(), 3u);
+}
+
+TEST_F(ReportCli, UnknownOptionsFieldsAndBadValuesAreUsageErrorsNamingThem) {
+  const std::string out = " --json " + quoted(path("x.json"));
+  CliResult r = run("report WykaZ " + folder() + out);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("WykaZ"), std::string::npos) << r.err;
+  r = run("report WykaS " + folder() + " --DaOd 010126" + out);  // a field of other options
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("--DaOd"), std::string::npos) << r.err;
+  r = run("report Plan12 " + folder() + out);  // not a listing
+  EXPECT_EQ(r.status, 1);
+  r = run("report WykaS " + folder() + " --DaDo 3103" + out);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("DaDo"), std::string::npos) << r.err;
+  r = run("report WykaS " + folder() + " --json a.json --text b.txt");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_FALSE(fs::exists(path("x.json")));
+  r = run("report WykaS " + quoted(path("nie-ma")) + out);
+  EXPECT_EQ(r.status, 2);
+}
+
+TEST_F(ReportCli, PrintsThePagesToPdf) {
+  const CliResult r = run("report WykaS " + folder() + " --DaDo 310326 --pdf " +
+                          quoted(path("w.pdf")) + " --landscape");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(readFile(path("w.pdf")).starts_with("%PDF"));
+}
+
+}  // namespace
+}  // namespace zefir::cli_test
