@@ -35,7 +35,7 @@ void BM_ReportWykaSToJsonProcess(benchmark::State& state) {
     if (std::system(command.c_str()) != 0) state.SkipWithError("zefir-cli report failed");
   state.counters["MB_json"] = std::filesystem::file_size(out) / 1e6;
 }
-BENCHMARK(BM_ReportWykaSToJsonProcess)->Unit(benchmark::kMillisecond)->MinTime(3);
+BENCHMARK(BM_ReportWykaSToJsonProcess)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 
 void BM_ReportWykaSInWindowToItsEnd(benchmark::State& state) {
   const std::string base = bench::writeSyntheticBase();
@@ -66,7 +66,7 @@ void BM_ReportWykaSInWindowToItsEnd(benchmark::State& state) {
   state.counters["rows"] = rows;
   state.counters["top"] = buffer.view.top;
 }
-BENCHMARK(BM_ReportWykaSInWindowToItsEnd)->Unit(benchmark::kMillisecond)->MinTime(3);
+BENCHMARK(BM_ReportWykaSInWindowToItsEnd)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 
 }  // namespace
 
