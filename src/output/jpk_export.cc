@@ -118,6 +118,8 @@ JpkResult writeJpk(const ReportContext& ctx, const JpkRequest& request) {
   xml.line(0, comment);
   for (std::size_t i = 0; i < kind.sections.size(); ++i) {
     if (i > 0) xml.line(0, comment);
+    // Without a temporary folder there are no section files to look for.
+    if (ctx.sectionPrefix.empty()) continue;
     copySection(out,
                 platform::nativePath(ctx.sectionPrefix + kind.sections[i] + ctx.sectionSuffix));
   }

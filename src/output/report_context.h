@@ -41,7 +41,7 @@ struct ReportContext {
   DayNumber reportFrom = 0;     // the running report's first and last day (0 when none)
   DayNumber reportTo = 0;
   char vatVariant = '1';      // the one-character variant in the VAT audit file's name
-  std::string sectionPrefix;  // audit-file section files: folder and file prefix ...
+  std::string sectionPrefix;  // audit-file section files: folder and file prefix ("" none) ...
   std::string sectionSuffix;  // ... and the workstation's suffix around the section name
   // A listing as of 31 December names its year and the register here; the
   // "JPK" button then writes the fixed-asset register file JPK_ST_KR too.
