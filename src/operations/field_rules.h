@@ -14,8 +14,8 @@
 #include <string_view>
 
 #include "operations/option_catalogue.h"
-#include "register/asset_record.h"  // DayNumber
 #include "platform/status_line.h"
+#include "register/asset_record.h"  // DayNumber
 
 namespace zefir {
 class AssetRegister;
