@@ -1,6 +1,8 @@
-// zefir-cli render BUFFER.json (--pdf OUT.pdf [--landscape] | --text OUT.txt) [--from N --to M]
+// zefir-cli render BUFFER.json (--pdf OUT.pdf [--landscape] | --text OUT.txt | --xlsx OUT.xlsx)
+//                  [--from N --to M]
 // Prints a saved report buffer again: the same pages as the report window's
-// printing, drawn headless, or the plain-text form.
+// printing, drawn headless, the plain-text form, or the report window's
+// spreadsheet workbook.
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -20,6 +22,7 @@ struct RenderOptions {
   std::string buffer;
   std::string pdf;
   std::string text;
+  std::string xlsx;
   bool landscape = false;
   int from = 0;
   int to = 0;
@@ -34,7 +37,8 @@ std::string readFile(const std::string& path) {
 }
 
 void render(const RenderOptions& o) {
-  if (o.pdf.empty() == o.text.empty()) throw CliExit{1, "Podaj dokładnie jedno z --pdf i --text"};
+  if (o.pdf.empty() + o.text.empty() + o.xlsx.empty() != 2)
+    throw CliExit{1, "Podaj dokładnie jedno z --pdf, --text i --xlsx"};
   if (o.landscape && o.pdf.empty()) throw CliExit{1, "--landscape dotyczy tylko --pdf"};
   std::string json = readFile(o.buffer);
   auto app = headlessApplication();
@@ -49,7 +53,9 @@ void render(const RenderOptions& o) {
   int from = std::clamp(o.from ? o.from : 1, 1, last);
   int to = std::clamp(o.to ? o.to : last, 1, last);
   if (from > to) std::swap(from, to);
-  if (!o.text.empty())
+  if (!o.xlsx.empty())
+    writeReportXlsx(buffer, from, to, o.xlsx);
+  else if (!o.text.empty())
     writeReportText(buffer, from, to, o.text);
   else
     writeReportPdfFile(buffer, o.landscape, from, to, o.pdf);
@@ -63,6 +69,7 @@ void addRenderCommand(CLI::App& app) {
   cmd->add_option("buffer", options->buffer, "Bufor raportu (JSON)")->required();
   cmd->add_option("--pdf", options->pdf, "Plik PDF do zapisania");
   cmd->add_option("--text", options->text, "Plik tekstowy do zapisania");
+  cmd->add_option("--xlsx", options->xlsx, "Skoroszyt XLSX do zapisania");
   cmd->add_flag("--landscape", options->landscape, "Strony poziome (pejzaż)");
   cmd->add_option("--from", options->from, "Pierwszy wiersz")->check(CLI::PositiveNumber);
   cmd->add_option("--to", options->to, "Ostatni wiersz")->check(CLI::PositiveNumber);

@@ -1,5 +1,5 @@
 // zefir-cli report OPTION BASEFOLDER [--FIELD VALUE]... (--json OUT | --text OUT |
-//                  --pdf OUT [--landscape]) [--station N]
+//                  --pdf OUT [--landscape] | --xlsx OUT) [--station N]
 // Runs a listing option of the menu as Go runs it in the desktop: the fields
 // given by their codes, the others taking the option's defaults and the base
 // register's settings; the report buffer goes to a file.
@@ -36,7 +36,7 @@ constexpr std::string_view kBaseName = "Srodki.PST";
 struct ReportOptions {
   std::string option;
   std::string folder;
-  std::string json, text, pdf;
+  std::string json, text, pdf, xlsx;
   bool landscape = false;
   int station = 1;
   std::vector<std::string> fields;  // "--CODE", "VALUE", ... as given
@@ -92,9 +92,9 @@ std::function<void(int, int)> progressOnStderr() {
 }
 
 void runReport(const ReportOptions& o) {
-  const int outputs = !o.json.empty() + !o.text.empty() + !o.pdf.empty();
+  const int outputs = !o.json.empty() + !o.text.empty() + !o.pdf.empty() + !o.xlsx.empty();
   if (outputs != 1)
-    throw CliExit{1, "Błąd wywołania: podaj dokładnie jedno z --json, --text, --pdf"};
+    throw CliExit{1, "Błąd wywołania: podaj dokładnie jedno z --json, --text, --pdf, --xlsx"};
   if (o.landscape && o.pdf.empty())
     throw CliExit{1, "Błąd wywołania: --landscape dotyczy tylko --pdf"};
   const operations::ListingOption* listing = nullptr;
@@ -137,6 +137,7 @@ void runReport(const ReportOptions& o) {
   if (!o.json.empty()) writeReportJson(buffer, o.json);
   if (!o.text.empty()) writeReportText(buffer, 1, last, o.text);
   if (!o.pdf.empty()) writeReportPdfFile(buffer, o.landscape, 1, last, o.pdf);
+  if (!o.xlsx.empty()) writeReportXlsx(buffer, 1, last, o.xlsx);
 }
 
 }  // namespace
@@ -150,6 +151,7 @@ void addReportCommand(CLI::App& app) {
   cmd->add_option("--json", o->json, "Bufor raportu jako JSON (dla render)");
   cmd->add_option("--text", o->text, "Raport jako tekst");
   cmd->add_option("--pdf", o->pdf, "Raport jako PDF");
+  cmd->add_option("--xlsx", o->xlsx, "Raport jako skoroszyt XLSX");
   cmd->add_flag("--landscape", o->landscape, "Strony poziome (pejzaż)");
   cmd->add_option("--station", o->station, "Numer stanowiska dla ustawień bazy (1-197)")
       ->check(CLI::Range(1, 197));

@@ -22,5 +22,6 @@ void addDemoCommand(CLI::App& app);
 void addComputeCommands(CLI::App& app);  // compute, compute-all
 void addRenderCommand(CLI::App& app);
 void addReportCommand(CLI::App& app);  // listing options as Go runs them
+void addJpkStCommand(CLI::App& app);
 
 }  // namespace zefir::cli

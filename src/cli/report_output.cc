@@ -9,6 +9,7 @@
 #include "output/report_context.h"
 #include "output/report_json.h"
 #include "output/report_text.h"
+#include "output/xlsx_export.h"
 #include "text/codepage.h"
 
 namespace zefir::cli {
@@ -62,6 +63,20 @@ void writeReportPdfFile(const output::ReportBuffer& buffer, bool landscape, int 
   if (!output::writeReportPdf(buffer, landscape, QString::fromStdString(path), from, to,
                               output::currentPrintTexts(), jobTitle(buffer)))
     throw CliExit{2, "Nie można zapisać pliku " + path};
+}
+
+void writeReportXlsx(const output::ReportBuffer& buffer, int from, int to,
+                     const std::string& path) {
+  const output::ReportContext& ctx = output::reportContext();
+  switch (
+      output::writeXlsx(buffer, from, to, path, output::xlsxTitles(ctx, output::xlsxStamp(ctx)))) {
+    case output::XlsxOutcome::TooManyRows:
+      throw CliExit{2, "Więcej niż 100.000 wierszy"};
+    case output::XlsxOutcome::NotWritten:
+      throw CliExit{2, "Nie można zapisać pliku " + path};
+    default:
+      break;
+  }
 }
 
 }  // namespace zefir::cli

@@ -1,6 +1,6 @@
 // Writing a report buffer out from the command line: its JSON, its plain
-// text, or its printed pages as PDF (drawn headless, as the report window
-// prints them). Shared by `render` and `report`.
+// text, its printed pages as PDF (drawn headless, as the report window
+// prints them), or its spreadsheet workbook. Shared by `render` and `report`.
 #pragma once
 
 #include <QGuiApplication>
@@ -26,5 +26,7 @@ void writeReportText(const output::ReportBuffer& buffer, int from, int to, const
 // Needs the headless application.
 void writeReportPdfFile(const output::ReportBuffer& buffer, bool landscape, int from, int to,
                         const std::string& path);
+// The report window's workbook; more than 100,001 rows end with status 2.
+void writeReportXlsx(const output::ReportBuffer& buffer, int from, int to, const std::string& path);
 
 }  // namespace zefir::cli

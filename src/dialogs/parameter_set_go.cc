@@ -5,8 +5,10 @@
 
 #include "dialogs/parameter_set_dialog.h"
 #include "operations/catalogue_hooks.h"
+#include "operations/listing_options.h"
 #include "output/gui/qt_text.h"
 #include "output/report_buffer.h"
+#include "output/report_context.h"
 #include "shell/base_loading.h"
 #include "shell/desktop_services.h"
 #include "shell/settings_pages.h"
@@ -37,6 +39,26 @@ bool TFZestaw::storeFields(operations::FieldValues& values) {
   if (values.has("DaDo")) state.fieldDaDo = text::dayFromShortText(values.text("DaDo"));
   return true;
 }
+
+namespace {
+
+// What the report window's exports take from the run: the option's caption,
+// the report's days and, for a listing as of 31 December, its year and the
+// register, from which the "JPK" button writes the fixed-asset register file.
+void noteReportForExports(const operations::OptionInfo& option,
+                          const operations::FieldValues& values) {
+  output::ReportContext& ctx = output::reportContext();
+  ctx.optionCaption = option.caption;
+  ctx.reportFrom = values.has("DaOd") ? text::dayFromShortText(values.text("DaOd")) : 0;
+  ctx.reportTo = values.has("DaDo") ? text::dayFromShortText(values.text("DaDo")) : 0;
+  const DayNumber day = ctx.reportTo;
+  const bool yearEnd = day && text::monthOfDay(day) == 12 && text::dayOfMonth(day) == 31;
+  ctx.registerFileYear =
+      yearEnd && operations::findListingOption(option.code) ? text::yearOfDay(day) : 0;
+  ctx.assetRegister = ctx.registerFileYear ? &shell::desktopRegister() : nullptr;
+}
+
+}  // namespace
 
 void TFZestaw::go() {
   if (running_) return;
@@ -75,6 +97,7 @@ void TFZestaw::runWith(const std::string& outputCode, const QString& outputText,
     env.report = &output::reportBuffer();
     env.bracket = this;
     env.stopRequested = [this] { return stop_requested_; };
+    noteReportForExports(*option_, values);
     outcome = operations::wykonaOpc(*option_, values, env);
     running_ = false;
   } else if (!shell::isSettingsPage(slot_)) {

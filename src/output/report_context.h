@@ -8,6 +8,12 @@
 #include <string>
 #include <string_view>
 
+#include "text/day_number.h"
+
+namespace zefir {
+class AssetRegister;
+}
+
 namespace zefir::output {
 
 // One report-window layout (settings `KonRapE0`, and `KonRapE1` for the
@@ -28,7 +34,19 @@ struct ReportContext {
   std::string printFont = "c Consolas";  // KonPrint
   std::string printStyle = "Bold";
   std::string organisation = "Zorza-Soft";  // "Dla kogo"
-  std::string menuPosition;  // two letters of the running option ("DA"); "" outside the menu
+  std::string secondOrganisation;           // the second organisation text ("" when not set)
+  std::string menuPosition;     // two letters of the running option ("DA"); "" outside the menu
+  std::string optionCaption;    // the running option's caption
+  std::string workstationMark;  // this workstation's mark in stamps
+  DayNumber reportFrom = 0;     // the running report's first and last day (0 when none)
+  DayNumber reportTo = 0;
+  char vatVariant = '1';      // the one-character variant in the VAT audit file's name
+  std::string sectionPrefix;  // audit-file section files: folder and file prefix ("" none) ...
+  std::string sectionSuffix;  // ... and the workstation's suffix around the section name
+  // A listing as of 31 December names its year and the register here; the
+  // "JPK" button then writes the fixed-asset register file JPK_ST_KR too.
+  int registerFileYear = 0;
+  const AssetRegister* assetRegister = nullptr;
   std::string baseFolder;    // PDF files go to its PDF folder; "" is the current folder
   std::string footerLeft;    // "" prints the current folder
   std::string footerCentre;  // the desktop's label text

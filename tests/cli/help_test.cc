@@ -8,7 +8,7 @@ namespace {
 
 // The words CLI11 prints on its own unless told otherwise.
 const std::regex kEnglish(
-    R"(\b(Usage|Options|OPTIONS|Positionals|REQUIRED|Subcommands|SUBCOMMANDS?|TEXT|U?INT|FLOAT|POSITIVE|NONNEGATIVE|BASE|BASEFOLDER|OPTION|DATE|DIR|buffer|in \[)\b)");
+    R"(\b(Usage|Options|OPTIONS|Positionals|REQUIRED|Subcommands|SUBCOMMANDS?|TEXT|U?INT|FLOAT|POSITIVE|NONNEGATIVE|BASE|BASEFOLDER|OPTION|base|DATE|DIR|buffer|in \[)\b)");
 
 class HelpCli : public CliTest {
  protected:
@@ -29,14 +29,15 @@ TEST_F(HelpCli, ProgramHelpIsPolishAndTheHelpCommandPrintsIt) {
   const std::string flag = polishHelp("--help");
   EXPECT_NE(flag.find("Polecenia:"), std::string::npos) << flag;
   EXPECT_NE(flag.find("[OPCJE] POLECENIE"), std::string::npos) << flag;
-  for (const char* command : {"dump", "put", "check", "demo", "compute", "render", "report", "help"})
+  for (const char* command :
+       {"dump", "put", "check", "demo", "compute", "render", "report", "jpk-st", "help"})
     EXPECT_NE(flag.find(std::string("\n  ") + command + " "), std::string::npos) << command;
   EXPECT_EQ(polishHelp("help"), flag);
 }
 
 TEST_F(HelpCli, EveryCommandsHelpIsPolish) {
-  for (const char* command :
-       {"dump", "put", "check", "demo", "compute", "compute-all", "render", "report", "help"})
+  for (const char* command : {"dump", "put", "check", "demo", "compute", "compute-all", "render",
+                              "report", "jpk-st", "help"})
     polishHelp(std::string(command) + " --help");
   const std::string compute = polishHelp("compute --help");
   EXPECT_NE(compute.find("compute [OPCJE] BAZA SYMBOL DATA"), std::string::npos) << compute;

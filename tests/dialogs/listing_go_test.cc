@@ -8,6 +8,7 @@
 #include "operations/listing_options.h"
 #include "operations/operation_registry.h"
 #include "output/report_buffer.h"
+#include "output/report_context.h"
 #include "platform/status_line.h"
 #include "shell/base_loading.h"
 #include "shell/desktop_settings.h"
@@ -80,6 +81,26 @@ class ListingGoTest : public QObject {
     QCOMPARE(cell(2, 1), QStringLiteral("402"));
     QCOMPARE(cell(4, 2), QStringLiteral("RAZEM 2 poz."));
     QCOMPARE(cell(4, 6), QStringLiteral("3.600,00"));
+    QCOMPARE(output::reportContext().reportTo, text::dayFromDate(2026, 3, 31));
+    QCOMPARE(output::reportContext().registerFileYear, 0);
+  }
+
+  // A listing as of 31 December leaves its year and the register for the
+  // report window's "JPK" button (the fixed-asset register file).
+  void aYearEndListingOffersTheRegisterFile() {
+    addAsset("401", "Tokarka", 1200);
+    TFZestaw d;
+    d.setPrinters({"HP LaserJet"});
+    d.setToday(text::dayFromDate(2026, 12, 7));
+    d.openFor(20, 1);
+    type(d.field(0), "*");
+    type(d.field(1), "311226");
+    QTest::keyClick(d.field(4), Qt::Key_Return);
+    QVERIFY(output::reportBuffer().ended());
+    const output::ReportContext& ctx = output::reportContext();
+    QCOMPARE(ctx.registerFileYear, 2026);
+    QCOMPARE(ctx.assetRegister, &shell::desktopRegister());
+    QVERIFY(!ctx.optionCaption.empty());
   }
 };
 

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "xlsx_reader.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -264,10 +266,30 @@ TEST_F(RenderCli, TextFormAndRangeBeyondTheEnd) {
   EXPECT_NE(text.find(std::string(70, '=')), std::string::npos);
 }
 
+TEST_F(RenderCli, WorkbookHoldsTheRangeAsTheReportWindowExportsIt) {
+  fs::path xlsx = dir / "out.xlsx";
+  CliRun run =
+      render((dir / "buffer.json").string() + " --xlsx " + xlsx.string() + " --from 49 --to 51");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto sheet = zefir::xlsx_test::readSheet(xlsx.string());
+  EXPECT_EQ(sheet.at("B1")->text, "Symbol");
+  EXPECT_EQ(sheet.merges, std::vector<std::string>{"D1:E1"});
+  EXPECT_EQ(sheet.at("B3")->text, "S0049");
+  EXPECT_EQ(sheet.at("C3")->text, "Żółć gęślą 49");
+  EXPECT_DOUBLE_EQ(*sheet.at("D3")->number, 490.0);
+  EXPECT_DOUBLE_EQ(*sheet.at("E3")->number, 49.5);
+  EXPECT_EQ(sheet.at("A4")->text, std::string(250, '-'));
+  EXPECT_EQ(sheet.at("B5")->text, "S0051");
+  EXPECT_EQ(sheet.at("B6"), nullptr);
+  EXPECT_NE(sheet.at("F1")->text.find("Zefir ver 1.19   Opcja "), std::string::npos);
+}
+
 TEST_F(RenderCli, UsageAndInputErrorsHaveTheirStatus) {
   std::string buffer = (dir / "buffer.json").string();
   EXPECT_EQ(render(buffer).status, 1);
   EXPECT_EQ(render(buffer + " --pdf a.pdf --text a.txt").status, 1);
+  EXPECT_EQ(render(buffer + " --xlsx a.xlsx --text a.txt").status, 1);
+  EXPECT_EQ(render(buffer + " --xlsx " + (dir / "no/such/dir/x.xlsx").string()).status, 2);
   EXPECT_EQ(render(buffer + " --text a.txt --from 0").status, 1);
   EXPECT_EQ(render((dir / "missing.json").string() + " --text a.txt").status, 2);
   std::ofstream(dir / "bad.json") << R"({"columns": [{"width": "x"}], "rows": []})";

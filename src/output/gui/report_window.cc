@@ -103,8 +103,8 @@ void TFRaport::createControls() {
           [this] {
             if (save_->isEnabled()) saveBuffer();
           });
-  connect(xls_, &QPushButton::clicked, this, &TFRaport::xlsRequested);
-  connect(jpk_, &QPushButton::clicked, this, &TFRaport::jpkRequested);
+  connect(xls_, &QPushButton::clicked, this, &TFRaport::exportXls);
+  connect(jpk_, &QPushButton::clicked, this, &TFRaport::exportJpk);
   connect(forward_, &QPushButton::clicked, this, [this] { search(true); });
   connect(back_, &QPushButton::clicked, this, [this] { search(false); });
   connect(close_, &QPushButton::clicked, this, &TFRaport::reject);
@@ -192,6 +192,7 @@ void TFRaport::reportEnded(ReportBuffer& buffer) {
   setWindowTitle(qtText(buffer.caption()));
   showRange();
   setButtonsEnabled(true);  // "JPK" follows the menu position of the report's option
+  jpk_->setText(QStringLiteral("JPK"));
   if (isSignalConnected(QMetaMethod::fromSignal(&TFRaport::showRequested))) {
     emit showRequested();
   } else {

@@ -7,8 +7,8 @@
 // the window out (end of headers) and shows it (end of report). It works
 // standalone (tests, its own top-level window) or as the desktop's window of
 // slot 7, in the desktop's sub-window: the desktop connects showRequested()
-// and closeRequested() to show and hide it with its slot bookkeeping, and the
-// export buttons' signals to the spreadsheet and audit-file outputs.
+// and closeRequested() to show and hide it with its slot bookkeeping. The
+// "XLS" and "JPK" buttons write their files themselves and then announce them.
 #pragma once
 
 #include <QDialog>
@@ -18,6 +18,7 @@
 #include <functional>
 
 #include "output/report_buffer.h"
+#include "output/report_context.h"
 
 class QComboBox;
 class QLabel;
@@ -31,6 +32,10 @@ class ReportTable;
 
 // The name of Zefir's own PDF printer, offered after the system's printers.
 inline const QString kZefirPdfPrinter = QStringLiteral("Zefir PDF");
+
+// The "JPK" button writes JPK_ST_KR for a listing that named its year and
+// register (and is not the accounting-books or VAT option).
+bool writesRegisterFile(const ReportContext& context);
 
 class TFRaport : public QDialog, public ReportObserver {
   Q_OBJECT
@@ -48,6 +53,12 @@ class TFRaport : public QDialog, public ReportObserver {
   void printReport(bool landscape);
   // The "PDF" button: the last printer whose name contains "PDF".
   void printPdf(bool landscape);
+  // The "XLS" button: From..To into a workbook in the base folder's XLS
+  // folder, then the offer to open it.
+  void exportXls();
+  QString lastXlsxPath() const { return lastXlsx_; }
+  // The "JPK" button: the audit file of the running option.
+  void exportJpk();
   // "Zapisz" (Ctrl+S): the buffer as JSON (what zefir-cli render reads), in
   // the file the chooser gives; the status line tells where it went.
   void saveBuffer();
@@ -77,8 +88,8 @@ class TFRaport : public QDialog, public ReportObserver {
  signals:
   void showRequested();   // the desktop shows the window (without it: show())
   void closeRequested();  // the desktop hides the window (without it: hide())
-  void xlsRequested();
-  void jpkRequested();
+  void xlsWritten(const QString& path);
+  void jpkWritten(const QString& path);
 
  public slots:
   void reject() override;  // "Zamknij", Esc
@@ -108,6 +119,8 @@ class TFRaport : public QDialog, public ReportObserver {
   void loadPrinters();
   int pageSetUp(const QString& printer, bool landscape);
   void printOn(const QString& printer, bool landscape);
+  bool exportProgress(int row);
+  void offerToOpen(const QString& path);
 
   ReportBuffer& buffer_;
   QPushButton *portrait_, *landscape_, *xls_, *jpk_, *pdf_, *save_, *back_, *forward_, *close_;
@@ -119,6 +132,7 @@ class TFRaport : public QDialog, public ReportObserver {
   QStringList printers_;
   QString currentPrinter_;
   QString lastPdf_;
+  QString lastXlsx_;
   SavePathChooser chooseSavePath_;
   int rememberedWidth_ = 0;  // table width the window was laid out to
   QSize laidOut_;            // the size the last layout gave the window

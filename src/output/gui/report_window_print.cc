@@ -57,7 +57,7 @@ void TFRaport::setButtonsEnabled(bool enabled) {
     b->setEnabled(enabled);
   if (!enabled) return;
   const std::string& position = reportContext().menuPosition;
-  jpk_->setEnabled(position == "DD" || position == "EA");
+  jpk_->setEnabled(position == "DD" || position == "EA" || writesRegisterFile(reportContext()));
   pdf_->setEnabled(std::any_of(printers_.begin(), printers_.end(), isPdfPrinter));
 }
 

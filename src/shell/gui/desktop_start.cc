@@ -66,6 +66,12 @@ void TFPulpit::readSettings() {
   applyWindowFont();
   placeDesktop();
   s.tempFolder = shell::chooseTemporaryFolder(s.start.suffix).value_or("");
+  // The audit file's body sections are prepared in the temporary folder,
+  // named by the section and this workstation's suffix.
+  if (!s.tempFolder.empty()) {
+    output::reportContext().sectionPrefix = s.tempFolder + "\\";
+    output::reportContext().sectionSuffix = s.start.suffix;
+  }
   setWindowTitle(qtText("  Zefir " + s.organisation + " "));
 }
 

@@ -11,13 +11,16 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "../xlsx_reader.h"
 #include "output/gui/report_table.h"
 #include "output/gui/report_window.h"
 #include "output/report_context.h"
 #include "output/report_json.h"
 #include "platform/assertion.h"
 #include "platform/status_line.h"
+#include "register/asset_register.h"
 #include "text/codepage.h"
+#include "text/dates.h"
 
 using namespace zefir;
 using namespace zefir::output;
@@ -305,6 +308,119 @@ class ReportWindowTest : public QObject {
     frame->adjustSize();  // as the desktop does when it shows a window
     QVERIFY(report->width() >= report->table()->metrics().rightEdge);
     QVERIFY(report->height() >= 333);
+  }
+
+  void xlsButtonWritesTheMarkedRowsIntoTheXlsFolder() {
+    reportContext().menuPosition = "DA";
+    reportContext().optionCaption = "Wykaz";
+    buffer->view.from = 150;
+    buffer->view.to = 151;
+    window->fromField()->setText(QStringLiteral("150"));
+    QTest::mouseClick(buttonNamed("XLS"), Qt::LeftButton);
+    const QString path = window->lastXlsxPath();
+    QVERIFY(path.startsWith(base.filePath(QStringLiteral("XLS/WST_"))));
+    QVERIFY(path.endsWith(QStringLiteral(".xlsx")));
+    QCOMPARE(QString::fromStdString(text::toUtf8(status.last_text)), path);
+    const auto sheet = xlsx_test::readSheet(path.toStdString());
+    QCOMPARE(sheet.at("B3")->text, std::string("S150"));
+    QCOMPARE(sheet.at("C3")->text, std::string("ŻÓŁTA ŁÓDŹ"));
+    QCOMPARE(*sheet.at("D4")->number, 1.0);
+    QVERIFY(sheet.at("B5") == nullptr);
+    QVERIFY(sheet.at("F1")->text.find("Opcja DA Wykaz   ") != std::string::npos);
+    QCOMPARE(window->fromField()->text(), QStringLiteral("150"));
+    QVERIFY(buttonNamed("Druk portret")->isEnabled());
+    QVERIFY(!buffer->view.busy);
+  }
+
+  void xlsOverTheLimitIsRefusedAndZamknijCancels() {
+    reportContext().baseFolder = base.filePath(QStringLiteral("limit")).toStdString();
+    buffer->view.from = 1;
+    buffer->view.to = 100002;
+    QTest::mouseClick(buttonNamed("XLS"), Qt::LeftButton);
+    QCOMPARE(status.last_text, text::fromUtf8("Więcej niż 100.000 wierszy"));
+    QCOMPARE(status.last_kind, StatusKind::Error);
+    QVERIFY(!QDir(base.filePath(QStringLiteral("limit/XLS"))).exists());
+    QVERIFY(window->lastXlsxPath().isEmpty());
+
+    // "Zamknij" while the rows are written stops at the next progress point
+    // and leaves the rows so far in a sound workbook; the window stays.
+    buffer->view.to = 300;
+    QTimer::singleShot(0, this, [this] {
+      QVERIFY(buffer->view.busy);
+      QVERIFY(!buttonNamed("Druk portret")->isEnabled());
+      QTest::mouseClick(buttonNamed("Zamknij"), Qt::LeftButton);
+    });
+    QTest::mouseClick(buttonNamed("XLS"), Qt::LeftButton);
+    QVERIFY(window->isVisible());
+    QVERIFY(!buffer->view.busy);
+    QVERIFY(!buffer->view.cancelRequested);
+    const std::string path = window->lastXlsxPath().toStdString();
+    QVERIFY(xlsx_test::packageSound(path));
+    const auto sheet = xlsx_test::readSheet(path);
+    QCOMPARE(sheet.at("B101")->text, std::string("S99"));
+    QVERIFY(sheet.at("B102") == nullptr);
+    QCOMPARE(window->fromField()->text(), QStringLiteral("1"));
+  }
+
+  void jpkButtonWritesTheAuditFileOrSaysZakazany() {
+    reportContext().menuPosition = "EA";
+    reportContext().reportTo = text::dayFromDate(2026, 12, 31);
+    reportContext().baseFolder = base.filePath(QStringLiteral("jpk")).toStdString();
+    fill(5);
+    QTest::mouseClick(buttonNamed("JPK"), Qt::LeftButton);
+    const QString path = base.filePath(QStringLiteral("jpk/JPK/JPK_KR__2026-12_Zorza-S.XML"));
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(QString::fromStdString(text::toUtf8(status.last_text)), path + "  O.K.");
+    QCOMPARE(status.last_kind, StatusKind::Information);
+    QVERIFY(buttonNamed("OK"));
+    QVERIFY(buttonNamed("Druk portret")->isEnabled());
+    fill(5);  // a new report gives the button its caption back
+    QVERIFY(buttonNamed("JPK"));
+
+    QFile::remove(path);
+    QDir(base.filePath(QStringLiteral("jpk/JPK"))).removeRecursively();
+    QFile blocker(base.filePath(QStringLiteral("jpk/JPK")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QTest::mouseClick(buttonNamed("JPK"), Qt::LeftButton);
+    QCOMPARE(QString::fromStdString(text::toUtf8(status.last_text)),
+             QStringLiteral("Zakazany ") + path);
+    QCOMPARE(status.last_kind, StatusKind::Error);
+    QVERIFY(buttonNamed("JPK"));
+    QVERIFY(buttonNamed("Zamknij")->isEnabled());
+  }
+
+  // A listing as of 31 December names its year and the register: the button
+  // writes the fixed-asset register file.
+  void jpkButtonOfAYearListingWritesTheRegisterFile() {
+    AssetRegister reg;
+    reg.find("A1");
+    QVERIFY(reg.insertAtCurrent().ok());
+    AssetRecord& a = reg.currentRecord();
+    a.Symb = "A1";
+    a.Nazw = "Biurko";
+    a.DtOT = text::dayFromDate(2026, 1, 1);
+    a.WaOT = a.WaBr = 1200;
+    a.MeUm = 'L';
+    a.K[0] = RateEntry{0, "803", 10, 1, 10, 1};
+    reportContext().menuPosition = "DA";
+    reportContext().baseFolder = base.filePath(QStringLiteral("st")).toStdString();
+    fill(5);
+    QVERIFY(!buttonNamed("JPK")->isEnabled());
+    reportContext().registerFileYear = 2026;
+    reportContext().assetRegister = &reg;
+    fill(5);
+    QVERIFY(buttonNamed("JPK")->isEnabled());
+    QTest::mouseClick(buttonNamed("JPK"), Qt::LeftButton);
+    const QString path = base.filePath(QStringLiteral("st/JPK/JPK_ST_KR_2026_Zorza-S.XML"));
+    QCOMPARE(QString::fromStdString(text::toUtf8(status.last_text)), path + "  O.K.");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray xml = file.readAll();
+    QVERIFY(xml.contains("<E_1>A1</E_1>"));
+    QVERIFY(xml.contains("<E_19>120.00</E_19>"));
+    QVERIFY(buttonNamed("OK"));
+    reportContext().assetRegister = nullptr;
   }
 
   void unwritablePdfFolderIsReportedAndGivesTheWindowBack() {
