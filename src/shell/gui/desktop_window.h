@@ -77,6 +77,8 @@ class TFPulpit : public QMainWindow,
   QMenu* fieldKeysMenu() const { return field_keys_; }
   QListWidget* errorReportList() const { return report_list_; }
   TFOdpowi* answerDialog() const { return answer_; }
+  // The settings written back at close (a settings page updates them).
+  shell::DesktopSettings& carriedSettings() { return settings_; }
   // How a stop with a message ends the program (a message box, then quit).
   void setStopHandler(std::function<void(const QString&)> handler) { stop_ = std::move(handler); }
   // Runs one tick at once (tests drive the timer this way).

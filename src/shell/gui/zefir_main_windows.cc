@@ -1,7 +1,11 @@
 #include "shell/gui/zefir_main_windows.h"
 
+#include "dialogs/parameter_set_dialog.h"
+#include "operations/catalogue_hooks.h"
 #include "output/gui/report_window.h"
 #include "shell/gui/stand_in_window.h"
+#include "shell/shell_state.h"
+#include "shell/window_slots.h"
 
 namespace zefir::gui {
 
@@ -25,19 +29,41 @@ output::TFRaport* reportWindow(TFPulpit* desktop) {
   return w;
 }
 
+// The parameter-set dialog: placed under its option's position key (the
+// slot's name for the settings pages), hidden with its slot's bookkeeping.
+TFZestaw* parameterSetDialog(TFPulpit* desktop, output::TFRaport* report) {
+  auto* w = new TFZestaw;
+  desktop->addWindow(w);
+  w->setCarriedSettings(&desktop->carriedSettings());
+  QObject::connect(w, &TFZestaw::showRequested, desktop, [desktop, w](int slot) {
+    std::string key;
+    if (operations::nLeftTopRd(operations::kCatalogueModule, slot, &key) != 0 || key.empty())
+      key = shell::slotName(slot);
+    const shell::ShellState& s = shell::shellState();
+    desktop->placeWindow(key, w, s.nextLeft, s.nextTop);
+    desktop->showWindow(slot, w);
+  });
+  QObject::connect(w, &TFZestaw::closeRequested, desktop,
+                   [desktop, w](int slot) { desktop->hideWindow(slot, w, true); });
+  QObject::connect(w, &TFZestaw::printerChosen, report, &output::TFRaport::setCurrentPrinter);
+  return w;
+}
+
 }  // namespace
 
 DesktopWindows::DesktopWindows(const QString& firstArgument)
     : desktop(std::make_unique<TFPulpit>(firstArgument)) {
   TFPulpit* d = desktop.get();
+  operations::registerBuiltOperations();
   answer = new TFOdpowi(d);
   d->setAnswerDialog(answer);
   pickList = standIn(d, "TFLisF45", 6);
-  report = reportWindow(d);
+  auto* reportW = reportWindow(d);
+  report = reportW;
   viewer = standIn(d, "TFViewer", 8);
   webPage = standIn(d, "TFWebPage", 0);
   f3 = standIn(d, "TFOknaF3", 66);
-  parameterSet = standIn(d, "TFZestaw", 4);
+  parameterSet = parameterSetDialog(d, reportW);
   menu = new TFMen(d);
   d->addWindow(menu);
   d->setMenuWindow(menu);

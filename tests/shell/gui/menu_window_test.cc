@@ -9,10 +9,10 @@
 #include <memory>
 
 #include "dialogs/answer_dialog.h"
+#include "dialogs/parameter_set_dialog.h"
 #include "output/report_context.h"
 #include "shell/desktop_settings.h"
 #include "shell/gui/desktop_window.h"
-#include "shell/gui/stand_in_window.h"
 #include "shell/gui/zefir_main_windows.h"
 #include "shell/shell_state.h"
 
@@ -132,7 +132,7 @@ class MenuWindowTest : public QObject {
     key(mainList(), "g");
     key(subList(), "a");
     QCOMPARE(shell::shellState().option.code, std::string("PlanAm"));
-    auto* page = static_cast<gui::StandInWindow*>(w->parameterSet);
+    auto* page = static_cast<gui::TFZestaw*>(w->parameterSet);
     page->openFor(47, 1);
     page->parentWidget()->move(120, 60);
     QTest::keyClick(page, Qt::Key_Escape);

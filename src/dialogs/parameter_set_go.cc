@@ -1,0 +1,141 @@
+// Go, Esc and the output choices of the parameter set.
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "dialogs/parameter_set_dialog.h"
+#include "operations/catalogue_hooks.h"
+#include "output/gui/qt_text.h"
+#include "output/report_buffer.h"
+#include "shell/base_loading.h"
+#include "shell/desktop_services.h"
+#include "shell/settings_pages.h"
+#include "shell/shell_state.h"
+#include "text/dates.h"
+
+namespace zefir::gui {
+
+using output::cpText;
+using output::qtText;
+
+QString TFZestaw::chosenPrinter() const {
+  return printers_ ? printers_->currentData().toString() : QString();
+}
+
+bool TFZestaw::storeFields(operations::FieldValues& values) {
+  const operations::FieldContext context = fieldContext();
+  for (int i = 0; i < fieldCount(); ++i) {
+    if (inputs_[i].placement.display) continue;
+    if (!leaveField(i)) return false;
+    values.add(inputs_[i].placement.code, cpText(inputs_[i].edit->text()));
+  }
+  shell::ShellState& state = shell::shellState();
+  Status stored =
+      shell::storeSettingFields(values, slot_, shell::desktopRegisters(), state, carried_);
+  if (!stored.ok()) showStatus(stored.message(), StatusKind::Error);
+  for (const auto& [code, texts] : values.entries()) {
+    if (shell::fieldSetting(code, slot_) || texts.empty()) continue;
+    rememberedValues()[code] = texts.front();
+  }
+  if (values.has("DaOd")) state.fieldDaOd = text::dayFromShortText(values.text("DaOd"));
+  if (values.has("DaDo")) state.fieldDaDo = text::dayFromShortText(values.text("DaDo"));
+  return true;
+}
+
+void TFZestaw::go() {
+  if (running_) return;
+  const int row = output_list_ ? output_list_->currentRow() : 0;
+  const operations::OutputChoice& c = choices_.at(std::max(0, row));
+  runWith(c.code, qtText(c.text), chosenPrinter());
+}
+
+void TFZestaw::goPdf(bool original) {
+  QString pdf;
+  for (int i = 0; i < printers_->count(); ++i)
+    if (printers_->itemData(i).toString().contains("PDF")) pdf = printers_->itemData(i).toString();
+  runWith(original ? "o" : "e", original ? QString::fromUtf8("Oryginał") : "PDF", pdf);
+}
+
+void TFZestaw::runWith(const std::string& outputCode, const QString& outputText,
+                       const QString& printer) {
+  if (running_) return;
+  mirrorStatus();
+  operations::FieldValues values;
+  if (!storeFields(values)) return;
+  showStatus(text::fromUtf8("Proszę czekać"), StatusKind::Information);
+  if (!printer.isEmpty()) emit printerChosen(printer);
+  showStatus(text::fromUtf8("Wykonuję -> ") + cpText(outputText), StatusKind::Information);
+  const int before = statusCount();
+
+  operations::RunOutcome outcome;
+  if (option_) {
+    running_ = true;
+    stop_requested_ = false;
+    operations::RunEnvironment env;
+    env.assets = &shell::desktopRegister();
+    env.baseFolder = shell::shellState().baseFolder;
+    env.today = today_;
+    env.outputCode = outputCode;
+    env.report = &output::reportBuffer();
+    env.bracket = this;
+    env.stopRequested = [this] { return stop_requested_; };
+    outcome = operations::wykonaOpc(*option_, values, env);
+    running_ = false;
+  } else if (!shell::isSettingsPage(slot_)) {
+    const std::string message = text::fromUtf8("Ta strona nie jest jeszcze zrobiona");
+    showStatus(message, StatusKind::Notice);
+    outcome.status = Status::Error(message);
+  }
+  if (statusCount() == before) showStatus("Wykonane.", StatusKind::Information);
+  if (outcome.focus == operations::FocusAfter::FirstField) enterField(0);
+  if (outcome.focus == operations::FocusAfter::LastField) enterField(fieldCount() - 1);
+}
+
+void TFZestaw::begin(const std::string& period) {
+  // The fields stay as they are while the report runs; the memo over the
+  // action button tells what is being made.
+  for (const Input& in : inputs_) in.edit->setEnabled(false);
+  memo_ = new QLabel(this);
+  memo_->setObjectName("memo");
+  memo_->setAutoFillBackground(true);
+  memo_->setText(qtText(period));
+  memo_->setGeometry(go_->geometry());
+  memo_->show();
+  memo_->repaint();
+}
+
+void TFZestaw::end(output::ReportBuffer&, const Status&) {
+  if (memo_) {
+    memo_->hide();
+    memo_->deleteLater();
+    memo_ = nullptr;
+  }
+  for (const Input& in : inputs_) in.edit->setEnabled(!in.placement.display);
+}
+
+void TFZestaw::escape() {
+  if (running_) {
+    stop_requested_ = true;
+    return;
+  }
+  if (slot_ == 1) {  // leaving the login page ends the program
+    desktopServices().stop(text::fromUtf8("Rezygnujesz ? Zapraszam następnym razem !"));
+    return;
+  }
+  if (option_ && current_ > 0 &&
+      operations::nPowDoMenu(operations::kCatalogueModule, slot_, current_)) {
+    enterField(0);
+    return;
+  }
+  emit closeRequested(slot_);
+  hide();
+}
+
+void TFZestaw::saveOutputAsDefault() {
+  if (!option_ || !output_list_) return;
+  const int row = output_list_->currentRow();
+  (void)shell::desktopRegisters().program.set(operations::outputChoiceKey(option_->outputKey),
+                                              std::to_string(row + 1));
+}
+
+}  // namespace zefir::gui

@@ -1,0 +1,218 @@
+// The keys of the parameter set's fields. Every field steps alike (the
+// per-field step of the dialog's own keys): Up and Down check the field and
+// move by one, staying at the first and the last; Enter checks it and asks
+// the catalogue where to go; PgUp goes to the first field; PgDn and F10 run
+// the option.
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include "dialogs/parameter_set_dialog.h"
+#include "operations/catalogue_hooks.h"
+#include "output/gui/qt_text.h"
+#include "shell/desktop_services.h"
+#include "shell/settings_pages.h"
+#include "shell/window_requests.h"
+#include "text/dates.h"
+
+namespace zefir::gui {
+
+using output::cpText;
+using output::qtText;
+
+bool TFZestaw::eventFilter(QObject* watched, QEvent* event) {
+  for (int i = 0; i < fieldCount(); ++i) {
+    if (watched != inputs_[i].edit) continue;
+    if (event->type() == QEvent::KeyPress) return fieldKey(i, static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::MouseButtonDblClick) {
+      f3Key(i);
+      return true;
+    }
+    if (event->type() == QEvent::FocusIn && current_ != i) enterField(i);
+    return false;
+  }
+  if (event->type() == QEvent::KeyPress && (watched == go_ || watched == cancel_)) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+      static_cast<QPushButton*>(watched)->click();
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TFZestaw::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Escape:
+      escape();
+      return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_PageDown:
+    case Qt::Key_F10:
+      go();
+      return;
+    default:
+      QWidget::keyPressEvent(event);
+  }
+}
+
+bool TFZestaw::fieldKey(int index, QKeyEvent* event) {
+  if (running_) {
+    if (event->key() == Qt::Key_Escape) escape();
+    return true;
+  }
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      enterKey(index);
+      return true;
+    case Qt::Key_Up:
+      if (leaveField(index) && index > 0) enterField(index - 1);
+      return true;
+    case Qt::Key_Down:
+      if (leaveField(index) && index + 1 < fieldCount()) enterField(index + 1);
+      return true;
+    case Qt::Key_PageUp:
+      if (leaveField(index)) enterField(0);
+      return true;
+    case Qt::Key_PageDown:
+    case Qt::Key_F10:
+      go();
+      return true;
+    case Qt::Key_Escape:
+      escape();
+      return true;
+    case Qt::Key_F3:
+      f3Key(index);
+      return true;
+    case Qt::Key_F4:
+    case Qt::Key_F5:
+      pickListKey(index, event->key() == Qt::Key_F4 ? 4 : 5);
+      return true;
+    case Qt::Key_F6:
+    case Qt::Key_F7:
+      repeatKey(index);
+      return true;
+    case Qt::Key_Plus:
+      if (event->modifiers() & Qt::KeypadModifier) {
+        repeatKey(index);
+        return true;
+      }
+      return false;
+    default:
+      return false;
+  }
+}
+
+void TFZestaw::enterField(int index) {
+  if (index < 0 || index >= fieldCount()) return;
+  current_ = index;
+  Input& in = inputs_[index];
+  if (in.edit->text().isEmpty() && in.info) {
+    std::string text;
+    if (operations::nAutomEdit(operations::kCatalogueModule, *in.info, fieldContext(), &text) == 0)
+      in.edit->setText(qtText(text));
+  }
+  if (!in.edit->hasFocus()) in.edit->setFocus();
+  in.edit->selectAll();
+}
+
+bool TFZestaw::leaveField(int index) {
+  Input& in = inputs_[index];
+  if (!in.info) return true;
+  const operations::FieldContext context = fieldContext();
+  const std::string text = cpText(in.edit->text());
+  if (operations::bladPola(operations::kCatalogueModule, *in.info, text, context)) {
+    enterField(index);
+    return false;
+  }
+  bool badDate = false;
+  const std::string done = operations::completedText(*in.info, text, context, &badDate);
+  if (badDate) {
+    showStatus(operations::badDateText(), StatusKind::Error);
+    enterField(index);
+    return false;
+  }
+  if (done != text) in.edit->setText(qtText(done));
+  // What was typed is remembered at once, so it is back after Esc too;
+  // settings are written only by Go.
+  if (!shell::fieldSetting(in.placement.code, slot_)) rememberedValues()[in.placement.code] = done;
+  return true;
+}
+
+void TFZestaw::enterKey(int index) {
+  if (!leaveField(index)) return;
+  operations::FieldValues values;
+  std::vector<operations::FieldPlacement> placements;
+  for (const Input& in : inputs_) {
+    values.add(in.placement.code, cpText(in.edit->text()));
+    placements.push_back(in.placement);
+  }
+  if (!option_ || !option_->hasLayout()) {
+    // A settings page: Enter moves on, and on the last field runs.
+    if (index + 1 < fieldCount())
+      enterField(index + 1);
+    else
+      go();
+    return;
+  }
+  const operations::EnterStep step = operations::enStNeGo(
+      operations::kCatalogueModule, *option_, placements, index, values, fieldContext());
+  if (step.answer == 1) {
+    enterField(step.next);
+  } else if (step.answer == 2) {
+    go();
+  } else if (step.f3Window != 0) {
+    desktopServices().requestWindow(step.f3Window, 1);
+  } else {
+    enterField(index);
+  }
+}
+
+void TFZestaw::f3Key(int index) {
+  const Input& in = inputs_[index];
+  const int window = in.info ? operations::f3orDbKlik(operations::kCatalogueModule, *in.info) : 0;
+  if (window == 0) {
+    showStatus(text::fromUtf8("Tu  F3  nie działa !"), StatusKind::Notice);
+    return;
+  }
+  desktopServices().requestWindow(window, 1);
+}
+
+void TFZestaw::pickListKey(int index, int key) {
+  const Input& in = inputs_[index];
+  if (!in.info) {
+    showStatus(operations::noPickListText(), StatusKind::Notice);
+    return;
+  }
+  const std::string list = operations::f4ewF5Klik(operations::kCatalogueModule, *in.info);
+  if (list.empty()) return;
+  shell::callPickList(slot_, in.info->number, cpText(in.edit->text()), key);
+}
+
+void TFZestaw::repeatKey(int index) {
+  // The text from the cursor on is replaced by the same part of the value
+  // the field opened with.
+  QLineEdit* e = inputs_[index].edit;
+  const int at = e->cursorPosition();
+  e->setText(e->text().left(at) + inputs_[index].previous.mid(at));
+  e->setCursorPosition(at);
+}
+
+void TFZestaw::onEdited(int index) {
+  Input& in = inputs_[index];
+  if (!in.info) return;
+  const std::string text = cpText(in.edit->text());
+  const std::string changed = operations::changedText(*in.info, text);
+  if (changed != text) {
+    const int at = in.edit->cursorPosition();
+    in.edit->setText(qtText(changed));
+    in.edit->setCursorPosition(at);
+  }
+  if (in.placement.code == "DaDo") {
+    const DayNumber day = text::dayFromTypedText(text, today_);
+    if (day != 0) showStatus(text::weekdayOfDay(day), StatusKind::Information);
+  }
+}
+
+}  // namespace zefir::gui
