@@ -15,7 +15,7 @@
 
 #include "operations/option_catalogue.h"
 #include "register/asset_record.h"  // DayNumber
-#include "shell/status_line.h"
+#include "platform/status_line.h"
 
 namespace zefir {
 class AssetRegister;
