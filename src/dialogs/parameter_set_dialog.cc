@@ -14,6 +14,7 @@
 #include "shell/base_loading.h"
 #include "shell/settings_pages.h"
 #include "shell/shell_state.h"
+#include "shell/window_requests.h"
 
 namespace zefir::gui {
 
@@ -125,6 +126,11 @@ QStringList TFZestaw::labelTexts() const {
 
 void TFZestaw::openFor(int slot, int value) {
   if (value <= 1 || slot != slot_ || inputs_.empty()) build(slot);
+  if (value == 5 && current_ >= 0) {
+    // Back from the pick list with a choice: the field takes its key.
+    inputs_[current_].edit->setText(qtText(shell::pickListAnswer().key));
+    onEdited(current_);
+  }
   emit showRequested(slot_);
   if (!isVisible()) show();
   if (value <= 1) grow();

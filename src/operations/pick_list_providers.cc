@@ -112,6 +112,7 @@ void addClassification(PickList& list, const AssetRegister* reg) {
   list.kind = u("Klasyfikacja Środków Trwałych");
   list.header = u("TCS × dokłdniejszy opis każdej pozycji KŚT");
   if (!reg || reg->classification.count() <= 1) {
+    list.sorted = false;
     list.add(u("010 ×  Budynki mieszkalne                       1.5"));
     list.add(u("101 ×  Budynki biurowe                          2.5"));
     list.add(u("491 ×  Komputery                               30.0"));
@@ -133,6 +134,7 @@ void addDictionary(PickList& list, const Dictionary* dict, const PickListSources
                    const char* fileName, const char* entry,
                    std::initializer_list<std::pair<const char*, const char*>> samples) {
   if (!dict || dict->count() <= 1) {
+    list.sorted = false;  // the DEMO row stays last
     for (const auto& [key, description] : samples)
       list.add(padded(key, kDictionaryKeyWidth) + std::string(kSep) + u(description));
     addDemoRow(list, entry);

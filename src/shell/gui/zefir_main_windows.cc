@@ -1,6 +1,7 @@
 #include "shell/gui/zefir_main_windows.h"
 
 #include "dialogs/parameter_set_dialog.h"
+#include "dialogs/pick_list_window.h"
 #include "operations/catalogue_hooks.h"
 #include "output/gui/report_window.h"
 #include "shell/gui/stand_in_window.h"
@@ -49,6 +50,21 @@ TFZestaw* parameterSetDialog(TFPulpit* desktop, output::TFRaport* report) {
   return w;
 }
 
+// The pick list: placed under its slot's name; its close hands the answer
+// back to the calling page through the window requests.
+TFLisF45* pickListWindow(TFPulpit* desktop) {
+  auto* w = new TFLisF45;
+  desktop->addWindow(w);
+  QObject::connect(w, &TFLisF45::showRequested, desktop, [desktop, w](int slot) {
+    const shell::ShellState& s = shell::shellState();
+    desktop->placeWindow(shell::slotName(slot), w, s.nextLeft, s.nextTop);
+    desktop->showWindow(slot, w);
+  });
+  QObject::connect(w, &TFLisF45::closeRequested, desktop,
+                   [desktop, w](int slot, bool) { desktop->hideWindow(slot, w, false); });
+  return w;
+}
+
 }  // namespace
 
 DesktopWindows::DesktopWindows(const QString& firstArgument)
@@ -57,7 +73,7 @@ DesktopWindows::DesktopWindows(const QString& firstArgument)
   operations::registerBuiltOperations();
   answer = new TFOdpowi(d);
   d->setAnswerDialog(answer);
-  pickList = standIn(d, "TFLisF45", 6);
+  pickList = pickListWindow(d);
   auto* reportW = reportWindow(d);
   report = reportW;
   viewer = standIn(d, "TFViewer", 8);
