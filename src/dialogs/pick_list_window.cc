@@ -122,6 +122,7 @@ void TFLisF45::open(int listKey, const std::string& currentText, bool search,
   pos_->clear();
   pos_->setEnabled(true);
   rebuild(currentText);
+  emit showRequested(shell::kPickListSlot);
   show();
   if (search) {
     enterSearch();
@@ -347,7 +348,7 @@ void TFLisF45::finish(bool chosen) {
   shell::returnFromPickList(chosen);
 }
 
-void TFLisF45::openFor(int slot, int /*value*/) {
+void TFLisF45::openFor(int /*slot*/, int /*value*/) {
   const shell::PickListCall& call = shell::pickListCall();
   const operations::FieldInfo* field = operations::findField(call.fieldKind);
   const int key = field ? operations::listKeyOf(field->pickList, field->pickVariant) : -1;
@@ -363,7 +364,6 @@ void TFLisF45::openFor(int slot, int /*value*/) {
   if (!screens.isEmpty()) sources_.screenHeight = screens.front()->geometry().height();
   sources_.secondScreenHeight = screens.size() > 1 ? screens.at(1)->geometry().height() : 0;
   fromDesktop_ = true;
-  emit showRequested(slot);
   open(key, call.startText, call.search, operations::fileListExtension(field->pickList));
 }
 

@@ -333,6 +333,36 @@ Status acceptCells(char section, const std::vector<std::string>& c, CardState& s
   return Status::Ok();
 }
 
+int cardPickList(char section, std::string_view code, std::string_view rowKind) {
+  if (code == "NaDz" || code == "DtZa" || code == "DtOT" || code == "KRDt" || code == "ZmDt")
+    return 'D';
+  if (code == "ZmCo") return 'z';
+  if (code == "Klas") return 'q';
+  if (code == "ZmKo") {
+    if (rowKind == "MU") return 'm';
+    if (rowKind == "OO") return 'o';
+    if (rowKind.size() == 2 && rowKind[0] == 'K') return 'k';
+    return -1;
+  }
+  if (code == "Wzor") {
+    switch (section) {
+      case 'I':
+        return 's';
+      case 'J':
+        return 'o';
+      case 'K':
+        return 'm';
+      case 'L':
+        return 'q';
+      case 'M':
+        return 'k';
+      default:
+        return -1;
+    }
+  }
+  return -1;
+}
+
 std::string changeRowText(const ChangeRow& row) {
   std::string t = row.kind + ":";
   if (!row.date.empty()) t += row.date + ",";

@@ -63,6 +63,10 @@ std::vector<std::string> fillCells(char section, const CardState& state);
 // the status gives the row.
 Status acceptCells(char section, const std::vector<std::string>& cells, CardState& state);
 
+// The pick list (list key) of a card cell, -1 for none; the key cell of a
+// change row takes the list its kind names (places, persons, accounts).
+int cardPickList(char section, std::string_view code, std::string_view rowKind);
+
 // A change row written as entry text: kind, ":", date and "," when dated,
 // key, ",", the amount and "zł" when given, references "n/", "," and the note.
 struct ChangeRow {

@@ -1,5 +1,6 @@
 #include "shell/gui/zefir_main_windows.h"
 
+#include "dialogs/f3_window.h"
 #include "dialogs/parameter_set_dialog.h"
 #include "dialogs/pick_list_window.h"
 #include "operations/catalogue_hooks.h"
@@ -65,6 +66,22 @@ TFLisF45* pickListWindow(TFPulpit* desktop) {
   return w;
 }
 
+// The F3 window: placed under its section's slot name; closing it returns to
+// the page that opened it through the window requests.
+TFOknaF3* f3Window(TFPulpit* desktop, TFLisF45* pickList) {
+  auto* w = new TFOknaF3;
+  desktop->addWindow(w);
+  w->setPickList(pickList);
+  QObject::connect(w, &TFOknaF3::showRequested, desktop, [desktop, w](int slot) {
+    const shell::ShellState& s = shell::shellState();
+    desktop->placeWindow(shell::slotName(slot), w, s.nextLeft, s.nextTop);
+    desktop->showWindow(slot, w);
+  });
+  QObject::connect(w, &TFOknaF3::closeRequested, desktop,
+                   [desktop, w](int slot, bool) { desktop->hideWindow(slot, w, false); });
+  return w;
+}
+
 }  // namespace
 
 DesktopWindows::DesktopWindows(const QString& firstArgument)
@@ -73,12 +90,13 @@ DesktopWindows::DesktopWindows(const QString& firstArgument)
   operations::registerBuiltOperations();
   answer = new TFOdpowi(d);
   d->setAnswerDialog(answer);
-  pickList = pickListWindow(d);
+  auto* pickListW = pickListWindow(d);
+  pickList = pickListW;
   auto* reportW = reportWindow(d);
   report = reportW;
   viewer = standIn(d, "TFViewer", 8);
   webPage = standIn(d, "TFWebPage", 0);
-  f3 = standIn(d, "TFOknaF3", 66);
+  f3 = f3Window(d, pickListW);
   parameterSet = parameterSetDialog(d, reportW);
   menu = new TFMen(d);
   d->addWindow(menu);
