@@ -6,6 +6,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 
+#include "operations/asset_card.h"
 #include "operations/catalogue_hooks.h"
 #include "output/gui/font_lookup.h"
 #include "output/gui/qt_text.h"
@@ -130,6 +131,13 @@ void TFZestaw::openFor(int slot, int value) {
     // Back from the pick list with a choice: the field takes its key.
     inputs_[current_].edit->setText(qtText(shell::pickListAnswer().key));
     onEdited(current_);
+  }
+  if (value == 3 && current_ >= 0 && inputs_[current_].info) {
+    // Back from a selection-pattern window: the field shows the list's pattern.
+    const char section = operations::sectionOfSlot(inputs_[current_].info->f3Window);
+    if (operations::patternWidth(section) > 0)
+      inputs_[current_].edit->setText(
+          qtText(operations::cardState().patterns[section - 'I'].current));
   }
   emit showRequested(slot_);
   if (!isVisible()) show();

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "operations/asset_card.h"
 #include "operations/option_catalogue.h"
 #include "output/gui/qt_text.h"
 #include "platform/status_line.h"
@@ -360,6 +361,10 @@ void TFLisF45::openFor(int /*slot*/, int /*value*/) {
   sources_.reg = &shell::desktopRegister();
   sources_.baseFolder = s.baseFolder;
   sources_.programFolder = s.programFolder;
+  // The document lists show the documents of the asset being edited.
+  sources_.asset = &operations::cardState().edited;
+  const operations::OptionInfo* option = operations::findOption(s.option.slot);
+  sources_.documentKind = option ? option->documentKind : std::string();
   const auto screens = QGuiApplication::screens();
   if (!screens.isEmpty()) sources_.screenHeight = screens.front()->geometry().height();
   sources_.secondScreenHeight = screens.size() > 1 ? screens.at(1)->geometry().height() : 0;

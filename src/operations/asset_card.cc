@@ -6,6 +6,7 @@
 #include "text/codepage.h"
 #include "text/dates.h"
 #include "text/numbers.h"
+#include "text/short_strings.h"
 
 namespace zefir::operations {
 
@@ -20,12 +21,6 @@ std::string u(const char* utf8) {
   return text::fromUtf8(utf8);
 }
 
-std::string trimmed(std::string_view s) {
-  const auto first = s.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return std::string(s.substr(first, s.find_last_not_of(' ') - first + 1));
-}
-
 std::string cut(std::string_view s, int max) {
   return std::string(s.substr(0, std::min<std::size_t>(s.size(), max)));
 }
@@ -37,13 +32,13 @@ std::string rate(long double v) {
   return text::plainRealText(v, 4);
 }
 long double number(std::string_view s) {
-  return text::realFromText(trimmed(s));
+  return text::realFromText(text::trimmed(s));
 }
 std::string dateText(DayNumber d) {
   return text::shortTextOfDay(d);
 }
 DayNumber dateOf(std::string_view s) {
-  return text::dayFromShortText(trimmed(s));
+  return text::dayFromShortText(text::trimmed(s));
 }
 
 std::string lp(int n) {
@@ -102,17 +97,18 @@ Status acceptChanges(const std::vector<std::string>& cells, CardState& state) {
     const auto at = cells.begin() + r * kChangeRowCells;
     if (std::equal(at, at + kChangeRowCells, before.begin() + r * kChangeRowCells)) continue;
     const bool blank = std::all_of(at, at + kChangeRowCells,
-                                   [](const std::string& c) { return trimmed(c).empty(); });
+                                   [](const std::string& c) { return text::trimmed(c).empty(); });
     if (blank) {
       written[r].clear();
       continue;
     }
-    const std::string kind = checkedKind(trimmed(at[1]));
+    const std::string kind = checkedKind(text::trimmed(at[1]));
     if (kind.empty() || kind == "F4")
       return Status::Error(u("Wiersz ") + std::to_string(r + 1) +
                            u(": wybierz rodzaj zmiany z listy [F4]"));
-    ChangeRow row{trimmed(at[0]), kind,           trimmed(at[2]),
-                  trimmed(at[3]), trimmed(at[4]), referencesOf(parsed[r])};
+    ChangeRow row{text::trimmed(at[0]), kind,
+                  text::trimmed(at[2]), text::trimmed(at[3]),
+                  text::trimmed(at[4]), referencesOf(parsed[r])};
     const DayNumber day = dateOf(row.date);
     row.date = dateText(day);
     std::string entry = changeRowText(row);
@@ -285,14 +281,15 @@ Status acceptCells(char section, const std::vector<std::string>& c, CardState& s
     case 'E':
       a.DtZa = dateOf(c[0]);
       a.CeZa = number(c[1]);
-      a.DdZa = cut(trimmed(c[2]), kDdZaMax);
+      a.DdZa = cut(text::trimmed(c[2]), kDdZaMax);
       a.Dost = cut(c[3], kDostMax);
       break;
     case 'F':
       a.DtOT = dateOf(c[0]);
       a.WaOT = number(c[1]);
-      a.DdOT = cut(trimmed(c[2]), kDdOTMax);
-      a.RokP = static_cast<std::uint16_t>(std::clamp(text::intFromText(trimmed(c[3])), 0L, 2039L));
+      a.DdOT = cut(text::trimmed(c[2]), kDdOTMax);
+      a.RokP =
+          static_cast<std::uint16_t>(std::clamp(text::intFromText(text::trimmed(c[3])), 0L, 2039L));
       a.WaBr = number(c[4]);
       a.WaUm = number(c[5]);
       break;
@@ -301,7 +298,7 @@ Status acceptCells(char section, const std::vector<std::string>& c, CardState& s
         RateEntry& k = a.K[r];
         const std::string* row = &c[r * 6];
         k.date = dateOf(row[0]);
-        k.SKST = cut(text::upperCase(trimmed(row[1])), kSKSTMax);
+        k.SKST = cut(text::upperCase(text::trimmed(row[1])), kSKSTMax);
         k.StPo = number(row[2]);
         k.WsPo = number(row[3]);
         k.StBi = number(row[4]);
@@ -318,8 +315,8 @@ Status acceptCells(char section, const std::vector<std::string>& c, CardState& s
       PatternList& p = state.patterns[patternIndex(section)];
       std::vector<std::string> kept;
       for (const std::string& cell : c) {
-        const std::string t = text::upperCase(trimmed(cell));
-        if (!t.empty()) kept.push_back(expandedPattern(t, patternWidth(section)));
+        const std::string t = text::upperCase(text::trimmed(cell));
+        if (!t.empty()) kept.push_back(text::pattern(t, patternWidth(section)));
       }
       // Patterns beyond the rows the card shows are kept.
       for (std::size_t i = c.size(); i < p.patterns.size(); ++i) kept.push_back(p.patterns[i]);
@@ -380,14 +377,14 @@ std::string changeRowText(const ChangeRow& row) {
 }
 
 std::string checkedKind(std::string_view kind) {
-  const std::string k = text::upperCase(trimmed(kind));
+  const std::string k = text::upperCase(text::trimmed(kind));
   if (k.empty()) return k;
   if (k.size() != 2 || kKinds.find("." + k + ".") == std::string_view::npos) return "F4";
   return k;
 }
 
 std::string leaveDateCell(std::string_view text, DayNumber today, bool* error) {
-  std::string t = trimmed(text);
+  std::string t = text::trimmed(text);
   if (error) *error = false;
   if (t.empty()) return t;
   if (t.size() % 2 == 1) t = "0" + t;
@@ -405,25 +402,6 @@ std::string completeFromToday(std::string_view text, int caret, int selectionEnd
   if (caret < static_cast<int>(digits.size())) t += digits.substr(caret);
   t += text.substr(selectionEnd);
   return t;
-}
-
-std::string expandedPattern(std::string_view pattern, int width) {
-  std::string p(pattern);
-  const auto star = p.find('*');
-  if (star != std::string::npos) p.replace(star, 1, std::string(kPatternLength, '?'));
-  return cut(p, width);
-}
-
-bool patternMatches(std::string_view pattern, std::string_view text, int width) {
-  const std::string p = expandedPattern(pattern, width);
-  std::string t = cut(text, width);
-  const std::size_t n = std::max(p.size(), t.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    const char pc = i < p.size() ? p[i] : ' ';
-    const char tc = i < t.size() ? t[i] : ' ';
-    if (pc != '?' && pc != tc) return false;
-  }
-  return true;
 }
 
 }  // namespace zefir::operations

@@ -18,7 +18,6 @@ namespace zefir::operations {
 
 inline constexpr int kCardCellMax = 200;
 inline constexpr int kPatternMax = 1000;
-inline constexpr int kPatternLength = 25;
 
 // One cell of a card section.
 struct CardCell {
@@ -90,9 +89,5 @@ std::string leaveDateCell(std::string_view text, DayNumber today, bool* error);
 // F6/F7: the text before the caret, today's DDMMYY digits from the caret's
 // position on, then the text after the selection.
 std::string completeFromToday(std::string_view text, int caret, int selectionEnd, DayNumber today);
-
-// Patterns: "*" stands for any rest, "?" for any one character.
-std::string expandedPattern(std::string_view pattern, int width);
-bool patternMatches(std::string_view pattern, std::string_view text, int width);
 
 }  // namespace zefir::operations

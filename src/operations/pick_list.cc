@@ -5,17 +5,11 @@
 #include "text/codepage.h"
 #include "text/dates.h"
 #include "text/numbers.h"
+#include "text/short_strings.h"
 
 namespace zefir::operations {
 
 namespace {
-
-std::string trimmed(std::string_view s) {
-  const auto first = s.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const auto last = s.find_last_not_of(' ');
-  return std::string(s.substr(first, last - first + 1));
-}
 
 bool containsWolne(std::string_view row) {
   return row.find("wolne") != std::string_view::npos;
@@ -98,12 +92,12 @@ PickResult acceptRow(int listKey, std::string_view row) {
   PickResult r;
   const auto cross = row.find(kRowSeparator);
   std::string key = std::string(row.substr(0, cross));
-  if (cross != std::string_view::npos) r.description = trimmed(row.substr(cross + 1));
+  if (cross != std::string_view::npos) r.description = text::trimmed(row.substr(cross + 1));
   if (listKey == ' ') {
     const auto blank = key.find(' ');
     if (blank != std::string::npos && blank > 0) key.resize(blank);
   }
-  r.key = trimmed(key);
+  r.key = text::trimmed(key);
   if (listKey == 'D') {
     r.key = text::shortTextOfDay(static_cast<DayNumber>(text::intFromText(r.key)));
   } else if (listKey == 'A') {

@@ -14,6 +14,7 @@
 #include "dialogs/pick_list_window.h"
 #include "operations/operation_registry.h"
 #include "platform/status_line.h"
+#include "recording_services.h"
 #include "shell/desktop_services.h"
 #include "shell/shell_state.h"
 #include "text/codepage.h"
@@ -24,15 +25,6 @@ using zefir::gui::TFOknaF3;
 
 namespace {
 
-class RecordingServices : public DesktopServices {
- public:
-  Answer ask(std::string_view, char) override { return Answer::Yes; }
-  void progress(std::string_view) override {}
-  void stop(std::string_view) override {}
-  void requestWindow(int slot, int value) override { requests.push_back({slot, value}); }
-  std::vector<std::pair<int, int>> requests;
-};
-
 const DayNumber kToday = text::dayFromDate(2026, 12, 9);
 
 }  // namespace
@@ -41,7 +33,7 @@ class F3WindowTest : public QObject {
   Q_OBJECT
 
   RememberingStatusLine line;
-  RecordingServices services;
+  testing::RecordingServices services;
 
   QString status() const { return QString::fromStdString(text::toUtf8(line.last_text)); }
 
@@ -163,6 +155,25 @@ class F3WindowTest : public QObject {
              text::fromUtf8("Rok produkcji 2019, nr fabryczny 123"));
     QCOMPARE(operations::cardState().original.Opis[2], std::string());
     QCOMPARE(services.requests.back(), std::make_pair(11, 3));
+  }
+
+  void patternSectionGivesItsSinglePatternBackToTheField() {
+    shell::shellState() = shell::ShellState();
+    shell::shellState().option.slot = 20;
+    operations::clearOperations();
+    gui::TFZestaw d;
+    d.setToday(kToday);
+    d.openFor(20, 1);  // SroW; DaDo
+    QTest::keyClick(d.field(QStringLiteral("SroW")), Qt::Key_F3);
+    QCOMPARE(services.requests.back(), std::make_pair(73, 1));
+    TFOknaF3 w;
+    w.openFor(73, 1);
+    QCOMPARE(w.section(), 'I');
+    QTest::keyClicks(w.edit(), "1*");
+    QTest::keyClick(w.edit(), Qt::Key_PageDown);
+    QCOMPARE(services.requests.back(), std::make_pair(20, 3));
+    d.openFor(20, 3);
+    QCOMPARE(d.field(QStringLiteral("SroW"))->text(), QStringLiteral("1??????????????"));
   }
 };
 

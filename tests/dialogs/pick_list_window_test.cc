@@ -13,6 +13,7 @@
 #include "dialogs/parameter_set_dialog.h"
 #include "operations/operation_registry.h"
 #include "platform/status_line.h"
+#include "recording_services.h"
 #include "register/asset_register.h"
 #include "shell/base_loading.h"
 #include "shell/desktop_services.h"
@@ -26,16 +27,6 @@ using zefir::gui::TFLisF45;
 
 namespace {
 
-// Keeps the window requests instead of opening windows.
-class RecordingServices : public DesktopServices {
- public:
-  Answer ask(std::string_view, char) override { return Answer::Yes; }
-  void progress(std::string_view) override {}
-  void stop(std::string_view) override {}
-  void requestWindow(int slot, int value) override { requests.push_back({slot, value}); }
-  std::vector<std::pair<int, int>> requests;
-};
-
 std::string cp(const char* utf8) {
   return text::fromUtf8(utf8);
 }
@@ -46,7 +37,7 @@ class PickListWindowTest : public QObject {
   Q_OBJECT
 
   RememberingStatusLine line;
-  RecordingServices services;
+  testing::RecordingServices services;
   AssetRegister reg;
 
   std::unique_ptr<TFLisF45> openList(int key, const std::string& current = {}) {

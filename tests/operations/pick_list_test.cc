@@ -183,6 +183,27 @@ TEST(PickListFixed, CatalogueNamesMapToListKeys) {
   EXPECT_EQ(fileListExtension(".PST"), "PST");
 }
 
+TEST(PickListDocuments, DocumentsOfTheKindWithWholeLiquidationSaidInWords) {
+  AssetRecord a;
+  a.Z[0] = u("OT:150320,FV 12,1500zł");
+  a.Z[1] = u("MU:150320,POK 1,");
+  a.Z[2] = u("OT:010621,FV 40,250.5zł");
+  a.Z[3] = "LT:311222,LT 1";
+  PickListSources src;
+  src.asset = &a;
+  src.documentKind = "OT";
+  const PickList ot = buildPickList('d', src, "");
+  ASSERT_EQ(ot.size(), 2);
+  EXPECT_EQ(acceptRow('d', ot.rows()[1]).key, "B");
+  EXPECT_NE(ot.rows()[1].find("01-06-2021"), std::string::npos);
+  EXPECT_NE(ot.rows()[1].find("250,50"), std::string::npos);
+  EXPECT_NE(ot.rows()[1].find("FV 40"), std::string::npos);
+  src.documentKind = "LT";
+  const PickList lt = buildPickList('d', src, "");
+  ASSERT_EQ(lt.size(), 1);
+  EXPECT_NE(lt.rows()[0].find(u("w całości")), std::string::npos);
+}
+
 TEST(PickListFiles, FilesOfAnExtensionAndTheirAbsence) {
   const std::string dir = testing::TempDir() + "pick_files";
   std::filesystem::remove_all(dir);
