@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QListWidget>
+#include <QPalette>
 #include <QPrinterInfo>
 #include <QPushButton>
 
@@ -83,6 +84,11 @@ TFZestaw::TFZestaw(QWidget* parent) : QWidget(parent) {
   setObjectName("TFZestaw");
   setWindowTitle("TFZestaw");
   setFocusPolicy(Qt::StrongFocus);
+  // Labels and panels on the dialog's own colour.
+  setAutoFillBackground(true);
+  QPalette p = palette();
+  p.setColor(QPalette::Window, QColor(0xD2, 0xD0, 0xC0));
+  setPalette(p);
   message_ = new QLabel(this);
   message_->setObjectName("message");
   mirror_ = std::make_unique<MirroringStatusLine>(this);
@@ -194,7 +200,7 @@ QString TFZestaw::initialText(const Input& input) const {
   if (shell::fieldSetting(code, slot_))
     return qtText(
         shell::settingFieldText(shell::desktopRegisters(), shell::shellState(), code, slot_));
-  auto it = rememberedValues().find(code);
+  auto it = rememberedValues().find(input.rememberKey);
   return it == rememberedValues().end() ? QString() : qtText(it->second);
 }
 
@@ -236,6 +242,9 @@ void TFZestaw::layOut(const std::vector<operations::LayoutLine>& lines) {
         in.placement = p;
         in.info = operations::findField(p.code);
         in.edit = e;
+        int repeats = 0;
+        for (const Input& earlier : inputs_) repeats += earlier.placement.code == p.code;
+        in.rememberKey = repeats == 0 ? p.code : p.code + "#" + std::to_string(repeats + 1);
         if (p.display) {
           e->setReadOnly(true);
           e->setFocusPolicy(Qt::NoFocus);
@@ -246,11 +255,6 @@ void TFZestaw::layOut(const std::vector<operations::LayoutLine>& lines) {
             in.info && operations::oznaczAqua(operations::kCatalogueModule, *in.info);
         e->setStyleSheet(marked ? kMarkedBoxStyle : kBoxStyle);
         e->setMaxLength(p.width);
-        if (in.info && in.info->letterCase == operations::LetterCase::Upper) {
-          QFont upper = e->font();
-          upper.setCapitalization(QFont::AllUppercase);
-          e->setFont(upper);
-        }
         e->setToolTip(QString::fromStdString(p.code) +
                       " Zestaw: " + QString::number(inputs_.size() + 1));
         e->setText(initialText(in));

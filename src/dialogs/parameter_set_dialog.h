@@ -46,7 +46,8 @@ class TFZestaw : public QWidget, public operations::ReportBracket {
   void setCarriedSettings(shell::DesktopSettings* settings) { carried_ = settings; }
   void setToday(DayNumber day) { today_ = day; }
 
-  // The values typed into fields that no setting keeps, by field code; they
+  // The values typed into fields that no setting keeps, by field code (see
+  // Input::rememberKey); they
   // come back when an option with that field opens again.
   static std::map<std::string, std::string>& rememberedValues();
 
@@ -99,6 +100,9 @@ class TFZestaw : public QWidget, public operations::ReportBracket {
     const operations::FieldInfo* info = nullptr;  // null for a settings page's own field
     QLineEdit* edit = nullptr;
     QString previous;  // the value it opened with (F6, F7)
+    // The key it is remembered under: the code, and for a code repeated in
+    // the layout (grid cells, pattern lines) the code and its place, "WzoA#2".
+    std::string rememberKey;
   };
   class MirroringStatusLine;
   void mirrorStatus();      // the message panel follows the status line

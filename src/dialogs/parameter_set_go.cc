@@ -33,10 +33,6 @@ bool TFZestaw::storeFields(operations::FieldValues& values) {
   Status stored =
       shell::storeSettingFields(values, slot_, shell::desktopRegisters(), state, carried_);
   if (!stored.ok()) showStatus(stored.message(), StatusKind::Error);
-  for (const auto& [code, texts] : values.entries()) {
-    if (shell::fieldSetting(code, slot_) || texts.empty()) continue;
-    rememberedValues()[code] = texts.front();
-  }
   if (values.has("DaOd")) state.fieldDaOd = text::dayFromShortText(values.text("DaOd"));
   if (values.has("DaDo")) state.fieldDaDo = text::dayFromShortText(values.text("DaDo"));
   return true;

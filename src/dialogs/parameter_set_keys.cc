@@ -136,7 +136,7 @@ bool TFZestaw::leaveField(int index) {
   if (done != text) in.edit->setText(qtText(done));
   // What was typed is remembered at once, so it is back after Esc too;
   // settings are written only by Go.
-  if (!shell::fieldSetting(in.placement.code, slot_)) rememberedValues()[in.placement.code] = done;
+  if (!shell::fieldSetting(in.placement.code, slot_)) rememberedValues()[in.rememberKey] = done;
   return true;
 }
 

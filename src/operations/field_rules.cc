@@ -7,6 +7,7 @@
 
 #include "platform/paths.h"
 #include "register/asset_register.h"
+#include "register/change_documents.h"
 #include "text/codepage.h"
 #include "text/dates.h"
 
@@ -85,6 +86,19 @@ std::string firstLetter(std::string_view text, std::string_view letters) {
   return std::string(1, letters[0]);
 }
 
+// A document letter A..Z names a document of the kind when the asset has
+// one at all: letters beyond the last document print the last one. For OT
+// the asset's own acceptance is always document A.
+bool hasDocument(AssetRegister& assets, const std::string& symbol, const std::string& kind,
+                 std::string_view letter) {
+  if (letter.size() != 1 || letter[0] < 'A' || letter[0] > 'Z') return false;
+  if (symbol.empty() || !assets.exists(text::upperCase(symbol))) return false;
+  if (kind == "OT") return true;
+  int ordinal = 0;
+  (void)nthDocument(assets.slot(assets.current()), kind, 1, &ordinal);
+  return ordinal != 255;
+}
+
 }  // namespace
 
 std::string fixHereText() {
@@ -104,8 +118,11 @@ FieldVerdict checkField(const FieldInfo& field, std::string_view text, const Fie
       if (!c.assets) return {};
       return !t.empty() && c.assets->exists(t) ? FieldVerdict{} : refused();
     case FieldCheck::DocumentOfKind:
-      if (!c.documentExists) return {};
-      return c.documentExists(c.documentSymbol, t) ? FieldVerdict{} : refused();
+      if (c.documentExists)
+        return c.documentExists(c.documentSymbol, t) ? FieldVerdict{} : refused();
+      if (!c.assets) return {};
+      return hasDocument(*c.assets, c.documentSymbol, c.documentKind, t) ? FieldVerdict{}
+                                                                         : refused();
     case FieldCheck::Year2000To2039: {
       // The year is read as completed, so "21" stands for 2021.
       std::string year = completedYear(t);
@@ -212,8 +229,8 @@ std::string completedText(const FieldInfo& field, std::string_view text, const F
 }
 
 std::string changedText(const FieldInfo& field, std::string_view text) {
-  if (field.letterCase == LetterCase::UpperOnChange) return text::upperCase(text);
-  return std::string(text);
+  if (field.letterCase == LetterCase::Keep) return std::string(text);
+  return text::upperCase(text);
 }
 
 }  // namespace zefir::operations

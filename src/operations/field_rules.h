@@ -30,7 +30,8 @@ struct FieldContext {
   std::string baseFolder;           // where the .PST files of `BaAr`, `BaZg`, `BaPo` are looked for
   DayNumber today = 0;
   std::string documentKind;  // "OT", "LT", "PT" (options 13..15)
-  // `DokJ`: whether the asset `symbol` has a document `letter` of the kind.
+  // `DokJ`: whether the asset `symbol` has a document `letter` of the kind;
+  // when unset, the register's change entries answer.
   std::function<bool(std::string_view symbol, std::string_view letter)> documentExists;
   std::string documentSymbol;  // the symbol `DokJ` is checked against (the set's `SroJ`)
   std::string currentAsset;    // pattern of `SroJ`, `SroW`
@@ -65,8 +66,8 @@ std::string completedText(const FieldInfo& field, std::string_view text,
                           const FieldContext& context, bool* dateError = nullptr);
 std::string badDateText();  // "Błędna postać daty"
 
-// `nZmianEdit`'s conversion of the text after a change (upper case for the
-// fields that convert, the text unchanged for the others).
+// `nZmianEdit`'s conversion of the text after a change: upper case for every
+// field that does not keep its letters as typed (`ZmieNaDuze`).
 std::string changedText(const FieldInfo& field, std::string_view text);
 
 }  // namespace zefir::operations

@@ -32,6 +32,8 @@ struct Row {
   U completion = U::None;
 };
 
+// The organisation's name, address and logo file keep their letters as
+// typed: they are printed on the documents as they are.
 // The report dates are completed like the asset form's dates: the dialog
 // checks a date field by its kind.
 // Where a field's table leaves its F4 list open, a list that helps the user
@@ -261,7 +263,7 @@ const Row kRows[] = {
     {.number = 127, .code = "RBeg", .label = "Zaczynając od numeru", .width = 8},
     {.number = 128, .code = "REnd", .label = "Kończąc na numerze", .width = 8},
     // Settings pages.
-    {.number = 181, .code = "Dla", .label = "Dla", .width = 30},
+    {.number = 181, .code = "Dla", .label = "Dla", .width = 30, .letterCase = L::Keep},
     {.number = 182, .code = "Pod1", .label = "Głębokość podsumowań", .width = 2},
     {.number = 183, .code = "Pod3", .label = "Długość grupy syntetycznej", .width = 2},
     {.number = 184, .code = "Pod7", .label = "Długość grupy analitycznej", .width = 2},
@@ -312,13 +314,18 @@ const Row kRows[] = {
      .pattern = P::Text,
      .patternText = "3",
      .completion = U::AtMost20},
-    {.number = 191, .code = "FLog", .label = "  Nazwa pliku z LOGO", .width = 40, .pick = "L"},
-    {.number = 192, .code = "FNaz", .label = "Nazwa 1", .width = 40},
-    {.number = 193, .code = "FNa2", .label = "nazwa 2", .width = 40},
-    {.number = 194, .code = "FAdr", .label = "Adres 1", .width = 40},
-    {.number = 195, .code = "FAd2", .label = "adres 2", .width = 40},
-    {.number = 196, .code = "FDod", .label = "Dodatkowy zapis", .width = 40},
-    {.number = 197, .code = "FDo2", .label = "czyli 6 wierszy", .width = 40},
+    {.number = 191,
+     .code = "FLog",
+     .label = "  Nazwa pliku z LOGO",
+     .width = 40,
+     .pick = "L",
+     .letterCase = L::Keep},
+    {.number = 192, .code = "FNaz", .label = "Nazwa 1", .width = 40, .letterCase = L::Keep},
+    {.number = 193, .code = "FNa2", .label = "nazwa 2", .width = 40, .letterCase = L::Keep},
+    {.number = 194, .code = "FAdr", .label = "Adres 1", .width = 40, .letterCase = L::Keep},
+    {.number = 195, .code = "FAd2", .label = "adres 2", .width = 40, .letterCase = L::Keep},
+    {.number = 196, .code = "FDod", .label = "Dodatkowy zapis", .width = 40, .letterCase = L::Keep},
+    {.number = 197, .code = "FDo2", .label = "czyli 6 wierszy", .width = 40, .letterCase = L::Keep},
     // Stocktaking sheets, labels and import.
     {.number = 198,
      .code = "WMOS",

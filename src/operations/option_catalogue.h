@@ -75,10 +75,12 @@ enum class FieldCompletion {
   AtMost20,         // a number of at most 20
 };
 
-// How the dialog treats the letter case of a field's text.
+// How the dialog treats the letter case of a field's text. Both upper-case
+// rules convert the text as it is typed; the second marks the fields that
+// `nZmianEdit` converts itself (keeping the cursor where it was).
 enum class LetterCase {
-  Upper,          // shown in upper case
-  UpperOnChange,  // the text itself is converted on every change
+  Upper,          // shown (and kept) in upper case
+  UpperOnChange,  // converted by `nZmianEdit` on every change
   Keep,           // kept as typed (`ZmieNaDuze`)
 };
 

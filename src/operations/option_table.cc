@@ -119,7 +119,9 @@ const Row kRows[] = {
     {83, "UsDru", "ID", "D - ustawienia drukarki [F2]", 1, "", O::FocusLast},
     {85, "ZmKat", "IF", "F - zmiana bazy danych [F4]", 1, "", O::FocusLast},
     {86, "ZmBaz", "IG", "G - szukaj bazy danych [F5]", 1, "", O::FocusLast},
-    {87, "ZmHas", "IH", "H - instalacja, zmiana hasła [F6]", 1, "", O::Settings},
+    // The password page stores nothing by itself: the change of password is
+    // the login's operation and registers itself under this option.
+    {87, "ZmHas", "IH", "H - instalacja, zmiana hasła [F6]", 1, "", O::Editing},
     {88, "InDok", "II", "I - dane dla dokumentów Zefir [F7]", 1,
      "FLog;FNaz;FNa2;FAdr;FAd2;FDod;FDo2", O::Settings},
 };

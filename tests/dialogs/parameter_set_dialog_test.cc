@@ -12,6 +12,7 @@
 #include "shell/desktop_settings.h"
 #include "shell/menu_table.h"
 #include "shell/shell_state.h"
+#include "shell/window_requests.h"
 #include "text/codepage.h"
 #include "text/dates.h"
 
@@ -156,6 +157,15 @@ class ParameterSetDialogTest : public QObject {
     again->field(0)->setCursorPosition(1);
     QTest::keyClick(again->field(0), Qt::Key_F6);
     QCOMPARE(again->field(0)->text(), QStringLiteral("XB*"));
+    // A field repeated in a layout keeps each place's value apart.
+    auto patterns = open(22);  // WzoN; WzoA ten times
+    type(patterns->field(2), "P2");
+    QTest::keyClick(patterns->field(2), Qt::Key_Down);
+    QTest::keyClick(patterns->field(3), Qt::Key_Escape);
+    auto reopened = open(22);
+    QCOMPARE(reopened->field(2)->text(), QStringLiteral("P2"));
+    QVERIFY(reopened->field(1)->text().isEmpty());
+    QVERIFY(reopened->field(3)->text().isEmpty());
   }
 
   void enterOnTheLastFieldRunsTheOptionAndTheMessageMirrorsTheStatus() {
@@ -227,6 +237,21 @@ class ParameterSetDialogTest : public QObject {
     QCOMPARE(status(), QString::fromUtf8("Tu  F3  nie działa !"));
     QTest::keyClick(d->field(1), Qt::Key_F4);
     QCOMPARE(status(), QStringLiteral("Tu F4 nie pracuje"));
+  }
+
+  void f4CallsThePickListAndComingBackKeepsWhatWasTyped() {
+    auto d = open(37);  // SroW; DaDo; MieW; PoMU
+    type(d->field(2), "mag");
+    QTest::keyClick(d->field(2), Qt::Key_F5);
+    const shell::PickListCall& call = shell::pickListCall();
+    QCOMPARE(call.callingSlot, 37);
+    QCOMPARE(call.fieldKind, 105);
+    QCOMPARE(call.startText, std::string("MAG"));
+    QCOMPARE(call.key, 5);
+    d->openFor(37, 4);  // back from the list without a choice
+    QCOMPARE(d->field(2)->text(), QStringLiteral("MAG"));
+    d->openFor(37, 1);  // a new opening starts from the remembered values
+    QVERIFY(d->field(2)->text().isEmpty());
   }
 
   void settingsPageValuesAreReadBackAfterARestart() {

@@ -82,17 +82,31 @@ TEST(FieldChecks, ArchiveAndSplitNamesMustBeFreeInTheBaseFolder) {
   EXPECT_EQ(free.kind, StatusKind::Information);
 }
 
-TEST(FieldChecks, AssetSymbolMustBeInTheRegister) {
+TEST(FieldChecks, AssetSymbolAndDocumentLetterMustBeInTheRegister) {
   AssetRegister reg;
   std::vector<std::unique_ptr<AssetRecord>> assets;
   assets.push_back(std::make_unique<AssetRecord>(AssetRegister::emptyRecord()));
   assets.back()->Symb = "A-1";
+  assets.push_back(std::make_unique<AssetRecord>(AssetRegister::emptyRecord()));
+  assets.back()->Symb = "B-1";
+  assets.back()->Z[0] = "LT:150326,LT1";
   reg.assignSorted(std::move(assets));
   FieldContext c;
   c.assets = &reg;
   EXPECT_TRUE(accepts("SroJ", "a-1", c));
   EXPECT_FALSE(accepts("SroJ", "A-2", c));
   EXPECT_FALSE(accepts("SroJ", "", c));
+
+  // Every asset has its own acceptance as OT document A; an LT needs an entry.
+  c.documentSymbol = "A-1";
+  c.documentKind = "OT";
+  EXPECT_TRUE(accepts("DokJ", "A", c));
+  EXPECT_FALSE(accepts("DokJ", "1", c));
+  c.documentKind = "LT";
+  EXPECT_FALSE(accepts("DokJ", "A", c));
+  c.documentSymbol = "B-1";
+  EXPECT_TRUE(accepts("DokJ", "A", c));
+  EXPECT_TRUE(accepts("DokJ", "C", c));  // beyond the last: the last is printed
 }
 
 TEST(FieldDefaults, EmptyFieldsGetTheirDefaultsAndArchiveNameCarriesToday) {
@@ -131,6 +145,8 @@ TEST(FieldCompletion, AcceptedTextsAreNormalised) {
   EXPECT_TRUE(bad);
   EXPECT_EQ(changedText(field("SroW"), "ab"), "AB");
   EXPECT_EQ(changedText(field("Zlik"), "t"), "t");
+  EXPECT_EQ(changedText(field("MieW"), "mag"), "MAG");
+  EXPECT_EQ(changedText(field("FNaz"), "Firma"), "Firma");  // printed as typed
 }
 
 TEST(CatalogueHooks, AHookAskedForAnotherModuleNamesItselfAndFindsNothing) {

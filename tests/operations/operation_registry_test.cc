@@ -50,6 +50,9 @@ TEST_F(Registry, AnOptionWithoutItsOperationSaysSoAndRunsNothing) {
   // Options that have nothing to run, and those that only move the focus.
   EXPECT_TRUE(wykonaOpc(*findOption(59), {}, env).status.ok());
   EXPECT_EQ(wykonaOpc(*findOption(44), {}, env).focus, FocusAfter::LastField);
+  // The password page stores nothing itself, so without its operation it
+  // does not claim to have changed the password.
+  EXPECT_FALSE(wykonaOpc(*findOption(87), {}, env).status.ok());
 }
 
 TEST_F(Registry, AReportRunsInsideTheBracketWithItsValuesAndPeriod) {

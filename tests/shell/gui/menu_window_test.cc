@@ -57,6 +57,23 @@ class MenuWindowTest : public QObject {
     QCOMPARE(shell::shellState().option.code, std::string("EditMU"));
   }
 
+  // The timer opens the chosen option's own parameter set; its Esc brings
+  // the menu back.
+  void chosenOptionOpensItsParameterSet() {
+    key(mainList(), "d");
+    key(subList(), "b");
+    w->desktop->tickNow();  // the request is made
+    w->desktop->tickNow();  // and carried out
+    auto* page = static_cast<gui::TFZestaw*>(w->parameterSet);
+    QVERIFY(page->isVisible());
+    QCOMPARE(page->slot(), 28);
+    QCOMPARE(page->fieldCode(0), QStringLiteral("SroF"));
+    QCOMPARE(page->fieldCount(), 6);
+    QTest::keyClick(page->field(0), Qt::Key_Escape);
+    QVERIFY(!page->isVisible());
+    QCOMPARE(w->desktop->timerState().requestSlot(), 3);
+  }
+
   void keypadDigitsMoveAndEscGoesBackToTheMainList() {
     key(mainList(), "8");
     QCOMPARE(mainList()->currentRow(), 0);
