@@ -16,6 +16,7 @@
 #include "operations/asset_card.h"
 #include "operations/option_catalogue.h"
 #include "output/gui/qt_text.h"
+#include "platform/file_system.h"
 #include "platform/status_line.h"
 #include "shell/base_loading.h"
 #include "shell/shell_state.h"
@@ -361,6 +362,9 @@ void TFLisF45::openFor(int /*slot*/, int /*value*/) {
   sources_.reg = &shell::desktopRegister();
   sources_.baseFolder = s.baseFolder;
   sources_.programFolder = s.programFolder;
+  // The exchange-rate list reads this year's rate file in the current folder.
+  sources_.rateFile =
+      s.programFolder + "/Kurs" + std::to_string(text::yearOfDay(platform::localClock().day));
   // The document lists show the documents of the asset being edited.
   sources_.asset = &operations::cardState().edited;
   const operations::OptionInfo* option = operations::findOption(s.option.slot);

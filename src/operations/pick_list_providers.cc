@@ -223,14 +223,14 @@ void addLines(PickList& list, const std::string& file) {
 }
 
 void addRates(PickList& list, const PickListSources& s) {
-  list.kind = "Tabele A NBP";
+  list.kind = "  Tabele A NBP";
   list.header = u("dzień  Data kursu   Kurs   Tabela NBP");
   if (!platform::exists(s.rateFile)) {
     list.add(std::string(kSep) + u("Nie widzę archiwum kursów ") + s.rateFile);
     return;
   }
   addLines(list, s.rateFile);
-  list.kind = "Tabele A NBP";
+  list.kind = "  Tabele A NBP";
   list.sorted = true;
 }
 
