@@ -7,6 +7,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 
+#include "operations/asset_card.h"
 #include "operations/catalogue_hooks.h"
 #include "output/gui/font_lookup.h"
 #include "output/gui/qt_text.h"
@@ -15,6 +16,7 @@
 #include "shell/base_loading.h"
 #include "shell/settings_pages.h"
 #include "shell/shell_state.h"
+#include "shell/window_requests.h"
 
 namespace zefir::gui {
 
@@ -131,6 +133,18 @@ QStringList TFZestaw::labelTexts() const {
 
 void TFZestaw::openFor(int slot, int value) {
   if (value <= 1 || slot != slot_ || inputs_.empty()) build(slot);
+  if (value == 5 && current_ >= 0) {
+    // Back from the pick list with a choice: the field takes its key.
+    inputs_[current_].edit->setText(qtText(shell::pickListAnswer().key));
+    onEdited(current_);
+  }
+  if (value == 3 && current_ >= 0 && inputs_[current_].info) {
+    // Back from a selection-pattern window: the field shows the list's pattern.
+    const char section = operations::sectionOfSlot(inputs_[current_].info->f3Window);
+    if (operations::patternWidth(section) > 0)
+      inputs_[current_].edit->setText(
+          qtText(operations::cardState().patterns[section - 'I'].current));
+  }
   emit showRequested(slot_);
   if (!isVisible()) show();
   if (value <= 1) grow();

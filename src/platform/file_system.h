@@ -36,6 +36,16 @@ struct ClockReading {
   std::uint16_t minutes = 0;  // hour * 60 + minute
 };
 
+// One entry of a folder listing ("." and ".." left out).
+struct FolderEntry {
+  std::string name;  // as the file system gives it
+  bool folder = false;
+  std::int64_t size = 0;
+  ClockReading modified;  // local time
+};
+// The entries of a folder sorted by name; empty when it cannot be read.
+std::vector<FolderEntry> listFolder(std::string_view path);
+
 // The local clock.
 ClockReading localClock();
 // The file server's clock: creates `probePath`, writes one byte, reads the

@@ -1,8 +1,11 @@
 // File-system helpers and clocks on Linux.
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
+
+#include <algorithm>
 
 #include <cerrno>
 #include <cstdio>
@@ -100,6 +103,25 @@ void sleepMs(int ms) {
 }
 int randomInt(int low, int high) {
   return systemCalls().randomInt(low, high);
+}
+
+std::vector<FolderEntry> listFolder(std::string_view path) {
+  std::vector<FolderEntry> out;
+  const std::string native = nativePath(path);
+  DIR* dir = ::opendir(native.c_str());
+  if (!dir) return out;
+  while (const dirent* e = ::readdir(dir)) {
+    const std::string name = e->d_name;
+    if (name == "." || name == "..") continue;
+    struct stat st;
+    if (::stat((native + "/" + name).c_str(), &st) != 0) continue;
+    out.push_back(
+        {name, S_ISDIR(st.st_mode), static_cast<std::int64_t>(st.st_size), readingOf(st.st_mtime)});
+  }
+  ::closedir(dir);
+  std::sort(out.begin(), out.end(),
+            [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
+  return out;
 }
 
 ClockReading localClock() {

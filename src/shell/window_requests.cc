@@ -1,5 +1,7 @@
 #include "shell/window_requests.h"
 
+#include <utility>
+
 #include "shell/desktop_services.h"
 
 namespace zefir::shell {
@@ -11,13 +13,27 @@ PickListCall& lastCall() {
   return call;
 }
 
+PickListAnswer& lastAnswer() {
+  static PickListAnswer answer;
+  return answer;
+}
+
 }  // namespace
+
+const PickListAnswer& pickListAnswer() {
+  return lastAnswer();
+}
+
+void setPickListAnswer(PickListAnswer answer) {
+  lastAnswer() = std::move(answer);
+}
 
 const PickListCall& pickListCall() {
   return lastCall();
 }
 
 void callPickList(int callingSlot, int fieldKind, std::string_view startText, int key) {
+  lastAnswer() = {};
   lastCall() = {callingSlot, fieldKind, std::string(startText), key, key == 5};
   desktopServices().requestWindow(kPickListSlot, 1);
 }

@@ -21,6 +21,15 @@ struct PickListCall {
 
 const PickListCall& pickListCall();
 
+// What the pick list was left with: the chosen key and description (code
+// page 1250); both empty when it was left without a choice.
+struct PickListAnswer {
+  std::string key;
+  std::string description;
+};
+const PickListAnswer& pickListAnswer();
+void setPickListAnswer(PickListAnswer answer);
+
 // Remembers the call and requests the pick list (slot 6).
 void callPickList(int callingSlot, int fieldKind, std::string_view startText, int key);
 // Back to the calling page: value 5 when the list was left with a choice, else 4.

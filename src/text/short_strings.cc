@@ -9,6 +9,12 @@ namespace {
 constexpr int kMaxShort = 250;
 }
 
+std::string trimmed(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
 std::string normalised(std::string_view text) {
   text = text.substr(0, 80);
   std::string out;

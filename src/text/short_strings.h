@@ -8,6 +8,8 @@ namespace zefir::text {
 
 // Leading and trailing blanks removed, runs of blanks reduced to one (input cut to 80).
 std::string normalised(std::string_view text);
+// Leading and trailing blanks removed (blanks inside kept).
+std::string trimmed(std::string_view text);
 std::string blanks(int count);                             // at most 250
 std::string repeated(char c, int count);                   // at most 250
 std::string fixedWidth(std::string_view text, int width);  // cut or padded right

@@ -1,6 +1,8 @@
 #include "shell/gui/zefir_main_windows.h"
 
+#include "dialogs/f3_window.h"
 #include "dialogs/parameter_set_dialog.h"
+#include "dialogs/pick_list_window.h"
 #include "operations/catalogue_hooks.h"
 #include "output/gui/report_window.h"
 #include "shell/gui/stand_in_window.h"
@@ -51,6 +53,37 @@ TFZestaw* parameterSetDialog(TFPulpit* desktop, output::TFRaport* report) {
   return w;
 }
 
+// The pick list: placed under its slot's name; its close hands the answer
+// back to the calling page through the window requests.
+TFLisF45* pickListWindow(TFPulpit* desktop) {
+  auto* w = new TFLisF45;
+  desktop->addWindow(w);
+  QObject::connect(w, &TFLisF45::showRequested, desktop, [desktop, w](int slot) {
+    const shell::ShellState& s = shell::shellState();
+    desktop->placeWindow(shell::slotName(slot), w, s.nextLeft, s.nextTop);
+    desktop->showWindow(slot, w);
+  });
+  QObject::connect(w, &TFLisF45::closeRequested, desktop,
+                   [desktop, w](int slot, bool) { desktop->hideWindow(slot, w, false); });
+  return w;
+}
+
+// The F3 window: placed under its section's slot name; closing it returns to
+// the page that opened it through the window requests.
+TFOknaF3* f3Window(TFPulpit* desktop, TFLisF45* pickList) {
+  auto* w = new TFOknaF3;
+  desktop->addWindow(w);
+  w->setPickList(pickList);
+  QObject::connect(w, &TFOknaF3::showRequested, desktop, [desktop, w](int slot) {
+    const shell::ShellState& s = shell::shellState();
+    desktop->placeWindow(shell::slotName(slot), w, s.nextLeft, s.nextTop);
+    desktop->showWindow(slot, w);
+  });
+  QObject::connect(w, &TFOknaF3::closeRequested, desktop,
+                   [desktop, w](int slot, bool) { desktop->hideWindow(slot, w, false); });
+  return w;
+}
+
 }  // namespace
 
 DesktopWindows::DesktopWindows(const QString& firstArgument)
@@ -59,12 +92,13 @@ DesktopWindows::DesktopWindows(const QString& firstArgument)
   operations::registerBuiltOperations();
   answer = new TFOdpowi(d);
   d->setAnswerDialog(answer);
-  pickList = standIn(d, "TFLisF45", "Lista wyboru", 6);
+  auto* pickListW = pickListWindow(d);
+  pickList = pickListW;
   auto* reportW = reportWindow(d);
   report = reportW;
   viewer = standIn(d, "TFViewer", "Przeglądarka dokumentów", 8);
   webPage = standIn(d, "TFWebPage", "Strona internetowa", 0);
-  f3 = standIn(d, "TFOknaF3", "Okno F3", 66);
+  f3 = f3Window(d, pickListW);
   parameterSet = parameterSetDialog(d, reportW);
   menu = new TFMen(d);
   d->addWindow(menu);

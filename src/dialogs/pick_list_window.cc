@@ -1,0 +1,379 @@
+#include "dialogs/pick_list_window.h"
+
+#include <QCalendarWidget>
+#include <QDate>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+
+#include "operations/asset_card.h"
+#include "operations/option_catalogue.h"
+#include "output/gui/qt_text.h"
+#include "platform/file_system.h"
+#include "platform/status_line.h"
+#include "shell/base_loading.h"
+#include "shell/shell_state.h"
+#include "shell/window_requests.h"
+#include "text/codepage.h"
+#include "text/dates.h"
+#include "text/numbers.h"
+
+namespace zefir::gui {
+
+namespace {
+
+using output::cpText;
+using output::qtText;
+
+QString u(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
+
+constexpr int kPage = 10;
+
+}  // namespace
+
+TFLisF45::TFLisF45(QWidget* parent) : QWidget(parent) {
+  setObjectName("TFLisF45");
+  QFont fixed(u("Courier New"));
+  fixed.setStyleHint(QFont::Monospace);
+  kind_ = new QLabel(this);
+  nl_ = new QLabel(this);
+  nl_->setObjectName("NL");
+  nl_->setFont(fixed);
+  lis_ = new QListWidget(this);
+  lis_->setObjectName("Lis");
+  lis_->setFont(fixed);
+  lis_->setUniformItemSizes(true);
+  lis_->setStyleSheet("QListWidget { background: silver; }");
+  pre_ = new QLineEdit(this);
+  pre_->setObjectName("PreE");
+  pre_->setPlaceholderText(u(" wpisz i Enter"));
+  pos_ = new QLineEdit(this);
+  pos_->setObjectName("PosE");
+  pos_->setPlaceholderText(u(" wpisz i Enter"));
+  go_ = new QPushButton(u("Go"), this);
+  esc_ = new QPushButton(u("Esc"), this);
+  ren_ = new QPushButton(u("Ren"), this);
+  del_ = new QPushButton(u("Del"), this);
+  for (QPushButton* b : {go_, esc_, ren_, del_}) b->setFocusPolicy(Qt::NoFocus);
+  mc_ = new QCalendarWidget(this);
+  mc_->setObjectName("MC");
+  mc_->setDateRange(QDate(1900, 1, 1), QDate(2099, 12, 31));
+  logo_ = new QLabel(this);
+  czeka_ = new QLabel(u("Proszę czekać, tworzę listę podpowiedzi."), this);
+  czeka_->setObjectName("Czeka");
+  czeka_->hide();
+
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(kind_, 0, 0, 1, 4);
+  grid->addWidget(new QLabel(u("Filtr listy"), this), 1, 0);
+  grid->addWidget(pre_, 1, 1);
+  grid->addWidget(new QLabel(u("Szukaj"), this), 1, 2);
+  grid->addWidget(pos_, 1, 3);
+  grid->addWidget(nl_, 2, 0, 1, 4);
+  grid->addWidget(lis_, 3, 0, 1, 4);
+  grid->addWidget(mc_, 3, 4);
+  grid->addWidget(logo_, 3, 5);
+  grid->addWidget(czeka_, 4, 0, 1, 4);
+  auto* buttons = new QHBoxLayout;
+  for (QPushButton* b : {go_, esc_, ren_, del_}) buttons->addWidget(b);
+  grid->addLayout(buttons, 5, 0, 1, 4);
+
+  lis_->installEventFilter(this);
+  pre_->installEventFilter(this);
+  pos_->installEventFilter(this);
+  connect(go_, &QPushButton::clicked, this, &TFLisF45::go);
+  connect(esc_, &QPushButton::clicked, this, &TFLisF45::escape);
+  connect(del_, &QPushButton::clicked, this, [this] { emit deleteRequested(qtText(key_)); });
+  connect(ren_, &QPushButton::clicked, this, [this] { emit renameRequested(qtText(key_)); });
+  connect(lis_, &QListWidget::currentRowChanged, this, [this](int) { followSelection(); });
+  connect(lis_, &QListWidget::itemDoubleClicked, this, [this] { accept(); });
+  connect(mc_, &QCalendarWidget::clicked, this, [this](const QDate& d) {
+    const long day = operations::calendarDayNumber(d.year(), d.month(), d.day());
+    const int row = list_.rowAtOrAfter(std::to_string(day));
+    if (row >= 0 && row < lis_->count()) {
+      const QSignalBlocker block(lis_);
+      lis_->setCurrentRow(row);
+    }
+  });
+  connect(mc_, &QCalendarWidget::activated, this, [this] { acceptCalendar(true); });
+}
+
+int TFLisF45::currentRow() const {
+  return lis_->currentRow();
+}
+
+void TFLisF45::open(int listKey, const std::string& currentText, bool search,
+                    const std::string& extension) {
+  listKey_ = listKey;
+  extension_ = extension;
+  search_.clear();
+  chosen_ = false;
+  key_.clear();
+  description_.clear();
+  pre_->clear();
+  pre_->setEnabled(true);
+  pos_->clear();
+  pos_->setEnabled(true);
+  rebuild(currentText);
+  emit showRequested(shell::kPickListSlot);
+  show();
+  if (search) {
+    enterSearch();
+  } else {
+    lis_->setFocus();
+    mode_ = 1;
+  }
+}
+
+void TFLisF45::rebuild(const std::string& currentText) {
+  czeka_->show();
+  list_ = operations::buildPickList(listKey_, sources_, cpText(pre_->text()), extension_);
+  QStringList rows;
+  rows.reserve(list_.size());
+  for (const std::string& row : list_.rows()) rows.append(qtText(row));
+  lis_->clear();
+  lis_->addItems(rows);
+  setWindowTitle(qtText(list_.caption()));
+  kind_->setText(qtText(list_.kind));
+  nl_->setText(qtText(list_.header));
+  mc_->setVisible(list_.calendar);
+  logo_->setVisible(listKey_ == 'L');
+  const bool editable = listKey_ == operations::kAssetListEditable;
+  del_->setEnabled(editable);
+  ren_->setEnabled(editable);
+  // A date field holds DDMMYY; its list is ordered by day number.
+  std::string at = currentText;
+  if (listKey_ == 'D') {
+    const DayNumber day = text::dayFromShortText(currentText);
+    at = day == 0 ? std::string() : std::to_string(day);
+  }
+  const int row = list_.rowAtOrAfter(at);
+  // The row first lands nine further on, so the chosen one shows with rows below it.
+  lis_->setCurrentRow(std::min(row + 9, lis_->count() - 1));
+  select(row);
+  czeka_->hide();
+}
+
+void TFLisF45::select(int row) {
+  if (lis_->count() == 0) return;
+  lis_->setCurrentRow(std::clamp(row, 0, lis_->count() - 1));
+}
+
+void TFLisF45::followSelection() {
+  const int row = lis_->currentRow();
+  if (row < 0 || row >= list_.size()) return;
+  const operations::PickResult r = operations::acceptRow(listKey_, list_.rows()[row]);
+  if (list_.calendar) {
+    const DayNumber day = text::dayFromShortText(r.key);
+    if (day != 0) {
+      const QSignalBlocker block(mc_);
+      mc_->setSelectedDate(
+          QDate(text::yearOfDay(day), text::monthOfDay(day), text::dayOfMonth(day)));
+    }
+  }
+  if (listKey_ == 'L' && !r.key.empty())
+    logo_->setPixmap(QPixmap(qtText(sources_.baseFolder + r.key)).scaledToWidth(120));
+}
+
+bool TFLisF45::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn) {
+    if (watched == pre_) mode_ = 0;
+    if (watched == pos_) enterSearch();
+    if (watched == lis_) mode_ = 1;
+  }
+  if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+  auto* key = static_cast<QKeyEvent*>(event);
+  if (key->key() == Qt::Key_Escape) {
+    escape();
+    return true;
+  }
+  if (watched == lis_) return listKey(key);
+  if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+    mode_ = watched == pre_ ? 0 : 2;
+    go();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+bool TFLisF45::listKey(QKeyEvent* event) {
+  const int row = lis_->currentRow();
+  const int n = lis_->count();
+  const bool keypad = event->modifiers() & Qt::KeypadModifier;
+  switch (event->key()) {
+    case Qt::Key_PageUp:
+      select(row - kPage);
+      return true;
+    case Qt::Key_PageDown:
+      select(row + kPage);
+      return true;
+    case Qt::Key_Home:
+      select(0);
+      return true;
+    case Qt::Key_End:
+      select(n - 1);
+      return true;
+    case Qt::Key_Up:
+      select(row - 1);
+      return true;
+    case Qt::Key_Down:
+      select(row + 1);
+      return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      accept();
+      return true;
+    case Qt::Key_F4:
+      search_ = "WOLNE";
+      searchFrom(true);
+      return true;
+    case Qt::Key_F5:
+      enterSearch();
+      return true;
+    case Qt::Key_Plus:
+      searchFrom(true);
+      return true;
+    case Qt::Key_Minus:
+      if (keypad || event->text() == "-") searchFrom(false);
+      return true;
+    default:
+      break;
+  }
+  const QString typed = event->text();
+  if (typed.size() == 1) {
+    const char c = typed.at(0).toLatin1();
+    const int to = operations::digitMove(c, row, n);
+    if (to >= 0) {
+      select(to);
+      return true;
+    }
+    const QChar letter = typed.at(0).toUpper();
+    if (letter.isLetter()) {
+      // A typed letter jumps to the next row beginning with it.
+      for (int step = 1; step <= n; ++step) {
+        const int i = (row + step) % n;
+        if (lis_->item(i)->text().trimmed().startsWith(letter, Qt::CaseInsensitive)) {
+          select(i);
+          break;
+        }
+      }
+      return true;
+    }
+  }
+  if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) return false;
+  showStatus(std::to_string(event->key()), StatusKind::Notice);
+  return true;
+}
+
+void TFLisF45::enterSearch() {
+  // Entering the search edit empties it for a new search text.
+  mode_ = 2;
+  pos_->clear();
+  if (!pos_->hasFocus()) pos_->setFocus();
+}
+
+void TFLisF45::applyFilter() {
+  const std::string current =
+      lis_->currentRow() >= 0 ? list_.rows()[lis_->currentRow()] : std::string();
+  rebuild(current);
+  lis_->setFocus();
+  pre_->setEnabled(false);
+  pos_->setEnabled(true);
+}
+
+void TFLisF45::searchFrom(bool forward) {
+  const int found = list_.find(search_, lis_->currentRow(), forward);
+  if (found >= 0) select(found);
+}
+
+void TFLisF45::go() {
+  if (mode_ == 0) {
+    applyFilter();
+  } else if (mode_ == 2) {
+    search_ = text::upperCase(cpText(pos_->text()));
+    searchFrom(true);
+    pos_->setText(u(" - w tył   w przód + "));
+    lis_->setFocus();
+  } else {
+    accept();
+  }
+}
+
+void TFLisF45::accept() {
+  if (list_.calendar) {
+    acceptCalendar(false);
+    return;
+  }
+  const int row = lis_->currentRow();
+  if (row < 0 || row >= list_.size()) return;
+  const operations::PickResult r = operations::acceptRow(listKey_, list_.rows()[row]);
+  key_ = r.key;
+  description_ = r.description;
+  finish(true);
+}
+
+void TFLisF45::acceptCalendar(bool clamp) {
+  const QDate d = mc_->selectedDate();
+  key_ = clamp ? operations::calendarDoubleClick(d.year(), d.month(), d.day())
+               : operations::calendarAccept(d.year(), d.month(), d.day());
+  description_.clear();
+  const DayNumber day = text::dayFromShortText(key_);
+  if (day != 0) description_ = text::longTextOfDay(day) + ' ' + text::weekdayOfDay(day);
+  finish(true);
+}
+
+void TFLisF45::escape() {
+  key_.clear();
+  description_.clear();
+  finish(false);
+}
+
+void TFLisF45::finish(bool chosen) {
+  chosen_ = chosen;
+  if (!fromDesktop_) {
+    hide();
+    emit closeRequested(shell::kPickListSlot, chosen);
+    return;
+  }
+  fromDesktop_ = false;
+  shell::setPickListAnswer({key_, description_});
+  emit closeRequested(shell::kPickListSlot, chosen);
+  shell::returnFromPickList(chosen);
+}
+
+void TFLisF45::openFor(int /*slot*/, int /*value*/) {
+  const shell::PickListCall& call = shell::pickListCall();
+  const operations::FieldInfo* field = operations::findField(call.fieldKind);
+  const int key = field ? operations::listKeyOf(field->pickList, field->pickVariant) : -1;
+  if (key < 0) {
+    shell::returnFromPickList(false);
+    return;
+  }
+  const shell::ShellState& s = shell::shellState();
+  sources_.reg = &shell::desktopRegister();
+  sources_.baseFolder = s.baseFolder;
+  sources_.programFolder = s.programFolder;
+  // The exchange-rate list reads this year's rate file in the current folder.
+  sources_.rateFile =
+      s.programFolder + "/Kurs" + std::to_string(text::yearOfDay(platform::localClock().day));
+  // The document lists show the documents of the asset being edited.
+  sources_.asset = &operations::cardState().edited;
+  const operations::OptionInfo* option = operations::findOption(s.option.slot);
+  sources_.documentKind = option ? option->documentKind : std::string();
+  const auto screens = QGuiApplication::screens();
+  if (!screens.isEmpty()) sources_.screenHeight = screens.front()->geometry().height();
+  sources_.secondScreenHeight = screens.size() > 1 ? screens.at(1)->geometry().height() : 0;
+  fromDesktop_ = true;
+  open(key, call.startText, call.search, operations::fileListExtension(field->pickList));
+}
+
+}  // namespace zefir::gui

@@ -1,0 +1,105 @@
+// TFLisF45, the pick-list window that F4 (list) and F5 (search) open on a
+// field: the rows of the field's list, a filter edit, a search edit, the
+// calendar for date lists, and the keys that step through the rows. Accepting
+// a row leaves its key and description; Esc leaves without a choice.
+//
+// It works standalone (open(), tests) or as the desktop's pick-list window
+// (openFor() for the call remembered in shell/window_requests, which it
+// answers when it closes).
+#pragma once
+
+#include <QWidget>
+#include <string>
+
+#include "operations/pick_list.h"
+
+class QCalendarWidget;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace zefir::gui {
+
+class TFLisF45 : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TFLisF45(QWidget* parent = nullptr);
+
+  // What the computed lists read; openFor() fills it from the desktop's state.
+  void setSources(const operations::PickListSources& sources) { sources_ = sources; }
+  // Builds the list `listKey` for a field holding `currentText` and shows it;
+  // `search` (F5) puts the focus into the search edit.
+  void open(int listKey, const std::string& currentText, bool search = false,
+            const std::string& extension = {});
+
+  bool chosen() const { return chosen_; }
+  const std::string& key() const { return key_; }  // code page 1250
+  const std::string& description() const { return description_; }
+  const operations::PickList& rows() const { return list_; }
+  int currentRow() const;
+
+  QListWidget* listWidget() const { return lis_; }
+  QLineEdit* filterEdit() const { return pre_; }
+  QLineEdit* searchEdit() const { return pos_; }
+  QCalendarWidget* calendar() const { return mc_; }
+  QLabel* headerLabel() const { return nl_; }
+  QPushButton* goButton() const { return go_; }
+  QPushButton* deleteButton() const { return del_; }
+  QPushButton* renameButton() const { return ren_; }
+
+ signals:
+  void showRequested(int slot);
+  void closeRequested(int slot, bool chosen);
+  // Del and Ren on the editable asset list, for the asset editor.
+  void deleteRequested(const QString& key);
+  void renameRequested(const QString& key);
+
+ public slots:
+  // A window request for slot 6: the list of the field remembered by the call.
+  void openFor(int slot, int value);
+  void go();
+  void escape();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void rebuild(const std::string& currentText);
+  void select(int row);
+  bool listKey(QKeyEvent* event);
+  void enterSearch();
+  void applyFilter();
+  void searchFrom(bool forward);
+  void accept();
+  void acceptCalendar(bool clamp);
+  void finish(bool chosen);
+  void followSelection();
+
+  operations::PickListSources sources_;
+  operations::PickList list_;
+  int listKey_ = 0;
+  std::string extension_;
+  std::string search_;
+  int mode_ = 1;  // 0 filter edit, 2 search edit, else the list
+  bool chosen_ = false;
+  bool fromDesktop_ = false;
+  std::string key_;
+  std::string description_;
+
+  QLabel* kind_;
+  QLabel* nl_;
+  QListWidget* lis_;
+  QLineEdit* pre_;
+  QLineEdit* pos_;
+  QPushButton* go_;
+  QPushButton* esc_;
+  QPushButton* ren_;
+  QPushButton* del_;
+  QCalendarWidget* mc_;
+  QLabel* logo_;
+  QLabel* czeka_;
+};
+
+}  // namespace zefir::gui
