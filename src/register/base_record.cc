@@ -79,17 +79,20 @@ const std::array<char, 256>& windowsOfByte() {
   return map;
 }
 
-// Converts a Mazovia short string into `out` (code page 1250), reusing its buffer.
-void readText(const BaseRecord& r, std::size_t at, int max, std::string& out) {
+// Converts a Mazovia short string into `out` (code page 1250): a std::string
+// or an asset's text field, filled in place.
+template <typename Field>
+void readText(const BaseRecord& r, std::size_t at, int max, Field& out) {
   std::size_t n = std::min<std::size_t>(r[at], static_cast<std::size_t>(max));
-  out.assign(reinterpret_cast<const char*>(&r[at + 1]), n);
+  out.resize(n);
   const char* map = windowsOfByte().data();
+  const unsigned char* from = &r[at + 1];
   char* c = out.data();
-  for (char* end = c + n; c != end; ++c)
-    if (static_cast<unsigned char>(*c) >= 0x80) *c = map[static_cast<unsigned char>(*c)];
+  for (std::size_t i = 0; i < n; ++i)
+    c[i] = from[i] >= 0x80 ? map[from[i]] : static_cast<char>(from[i]);
 }
 
-void writeText(BaseRecord& r, std::size_t at, int max, const std::string& windows) {
+void writeText(BaseRecord& r, std::size_t at, int max, std::string_view windows) {
   std::string dos = text::toMazovia(windows);
   std::size_t n = std::min<std::size_t>(dos.size(), static_cast<std::size_t>(max));
   r[at] = static_cast<unsigned char>(n);
@@ -265,7 +268,7 @@ BaseRecord encodeRecord(const AssetRecord& a, RecordKind kind, int sub) {
     case RecordKind::Description:
     case RecordKind::Changes: {
       r[kSubIndex] = static_cast<unsigned char>(sub);
-      const std::string* texts = kind == RecordKind::Description ? a.Opis.data() : a.Z.data();
+      const auto* texts = kind == RecordKind::Description ? a.Opis.data() : a.Z.data();
       writeText(r, pair_of_texts::kFirst, kOpisMax, texts[2 * sub - 2]);
       writeText(r, pair_of_texts::kSecond, kOpisMax, texts[2 * sub - 1]);
       break;
@@ -318,7 +321,7 @@ void applyRecord(const BaseRecord& r, AssetRecord& a) {
       break;
     case RecordKind::Description:
     case RecordKind::Changes: {
-      std::string* texts = kindOf(r) == RecordKind::Description ? a.Opis.data() : a.Z.data();
+      auto* texts = kindOf(r) == RecordKind::Description ? a.Opis.data() : a.Z.data();
       readText(r, pair_of_texts::kFirst, kOpisMax, texts[2 * sub - 2]);
       readText(r, pair_of_texts::kSecond, kOpisMax, texts[2 * sub - 1]);
       break;
@@ -362,13 +365,14 @@ void prefetchFields(const BaseRecord& r, const AssetRecord& a) {
       prefetchBytes(&a.Na2w, bytesFrom(&a.Na2w, &a.DdOT + 1));
       break;
     case static_cast<int>(RecordKind::Description):
-      if (sub >= 1 && sub <= kDescriptionRecords) prefetchBytes(&a.Opis[2 * sub - 2], 64);
+      if (sub >= 1 && sub <= kDescriptionRecords)
+        prefetchBytes(&a.Opis[2 * sub - 2], 2 * sizeof a.Opis[0]);
       break;
     case static_cast<int>(RecordKind::Rate):
       if (sub >= 1 && sub <= kRateEntries) prefetchBytes(&a.K[sub - 1], sizeof(RateEntry));
       break;
     case static_cast<int>(RecordKind::Changes):
-      if (sub >= 1 && sub <= kChangeRecords) prefetchBytes(&a.Z[2 * sub - 2], 64);
+      if (sub >= 1 && sub <= kChangeRecords) prefetchBytes(&a.Z[2 * sub - 2], 2 * sizeof a.Z[0]);
       break;
     default:
       break;
