@@ -85,11 +85,19 @@ template <typename Field>
 void readText(const BaseRecord& r, std::size_t at, int max, Field& out) {
   std::size_t n = std::min<std::size_t>(r[at], static_cast<std::size_t>(max));
   out.resize(n);
-  const char* map = windowsOfByte().data();
   const unsigned char* from = &r[at + 1];
   char* c = out.data();
-  for (std::size_t i = 0; i < n; ++i)
-    c[i] = from[i] >= 0x80 ? map[from[i]] : static_cast<char>(from[i]);
+  std::memcpy(c, from, n);
+  // Most texts are plain ASCII, which both code pages share: only the eight
+  // bytes at a time that hold a byte above 0x7F are looked at one by one.
+  const char* map = windowsOfByte().data();
+  for (std::size_t i = 0; i < n; i += 8) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, from + i, std::min<std::size_t>(8, n - i));
+    if ((word & 0x8080808080808080ULL) == 0) continue;
+    for (std::size_t j = i; j < std::min(n, i + 8); ++j)
+      if (from[j] >= 0x80) c[j] = map[from[j]];
+  }
 }
 
 void writeText(BaseRecord& r, std::size_t at, int max, std::string_view windows) {
