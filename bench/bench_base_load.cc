@@ -15,6 +15,7 @@
 #include "register/asset_register.h"
 #include "register/base_journal.h"
 #include "register/base_record.h"
+#include "synthetic_assets.h"
 #include "text/codepage.h"
 
 namespace {
@@ -98,10 +99,7 @@ std::string writeSyntheticBase() {
   std::shuffle(later.begin(), later.end(), rng);
   for (auto [i, s] : later)
     records.push_back(zefir::base::encodeRecord(syntheticAsset(i), RecordKind::Changes, s));
-  for (BaseRecord& r : records) stamp(r);
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(records.data()),
-            static_cast<std::streamsize>(records.size() * sizeof(BaseRecord)));
+  zefir::bench::writeJournal(path, records);
   return path;
 }
 
