@@ -71,9 +71,8 @@ AssetRecord* BulkLoadTarget::create(const std::string& symb, Status& refusal) {
   Slot& s = slotFor(key);
   if (s.key[0] == 0) ++used_;
   s.key = key;
-  // A new asset starts as the register's empty template (a default record;
-  // the characters beyond each text's length are left as they are).
-  s.record = std::make_unique_for_overwrite<AssetRecord>();
+  // A new asset starts as the register's empty template (a default record).
+  s.record = std::make_unique<AssetRecord>();
   s.record->Symb = symb;
   ++live_;
   lastKey_ = key;
