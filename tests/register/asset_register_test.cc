@@ -73,7 +73,7 @@ namespace {
 
 // A record is given out again once freed (a reload finds its memory in
 // place), and the one given out starts as an empty record whatever the old
-// one held, also when only default-initialised as the full load makes them.
+// one held, even when only default-initialised.
 TEST(AssetRecordMemory, AFreedRecordIsReusedAndStartsEmpty) {
   auto full = std::make_unique<AssetRecord>();
   full->Symb = "ST/1";
