@@ -74,9 +74,9 @@ struct AssetRecord final {
   bool operator==(const AssetRecord&) const = default;
 
   // Records on their own (the register's slots) come from blocks that are
-  // kept for the next record once freed: a reload of the base then finds its
-  // some 130 MB already in place instead of asking the system for every page
-  // again. Safe from any thread.
+  // kept once freed: a reload of the base finds its records' memory in
+  // place instead of asking the system for every page again. Safe from any
+  // thread.
   static void* operator new(std::size_t size);
   static void operator delete(void* record) noexcept;
 };
