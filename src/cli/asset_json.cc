@@ -226,10 +226,11 @@ std::string checkStorable(const AssetRecord& asset) {
 }
 
 std::string symbolFromJson(const Json& value, std::string& error) {
-  std::string symbol;
+  // Refused when too long: cut, it would name (and overwrite) another asset.
+  Text<kSymbMax> symbol;
   error = readText(value, symbol);
   if (error.empty() && symbol.empty()) error = "pusty symbol";
-  return error.empty() ? symbol : std::string();
+  return error.empty() ? symbol.str() : std::string();
 }
 
 }  // namespace zefir::cli
