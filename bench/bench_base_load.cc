@@ -15,7 +15,7 @@
 #include "register/asset_register.h"
 #include "register/base_journal.h"
 #include "register/base_record.h"
-#include "synthetic_base.h"
+#include "synthetic_assets.h"
 #include "text/codepage.h"
 
 namespace {

@@ -17,7 +17,7 @@
 #include "output/gui/report_window.h"
 #include "output/report_context.h"
 #include "register/base_journal.h"
-#include "synthetic_base.h"
+#include "synthetic_assets.h"
 
 namespace {
 

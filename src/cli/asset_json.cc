@@ -13,7 +13,7 @@ namespace {
 
 using base::RecordKind;
 
-std::string utf8(const std::string& cp1250) {
+std::string utf8(std::string_view cp1250) {
   return text::toUtf8(cp1250);
 }
 
@@ -35,12 +35,18 @@ Json rateToJson(const RateEntry& k) {
 }
 
 // Readers of one JSON value into one field. Each returns "" or what is wrong.
-std::string readText(const Json& v, std::string& field) {
+// A text longer than its field is refused, not cut.
+template <typename Field>
+std::string readText(const Json& v, Field& field) {
   if (!v.is_string()) return "oczekiwano tekstu";
   const auto& s = v.get_ref<const std::string&>();
   std::string converted = text::fromUtf8(s);
   if (text::toUtf8(converted) != s) return "znak spoza strony kodowej 1250";
-  field = std::move(converted);
+  if constexpr (!std::is_same_v<Field, std::string>) {
+    if (!Field::fits(converted))
+      return "za długi tekst (najwyżej " + std::to_string(Field::kCapacity) + " znaków)";
+  }
+  field = converted;
   return "";
 }
 
@@ -225,6 +231,8 @@ std::string checkStorable(const AssetRecord& asset) {
 }
 
 std::string symbolFromJson(const Json& value, std::string& error) {
+  // Refused when too long, with the symbol named: cut, it would name (and
+  // overwrite or delete) another asset.
   std::string symbol;
   error = readText(value, symbol);
   if (error.empty() && symbol.empty()) error = "pusty symbol";

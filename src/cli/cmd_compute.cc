@@ -3,11 +3,12 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
-
-#include <nlohmann/json.hpp>
+#include <vector>
 
 #include "cli/base_access.h"
 #include "cli/commands.h"
+#include "cli/working_record_json.h"
+#include "platform/worker_pool.h"
 #include "register/asset_register.h"
 #include "register/base_journal.h"
 #include "register/depreciation_engine.h"
@@ -18,72 +19,16 @@ namespace zefir::cli {
 
 namespace {
 
-using nlohmann::ordered_json;
-
 struct ComputeOptions {
   std::string base;
   std::string symbol;
   std::string date;
   std::string basis = "B";
+  int workers = 0;  // compute-all: 0 = one per hardware thread
 };
-
-// Money and rates go out as JSON numbers with their full precision (a double
-// keeps far more than the 6 decimals readers need).
-double number(long double x) {
-  return static_cast<double>(x);
-}
 
 std::string utf8(std::string_view cp1250) {
   return text::toUtf8(cp1250);
-}
-
-ordered_json yearJson(const YearEntry& y) {
-  return {{"year", y.year},           {"Brutt", number(y.Brutt)}, {"Zwiek", number(y.Zwiek)},
-          {"Zmnie", number(y.Zmnie)}, {"UmoBO", number(y.UmoBO)}, {"UmoBi", number(y.UmoBi)},
-          {"WykBi", number(y.WykBi)}};
-}
-
-ordered_json summaryJson(const AsOfSummary& s) {
-  return {{"grossBO", number(s.grossBO)},
-          {"increasesYTD", number(s.increasesYTD)},
-          {"decreasesYTD", number(s.decreasesYTD)},
-          {"chargeYTD", number(s.chargeYTD)},
-          {"chargeMonth", number(s.chargeMonth)},
-          {"accumBO", number(s.accumBO)},
-          {"accumDay", number(s.accumDay)},
-          {"correctionsYTD", number(s.correctionsYTD)},
-          {"transferredYTD", number(s.transferredYTD)},
-          {"writtenOffYTD", number(s.writtenOffYTD)}};
-}
-
-ordered_json workingRecordJson(const WorkingRecord& wr) {
-  ordered_json j;
-  j["symbol"] = utf8(wr.asset.Symb);
-  j["asOf"] = wr.asOf;
-  j["asOfYear"] = wr.asOfYear;
-  j["asOfMonth"] = wr.asOfMonth;
-  j["years"] = ordered_json::array();
-  for (int i = 0; i < wr.yearCount; ++i) j["years"].push_back(yearJson(wr.years[i]));
-  j["months"] = ordered_json::array();
-  for (const MonthValues& m : wr.months)
-    j["months"].push_back({{"charge", number(m.charge)},
-                           {"writeUp", number(m.writeUp)},
-                           {"writtenOff", number(m.writtenOff)}});
-  j["summary"] = summaryJson(wr.summary);
-  j["classification"] = {{"SKST", utf8(wr.classification.entry.SKST)},
-                         {"rate", number(wr.classification.rate)},
-                         {"coef", number(wr.classification.coef)}};
-  j["gross"] = number(wr.split.gross);
-  j["quantity"] = number(wr.split.quantity.quantity);
-  j["unit"] = utf8(wr.split.quantity.unit);
-  j["holdings"] = ordered_json::array();
-  for (const Holding& h : wr.split.holdings)
-    j["holdings"].push_back({{"kind", utf8(h.kind)},
-                             {"key", utf8(h.key)},
-                             {"origin", h.origin},
-                             {"amount", number(h.amount)},
-                             {"quantityShare", number(h.quantityShare)}});
-  return j;
 }
 
 // DDMMYY naming a real day; anything else is a usage error.
@@ -117,16 +62,28 @@ void runCompute(const ComputeOptions& o) {
   if (!findAsset(reg, o.symbol))
     throw CliExit{1, "Nie ma środka o symbolu \"" + o.symbol + "\" w bazie " + o.base};
   DepreciationEngine engine(basisOf(o.basis));
-  std::cout << workingRecordJson(engine.compute(reg, reg.current(), asOf)).dump() << "\n";
+  std::string line;
+  appendWorkingRecordJson(engine.compute(reg, reg.current(), asOf), line);
+  std::cout << line << "\n";
 }
 
 void runComputeAll(const ComputeOptions& o) {
   const DayNumber asOf = asOfDay(o.date);
   AssetRegister reg;
   loadBase(reg, o.base);
-  DepreciationEngine engine(basisOf(o.basis));
-  for (int slot = 1; slot < reg.count(); ++slot)
-    std::cout << workingRecordJson(engine.compute(reg, slot, asOf)).dump() << "\n";
+  // Every asset is computed and written on the workers, each with its own
+  // engine; the lines go out in register order.
+  platform::WorkerPool pool(o.workers);
+  std::vector<DepreciationEngine> engines(pool.workers(), DepreciationEngine(basisOf(o.basis)));
+  pool.runInOrder<std::string>(
+      static_cast<std::size_t>(reg.assetCount()),
+      [&](std::size_t i, int worker, std::string& line) {
+        line.clear();
+        appendWorkingRecordJson(engines[worker].compute(reg, static_cast<int>(i) + 1, asOf), line);
+        line += '\n';
+      },
+      [](std::size_t, const std::string& line) { std::cout.write(line.data(), line.size()); });
+  std::cout.flush();
 }
 
 void addBasisOption(CLI::App* cmd, ComputeOptions& o) {
@@ -150,6 +107,10 @@ void addComputeCommands(CLI::App& app) {
   every->add_option("BASE", all.base, "Plik bazy .PST")->required();
   every->add_option("DATE", all.date, "Dzień DDMMRR")->required();
   addBasisOption(every, all);
+  every
+      ->add_option("--workers", all.workers,
+                   "Liczba wątków liczących (domyślnie: tyle, ile rdzeni procesora)")
+      ->check(CLI::Range(1, 256));
   every->callback([] { runComputeAll(all); });
 }
 

@@ -92,7 +92,7 @@ Status acceptChanges(const std::vector<std::string>& cells, CardState& state) {
   const int rows = static_cast<int>(cells.size()) / kChangeRowCells;
   const std::vector<std::string> before = changeCells(a, rows);
   const auto parsed = parseChangeEntries(a);
-  std::array<std::string, kChangeEntries> written = a.Z;
+  auto written = a.Z;
   for (int r = 0; r < rows; ++r) {
     const auto at = cells.begin() + r * kChangeRowCells;
     if (std::equal(at, at + kChangeRowCells, before.begin() + r * kChangeRowCells)) continue;
@@ -244,8 +244,8 @@ std::vector<std::string> fillCells(char section, const CardState& state) {
     case 'G': {
       std::vector<std::string> cells;
       for (const RateEntry& k : a.K) {
-        for (std::string s :
-             {dateText(k.date), k.SKST, rate(k.StPo), rate(k.WsPo), rate(k.StBi), rate(k.WsBi)})
+        for (std::string s : {dateText(k.date), k.SKST.str(), rate(k.StPo), rate(k.WsPo),
+                              rate(k.StBi), rate(k.WsBi)})
           cells.push_back(std::move(s));
       }
       return cells;

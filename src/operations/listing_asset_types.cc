@@ -46,7 +46,7 @@ std::string rateTimesCoefficient(const WorkingRecord& wr) {
   return text::plainRealText(wr.classification.rate * wr.classification.coef, 4);
 }
 
-const std::string& descriptionLine(const AssetRecord& a, int line) {
+std::string_view descriptionLine(const AssetRecord& a, int line) {
   const int i = line == 0 ? kOpisLines - 1 : std::clamp(line, 1, kOpisLines) - 1;
   return a.Opis[i];
 }
@@ -191,7 +191,7 @@ class ShortList : public AssetListing {
   void row(ListingRun& run, const WorkingRecord& wr, const AssetValues& v) override {
     const AssetRecord& a = wr.asset;
     std::string both = a.Nazw;
-    if (!a.Na2w.empty()) both += " " + a.Na2w;
+    if (!a.Na2w.empty()) both += " " + a.Na2w.str();
     run.out.addRow({a.Symb, both, a.Nazw, a.Na2w, descriptionLine(a, run.params.descriptionLine),
                     moneyCell(v.gross), moneyCell(v.accum), countCell(wr.split.quantity.quantity)});
   }
@@ -253,8 +253,8 @@ class Statement : public AssetListing {
   void row(ListingRun& run, const WorkingRecord& wr, const AssetValues& v) override {
     const AssetRecord& a = wr.asset;
     const RateEntry& k = wr.classification.entry;
-    run.out.addRow({text::intText(run.number, 4), k.SKST.substr(0, 1), a.Nazw, a.Symb, k.SKST,
-                    text::longTextOfDay(a.DtOT), moneyCell(v.gross), moneyCell(v.accum),
+    run.out.addRow({text::intText(run.number, 4), k.SKST.view().substr(0, 1), a.Nazw, a.Symb,
+                    k.SKST, text::longTextOfDay(a.DtOT), moneyCell(v.gross), moneyCell(v.accum),
                     text::plainRealText(k.StPo, 2), text::plainRealText(k.StBi, 2),
                     holdingKey(wr, "UD"), a.Opis[0]});
   }

@@ -84,7 +84,7 @@ void addAssets(PickList& list, const AssetRegister* reg) {
   }
   for (int i = 1; i < reg->count(); ++i) {
     const AssetRecord& a = reg->slot(i);
-    list.add(assetRow(a.Symb, a.Nazw + ", " + a.Na2w));
+    list.add(assetRow(a.Symb, a.Nazw.str() + ", " + a.Na2w.str()));
     const std::string next = nextSymbol(a.Symb);
     if (next > a.Symb && next < reg->slot(i + 1).Symb) list.add(assetRow(next, "wolne"));
   }

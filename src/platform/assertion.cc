@@ -1,6 +1,7 @@
 #include "platform/assertion.h"
 
 #include <cstdio>
+#include <mutex>
 #include <string>
 
 #include "text/codepage.h"
@@ -12,6 +13,13 @@ namespace {
 AssertionHandler& handler() {
   static AssertionHandler h;
   return h;
+}
+
+// Work spread over several threads (platform/worker_pool.h) may fail checks
+// at once; the handler (the error log's append) sees one failure at a time.
+std::recursive_mutex& handlerMutex() {
+  static std::recursive_mutex m;  // a handler that fails a check itself goes on
+  return m;
 }
 
 }  // namespace
@@ -28,6 +36,7 @@ std::string errorLogLine(std::string_view message, std::string_view file, int li
 }
 
 void setAssertionHandler(AssertionHandler h) {
+  std::lock_guard lock(handlerMutex());
   handler() = std::move(h);
 }
 
@@ -36,6 +45,7 @@ void assertionFailed(std::string_view message, const char* file, int line) {
   std::string_view name = file;
   if (auto cut = name.find_last_of("/\\"); cut != std::string_view::npos)
     name = name.substr(cut + 1);
+  std::lock_guard lock(handlerMutex());
   if (handler()) {
     handler()(message, name, line, address);
   } else {

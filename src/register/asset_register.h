@@ -89,8 +89,8 @@ class AssetRegister {
   // Slot i, 0 .. count(). Slot 0 and the end slot must not be changed.
   const AssetRecord& slot(int i) const { return *slots_.at(i); }
   AssetRecord& slot(int i) { return *slots_.at(i); }
-  std::string symbolOf(int i) const { return slot(i).Symb; }
-  std::string nameOf(int i) const { return slot(i).Nazw; }
+  std::string symbolOf(int i) const { return slot(i).Symb.str(); }
+  std::string nameOf(int i) const { return slot(i).Nazw.str(); }
 
   // Binary search: the current position becomes the first slot whose symbol
   // is not below `symb`. Always lands on a slot. A symbol longer than 15

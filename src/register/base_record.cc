@@ -80,17 +80,28 @@ const std::array<char, 256>& windowsOfByte() {
   return map;
 }
 
-// Converts a Mazovia short string into `out` (code page 1250), reusing its buffer.
-void readText(const BaseRecord& r, std::size_t at, int max, std::string& out) {
+// Converts a Mazovia short string into `out` (code page 1250): a std::string
+// or an asset's text field, filled in place.
+template <typename Field>
+void readText(const BaseRecord& r, std::size_t at, int max, Field& out) {
   std::size_t n = std::min<std::size_t>(r[at], static_cast<std::size_t>(max));
-  out.assign(reinterpret_cast<const char*>(&r[at + 1]), n);
-  const char* map = windowsOfByte().data();
+  out.resize(n);
+  const unsigned char* from = &r[at + 1];
   char* c = out.data();
-  for (char* end = c + n; c != end; ++c)
-    if (static_cast<unsigned char>(*c) >= 0x80) *c = map[static_cast<unsigned char>(*c)];
+  std::memcpy(c, from, n);
+  // Most texts are plain ASCII, which both code pages share: only the eight
+  // bytes at a time that hold a byte above 0x7F are looked at one by one.
+  const char* map = windowsOfByte().data();
+  for (std::size_t i = 0; i < n; i += 8) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, from + i, std::min<std::size_t>(8, n - i));
+    if ((word & 0x8080808080808080ULL) == 0) continue;
+    for (std::size_t j = i; j < std::min(n, i + 8); ++j)
+      if (from[j] >= 0x80) c[j] = map[from[j]];
+  }
 }
 
-void writeText(BaseRecord& r, std::size_t at, int max, const std::string& windows) {
+void writeText(BaseRecord& r, std::size_t at, int max, std::string_view windows) {
   std::string dos = text::toMazovia(windows);
   std::size_t n = std::min<std::size_t>(dos.size(), static_cast<std::size_t>(max));
   r[at] = static_cast<unsigned char>(n);
@@ -268,7 +279,7 @@ BaseRecord encodeRecord(const AssetRecord& a, RecordKind kind, int sub) {
     case RecordKind::Description:
     case RecordKind::Changes: {
       r[kSubIndex] = static_cast<unsigned char>(sub);
-      const std::string* texts = kind == RecordKind::Description ? a.Opis.data() : a.Z.data();
+      const auto* texts = kind == RecordKind::Description ? a.Opis.data() : a.Z.data();
       writeText(r, pair_of_texts::kFirst, kOpisMax, texts[2 * sub - 2]);
       writeText(r, pair_of_texts::kSecond, kOpisMax, texts[2 * sub - 1]);
       break;
@@ -321,7 +332,7 @@ void applyRecord(const BaseRecord& r, AssetRecord& a) {
       break;
     case RecordKind::Description:
     case RecordKind::Changes: {
-      std::string* texts = kindOf(r) == RecordKind::Description ? a.Opis.data() : a.Z.data();
+      auto* texts = kindOf(r) == RecordKind::Description ? a.Opis.data() : a.Z.data();
       readText(r, pair_of_texts::kFirst, kOpisMax, texts[2 * sub - 2]);
       readText(r, pair_of_texts::kSecond, kOpisMax, texts[2 * sub - 1]);
       break;
@@ -365,13 +376,14 @@ void prefetchFields(const BaseRecord& r, const AssetRecord& a) {
       prefetchBytes(&a.Na2w, bytesFrom(&a.Na2w, &a.DdOT + 1));
       break;
     case static_cast<int>(RecordKind::Description):
-      if (sub >= 1 && sub <= kDescriptionRecords) prefetchBytes(&a.Opis[2 * sub - 2], 64);
+      if (sub >= 1 && sub <= kDescriptionRecords)
+        prefetchBytes(&a.Opis[2 * sub - 2], 2 * sizeof a.Opis[0]);
       break;
     case static_cast<int>(RecordKind::Rate):
       if (sub >= 1 && sub <= kRateEntries) prefetchBytes(&a.K[sub - 1], sizeof(RateEntry));
       break;
     case static_cast<int>(RecordKind::Changes):
-      if (sub >= 1 && sub <= kChangeRecords) prefetchBytes(&a.Z[2 * sub - 2], 64);
+      if (sub >= 1 && sub <= kChangeRecords) prefetchBytes(&a.Z[2 * sub - 2], 2 * sizeof a.Z[0]);
       break;
     default:
       break;

@@ -68,9 +68,6 @@ struct UnmarkOnExit {
 Status BaseJournal::saveAsset(AssetRegister& reg, const AssetRecord& loaded,
                               const AssetRecord& edited) {
   if (path_.empty()) return Status::Error(text::fromUtf8("Nie wybrano bazy: nic nie zapisano"));
-  // A longer symbol would be cut to one that may name another asset.
-  for (const std::string* symb : {&loaded.Symb, &edited.Symb})
-    if (Status s = checkSymbolLength(*symb); !s) return s;
   if (!edited.Symb.empty()) {
     if (!base::isValidOpeningYear(edited.RokP))
       return Status::Error(text::fromUtf8("Rok początkowy ") + std::to_string(edited.RokP) +
@@ -78,7 +75,7 @@ Status BaseJournal::saveAsset(AssetRegister& reg, const AssetRecord& loaded,
                            std::to_string(base::kFirstOpeningYear) + "-" +
                            std::to_string(base::kLastOpeningYear));
     if (std::string field = base::unstorableValue(edited); !field.empty())
-      return Status::Error(text::fromUtf8("Nie zapisano ") + edited.Symb + ": " + field +
+      return Status::Error(text::fromUtf8("Nie zapisano ") + edited.Symb.str() + ": " + field +
                            text::fromUtf8(" nie jest prawdziwą kwotą"));
   }
   std::vector<BaseRecord> records = changedRecords(loaded, edited);

@@ -111,13 +111,13 @@ void placeYearChanges(const ParsedEntries& entries, DayNumber DtOT, int year,
 std::string nthDocument(const AssetRecord& asset, std::string_view kind, int n, int* ordinal) {
   int seen = 0;
   for (int i = 0; i < kChangeEntries; ++i) {
-    const std::string& z = asset.Z[i];
+    const std::string_view z = asset.Z[i];
     if (z.size() < 3 || z[2] != ':') continue;
     // The kind is read the way the parser reads it: the first two letters, upper-cased.
     const std::string entryKind = parseChangeEntry(z.substr(0, 3), 0).C;
     if (entryKind != kind || ++seen != n) continue;
     if (ordinal) *ordinal = i + 1;
-    return z.substr(3, kChangeEntryMax);
+    return std::string(z.substr(3, kChangeEntryMax));
   }
   if (ordinal) *ordinal = 255;
   return {};
@@ -127,10 +127,10 @@ std::string firstOtDescription(const AssetRecord& asset) {
   // Shaped like the text of an entry after its "OT:", so printouts treat the
   // record's own acceptance like any later OT.
   std::string s = text::shortTextOfDay(asset.DtOT);
-  s += ',' + asset.Dost;
+  (s += ',') += asset.Dost;
   s += ',' + text::plainRealText(asset.WaOT, 2);
-  s += ',' + asset.DdOT;
-  s += ',' + asset.DdZa;
+  (s += ',') += asset.DdOT;
+  (s += ',') += asset.DdZa;
   s += ',' + text::shortTextOfDay(asset.DtZa);
   return s;
 }

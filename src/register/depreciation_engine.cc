@@ -57,14 +57,14 @@ void clearResults(WorkingRecord& wr) {
 // same kind counted as parseChangeEntries counts them, free slots skipped.
 void parseEntriesInto(const AssetRecord& asset, ParsedEntries& parsed) {
   for (int i = 0; i < kChangeEntries; ++i) {
-    const std::string& text = asset.Z[i];
+    const std::string_view text = asset.Z[i];
     if (text.empty()) {
       if (!parsed[i].empty()) parsed[i] = ChangeEntry{};
       continue;
     }
     int earlier = 0;
     if (text.size() >= 3 && text[2] == ':') {
-      const std::string kind = text::upperCase(std::string_view(text).substr(0, 2));
+      const std::string kind = text::upperCase(text.substr(0, 2));
       for (int j = 0; j < i; ++j)
         if (parsed[j].C == kind) ++earlier;
     }

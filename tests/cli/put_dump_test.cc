@@ -170,6 +170,30 @@ TEST_F(CliTest, InvalidLinesAreReportedWithLineNumbersAndSkipped) {
   EXPECT_EQ(assets[1]["Nazw"], "Też dobry");
 }
 
+// A symbol or text longer than its field is refused: cut, a 16-character
+// symbol would save over (or delete) the asset named by its first 15.
+TEST_F(CliTest, TooLongSymbolsAndTextsAreRefusedNotCut) {
+  const fs::path base = path("Baza.PST");
+  ASSERT_EQ(run("put " + quoted(base), R"({"Symb": "ABCDEFGHIJKLMNO", "Nazw": "Pierwszy"})"
+                                       "\n")
+                .status,
+            0);
+  const CliResult r = run(
+      "put " + quoted(base),
+      std::string(R"({"Symb": "ABCDEFGHIJKLMNOP", "Nazw": "Drugi"})") + "\n" +
+          R"({"Symb": "ABCDEFGHIJKLMNOP", "delete": true})" + "\n" +
+          R"({"Symb": "ABCDEFGHIJKLMNO", "Z": ["MU:010120,123456789012345678901234567890123456789012"]})" +
+          "\n");
+  EXPECT_EQ(r.status, 2);
+  for (int line : {1, 2, 3})
+    EXPECT_NE(r.err.find("wiersz " + std::to_string(line) + ":"), std::string::npos) << r.err;
+  const auto assets = dump(base);
+  ASSERT_EQ(assets.size(), 1u);
+  EXPECT_EQ(assets[0]["Symb"], "ABCDEFGHIJKLMNO");
+  EXPECT_EQ(assets[0]["Nazw"], "Pierwszy");
+  EXPECT_EQ(assets[0]["Z"][0], "");
+}
+
 TEST_F(CliTest, ExitStatusesForUsageAndUnreadableInput) {
   EXPECT_EQ(run("dump").status, 1);
   EXPECT_EQ(run("put " + quoted(path("B.PST")) + " --station 198").status, 1);

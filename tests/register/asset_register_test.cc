@@ -74,3 +74,27 @@ TEST(Dictionary, RefusesThe1000thEntry) {
 
 }  // namespace
 }  // namespace zefir
+
+namespace zefir {
+namespace {
+
+// A record is given out again once freed (a reload finds its memory in
+// place), and the one given out starts as an empty record whatever the old
+// one held, even when only default-initialised.
+TEST(AssetRecordMemory, AFreedRecordIsReusedAndStartsEmpty) {
+  auto full = std::make_unique<AssetRecord>();
+  full->Symb = "ST/1";
+  full->Nazw = "Tokarka uniwersalna z wyposażeniem";
+  full->WaOT = 1234.5L;
+  full->K[2] = RateEntry{100, "491", 20, 1, 10, 1};
+  for (auto& z : full->Z) z = "MU:010120,HALA PRODUKCYJNA NR 2,100";
+  const void* where = full.get();
+  full.reset();
+  auto fresh = std::make_unique_for_overwrite<AssetRecord>();
+  EXPECT_EQ(static_cast<const void*>(fresh.get()), where);
+  EXPECT_TRUE(*fresh == AssetRegister::emptyRecord());
+  EXPECT_TRUE(fresh->Z[59].empty());
+}
+
+}  // namespace
+}  // namespace zefir

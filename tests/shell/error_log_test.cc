@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+#include <vector>
+
 #include "platform/assertion.h"
 #include "platform/status_line.h"
 #include "shell_test_folder.h"
@@ -40,6 +45,29 @@ TEST(ErrorLog, TwoAssertionsAddTwoLinesAfterTheOldContent) {
   EXPECT_NE(log.find(text::fromUtf8("  błąd : drugi\r\n")), std::string::npos);
   EXPECT_EQ(log.find("nie ma"), std::string::npos);
   EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 3);
+}
+
+// Assertions failing on several workers at once reach the handler one after
+// the other, so log lines never interleave.
+TEST(ErrorLog, AssertionsFromSeveralThreadsReachTheHandlerOneAtATime) {
+  std::atomic<int> inside{0};
+  std::atomic<bool> overlapped{false};
+  std::atomic<int> calls{0};
+  setAssertionHandler([&](std::string_view, std::string_view, int, std::uintptr_t) {
+    if (++inside > 1) overlapped = true;
+    std::this_thread::sleep_for(std::chrono::microseconds(300));
+    --inside;
+    ++calls;
+  });
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t)
+    threads.emplace_back([] {
+      for (int i = 0; i < 25; ++i) ZEFIR_ASSERT(false, "naraz");
+    });
+  for (std::thread& t : threads) t.join();
+  setAssertionHandler({});
+  EXPECT_EQ(calls.load(), 100);
+  EXPECT_FALSE(overlapped.load());
 }
 
 TEST(ErrorLog, MissingLogIsCreatedAndAnUnwritableOneThrows) {
