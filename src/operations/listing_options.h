@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "operations/listing_frame.h"
+#include "operations/option_catalogue.h"
 #include "text/status.h"
 
 namespace zefir::operations {
@@ -43,6 +44,7 @@ const ListingOption* findListingOption(std::string_view code);
 Status listingParams(const FieldTexts& values, const ListingSettings& settings, ListingParams& out);
 
 // The input field codes of the option's parameter set, each once.
+std::vector<std::string> optionFields(const OptionInfo& option);
 std::vector<std::string> listingFields(const ListingOption& option);
 
 // The whole report of a listing option, End report included. Only the

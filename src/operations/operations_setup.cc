@@ -2,11 +2,13 @@
 // operations adds its registration call here.
 #include "operations/listing_options.h"
 #include "operations/operation_registry.h"
+#include "operations/statistical_sections.h"
 
 namespace zefir::operations {
 
 void registerBuiltOperations() {
   registerListingOperations();
+  registerStatisticalOperations();
 }
 
 }  // namespace zefir::operations

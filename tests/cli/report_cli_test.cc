@@ -135,7 +135,7 @@ TEST_F(ReportCli, UnknownOptionsFieldsAndBadValuesAreUsageErrorsNamingThem) {
   r = run("report WykaS " + folder() + " --DaOd 010126" + out);  // a field of other options
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("--DaOd"), std::string::npos) << r.err;
-  r = run("report Plan12 " + folder() + out);  // not a listing
+  r = run("report Zamkn " + folder() + out);  // not a report
   EXPECT_EQ(r.status, 1);
   r = run("report WykaS " + folder() + " --DaDo 999939" + out);  // runs on past 2039
   EXPECT_EQ(r.status, 1);
@@ -145,6 +145,28 @@ TEST_F(ReportCli, UnknownOptionsFieldsAndBadValuesAreUsageErrorsNamingThem) {
   EXPECT_FALSE(fs::exists(path("x.json")));
   r = run("report WykaS " + quoted(path("nie-ma")) + out);
   EXPECT_EQ(r.status, 2);
+}
+
+// SG_01: SGRa chooses the section, TZGr its unit; the year gives the day.
+TEST_F(ReportCli, StatisticalReturnWritesTheChosenSectionInTheChosenUnit) {
+  const std::string out = " --json " + quoted(path("s.json"));
+  ASSERT_EQ(run("report SG_01 " + folder() + " --Rok4 2026 --SGRa 1 --TZGr Z" + out).status, 0);
+  auto j = nlohmann::json::parse(readFile(path("s.json")));
+  EXPECT_EQ(j["code"], "DZI1");
+  EXPECT_EQ(j["params"], "na dzień 31-12-2026, w zł");
+  EXPECT_EQ(rows(path("s.json"))[0], "Ogółem (02+04+06+08+10+11+12)|01|3.600|0|0|0|0|3.600");
+
+  ASSERT_EQ(run("report SG_01 " + folder() + " --Rok4 2026 --SGRa 3 --TZGr G" + out).status, 0);
+  j = nlohmann::json::parse(readFile(path("s.json")));
+  EXPECT_EQ(j["code"], "ODPI");
+  // 60.00 and 120.00 in 2025, 120.00 and 240.00 in 2026 (group 4).
+  EXPECT_EQ(rows(path("s.json"))[0],
+            "Dotychczasowe odpisy am.(umorzeniowe)|540,00|0,00|0,00|"
+            "0,00|0,00|540,00|0,00|0,00");
+
+  ASSERT_EQ(run("report SG_01 " + folder() + " --Rok4 2026 --SGRa 2" + out).status, 0);
+  EXPECT_EQ(nlohmann::json::parse(readFile(path("s.json")))["code"], "DAUZ");
+  EXPECT_EQ(run("report SG_01 " + folder() + " --SGRa 4" + out).status, 1);
 }
 
 TEST_F(ReportCli, PrintsThePagesToPdf) {
