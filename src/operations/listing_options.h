@@ -27,6 +27,8 @@ struct ListingSettings {
   int depths[3] = {0, 1, 3};     // `GlebPods`: Pod1, Pod3, Pod7
   bool showZeroValue = false;    // `PokZlikw` "T"
   Basis basis = Basis::Balance;  // `AmBilPod`
+  int planGroupStart = 1;        // `PlAmOdZn` field 1: the plan's group key starts here
+  int planGroupLength = 2;       // `PlAmOdZn` field 2: and is this long
 };
 
 struct ListingOption {

@@ -2,6 +2,7 @@
 // operations adds its registration call here.
 #include "operations/listing_options.h"
 #include "operations/operation_registry.h"
+#include "operations/plan_by_group.h"
 #include "operations/statistical_sections.h"
 
 namespace zefir::operations {
@@ -9,6 +10,7 @@ namespace zefir::operations {
 void registerBuiltOperations() {
   registerListingOperations();
   registerStatisticalOperations();
+  registerPlanOperations();
 }
 
 }  // namespace zefir::operations

@@ -169,6 +169,27 @@ TEST_F(ReportCli, StatisticalReturnWritesTheChosenSectionInTheChosenUnit) {
   EXPECT_EQ(run("report SG_01 " + folder() + " --SGRa 4" + out).status, 1);
 }
 
+// Plan12 takes its group key from the base register (PlAmOdZn), PlAm12 from
+// its own fields.
+TEST_F(ReportCli, TwelveMonthPlansGroupBySettingOrByTheirFields) {
+  const std::string out = " --json " + quoted(path("p.json"));
+  ASSERT_EQ(run("report Plan12 " + folder() + " --Rok4 2026" + out).status, 0);
+  EXPECT_EQ(nlohmann::json::parse(readFile(path("p.json")))["code"], "PA");
+  auto lines = rows(path("p.json"));
+  ASSERT_EQ(lines.size(), 2u);  // "40" (1;2 by default) and the total
+  EXPECT_EQ(lines[0].substr(0, 20), "40|3.420,00|30,00|30");
+
+  writeFile(path("Zefir.BAL"), shell::registerHeader("Zefir.BAL") + "\r\n" +
+                                   shell::entryLine("PlAmOdZn", ".001", "3;1") + "\r\n");
+  ASSERT_EQ(run("report Plan12 " + folder() + " --Rok4 2026" + out).status, 0);
+  lines = rows(path("p.json"));
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0].substr(0, 16), "1|1.140,00|10,00");
+
+  ASSERT_EQ(run("report PlAm12 " + folder() + " --Rok4 2026 --GrOd 1 --GrZn 3" + out).status, 0);
+  EXPECT_EQ(rows(path("p.json")).size(), 3u);
+}
+
 TEST_F(ReportCli, PrintsThePagesToPdf) {
   const CliResult r = run("report WykaS " + folder() + " --DaDo 310326 --pdf " +
                           quoted(path("w.pdf")) + " --landscape");
