@@ -12,6 +12,7 @@ bool walkTakenAssets(const AssetRegister& reg, const FixedTableSelection& select
                      const std::function<void(const TakenAsset&)>& take) {
   const SymbolMasks masks(selection.masks);
   const NameFilter names(selection.nameFilter);
+  const SymbolMasks places(selection.places);
   DepreciationEngine engine(Basis::Balance);
   const int count = reg.count();
   for (int slot = 1; slot < count; ++slot) {
@@ -29,6 +30,7 @@ bool walkTakenAssets(const AssetRegister& reg, const FixedTableSelection& select
                                 values.change(ListingChange::PT).gross +
                                 values.change(ListingChange::LT).gross;
     if (!(text::R(grossBO) > 0) && values.gross == 0 && values.accum == 0) continue;
+    if (!places.empty() && !placeMatches(wr, places)) continue;
     take(TakenAsset{slot, wr, values, grossBO});
   }
   return true;

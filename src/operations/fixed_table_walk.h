@@ -17,8 +17,9 @@
 namespace zefir::operations {
 
 struct FixedTableSelection {
-  std::vector<std::string> masks;  // empty takes every symbol
-  std::string nameFilter;          // as the listings' name filter
+  std::vector<std::string> masks;   // empty takes every symbol
+  std::string nameFilter;           // as the listings' name filter
+  std::vector<std::string> places;  // masks of the places of use; empty: any place
   DayNumber reportDay = 0;
 };
 

@@ -3,6 +3,7 @@
 #include "operations/listing_options.h"
 #include "operations/operation_registry.h"
 #include "operations/plan_by_group.h"
+#include "operations/quantity_card.h"
 #include "operations/statistical_sections.h"
 
 namespace zefir::operations {
@@ -11,6 +12,7 @@ void registerBuiltOperations() {
   registerListingOperations();
   registerStatisticalOperations();
   registerPlanOperations();
+  registerQuantityCardOperation();
 }
 
 }  // namespace zefir::operations

@@ -190,6 +190,16 @@ TEST_F(ReportCli, TwelveMonthPlansGroupBySettingOrByTheirFields) {
   EXPECT_EQ(rows(path("p.json")).size(), 3u);
 }
 
+TEST_F(ReportCli, QuantityCardGroupsByItsDepthAndTakesOnlyThePlacesAsked) {
+  const std::string out = " --json " + quoted(path("k.json"));
+  ASSERT_EQ(run("report Ilosc " + folder() + " --DaDo 310326 --Pod7 2" + out).status, 0);
+  EXPECT_EQ(rows(path("k.json")), (std::vector<std::string>{"40 np.: Tokarka|2|3.600,00|270,00",
+                                                            "RAZEM|2|3.600,00|270,00"}));
+  // No asset has a place of use recorded.
+  ASSERT_EQ(run("report Ilosc " + folder() + " --DaDo 310326 --MieW HALA" + out).status, 0);
+  EXPECT_EQ(rows(path("k.json")), (std::vector<std::string>{"RAZEM|0"}));
+}
+
 TEST_F(ReportCli, PrintsThePagesToPdf) {
   const CliResult r = run("report WykaS " + folder() + " --DaDo 310326 --pdf " +
                           quoted(path("w.pdf")) + " --landscape");
