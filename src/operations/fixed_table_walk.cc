@@ -22,7 +22,7 @@ bool walkTakenAssets(const AssetRegister& reg, const FixedTableSelection& select
       continue;
     if (control.progress) control.progress(slot, count);
     if (asset.DtOT == 0 || asset.DtOT > selection.reportDay) continue;
-    const WorkingRecord& wr = engine.compute(reg, slot, selection.reportDay);
+    const WorkingRecord& wr = engine.compute(reg, slot, selection.reportDay, selection.kindFilter);
     const AssetValues values = assetValues(wr);
     // The opening gross value as the year's changes leave it, so that the
     // opening value, the changes and the closing value always balance.

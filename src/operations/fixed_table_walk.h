@@ -21,6 +21,7 @@ struct FixedTableSelection {
   std::string nameFilter;           // as the listings' name filter
   std::vector<std::string> places;  // masks of the places of use; empty: any place
   DayNumber reportDay = 0;
+  std::string kindFilter;  // a holding kind every asset's split is to have (MU, OO, ...)
 };
 
 // What the walk hands on for one taken asset.

@@ -1,5 +1,6 @@
 // The one place that registers the operations that exist. Each family of
 // operations adds its registration call here.
+#include "operations/by_key_reports.h"
 #include "operations/listing_options.h"
 #include "operations/operation_registry.h"
 #include "operations/plan_by_group.h"
@@ -13,6 +14,7 @@ void registerBuiltOperations() {
   registerStatisticalOperations();
   registerPlanOperations();
   registerQuantityCardOperation();
+  registerByKeyOperations();
 }
 
 }  // namespace zefir::operations
