@@ -2,6 +2,7 @@
 // operations adds its registration call here.
 #include "operations/by_key_reports.h"
 #include "operations/listing_options.h"
+#include "operations/net_value_report.h"
 #include "operations/operation_registry.h"
 #include "operations/plan_by_group.h"
 #include "operations/quantity_card.h"
@@ -15,6 +16,7 @@ void registerBuiltOperations() {
   registerPlanOperations();
   registerQuantityCardOperation();
   registerByKeyOperations();
+  registerNetValueOperations();
 }
 
 }  // namespace zefir::operations
