@@ -6,6 +6,7 @@
 #include "operations/operation_registry.h"
 #include "operations/plan_by_group.h"
 #include "operations/quantity_card.h"
+#include "operations/rate_check_report.h"
 #include "operations/statistical_sections.h"
 
 namespace zefir::operations {
@@ -17,6 +18,7 @@ void registerBuiltOperations() {
   registerQuantityCardOperation();
   registerByKeyOperations();
   registerNetValueOperations();
+  registerRateCheckOperation();
 }
 
 }  // namespace zefir::operations
