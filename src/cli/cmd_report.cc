@@ -109,7 +109,8 @@ void runReport(const ReportOptions& o) {
   // A missing base register reads as its defaults.
   (void)settings.load(shell::baseRegisterPath(folder), base::workstationSuffix(o.station));
 
-  operations::listingEnvironment() = {shell::listingSettingsFrom(settings), progressOnStderr()};
+  operations::listingEnvironment() = {shell::listingSettingsFrom(settings), progressOnStderr(),
+                                      path};
   operations::FieldContext context;
   context.assets = &reg;
   context.baseFolder = folder;

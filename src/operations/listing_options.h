@@ -61,6 +61,7 @@ Status runListingOption(const AssetRegister& reg, const ListingOption& option,
 struct ListingEnvironment {
   ListingSettings settings;
   std::function<void(int slot, int count)> progress;
+  std::string baseFile;  // the main base file (the database control reads it)
 };
 ListingEnvironment& listingEnvironment();
 

@@ -1,5 +1,6 @@
 // The one place that registers the operations that exist. Each family of
 // operations adds its registration call here.
+#include "operations/base_control_report.h"
 #include "operations/by_key_reports.h"
 #include "operations/listing_options.h"
 #include "operations/net_value_report.h"
@@ -19,6 +20,7 @@ void registerBuiltOperations() {
   registerByKeyOperations();
   registerNetValueOperations();
   registerRateCheckOperation();
+  registerBaseControlOperation();
 }
 
 }  // namespace zefir::operations

@@ -200,6 +200,47 @@ TEST_F(ReportCli, QuantityCardGroupsByItsDepthAndTakesOnlyThePlacesAsked) {
   EXPECT_EQ(rows(path("k.json")), (std::vector<std::string>{"RAZEM|0"}));
 }
 
+// The database control reads the journal as it lies: a record of no symbol is
+// listed as skipped, and a torn tail is counted as check counts it.
+TEST_F(ReportCli, BaseControlListsEveryRecordAndCountsSkippedAndTornAsCheckDoes) {
+  const fs::path base = path("Srodki.PST");
+  writeFile(base, readFile(base) + std::string(128, '\0') + std::string(50, '\x01'));
+  const std::string out = " --json " + quoted(path("c.json"));
+  ASSERT_EQ(run("report Kontr " + folder() + out).status, 0);
+  EXPECT_EQ(nlohmann::json::parse(readFile(path("c.json")))["code"], "PROK");
+  const auto lines = rows(path("c.json"));
+  ASSERT_GE(lines.size(), 6u);
+  const auto cellsOf = [](const std::string& line) {
+    std::vector<std::string> cells;
+    std::size_t from = 0;
+    for (std::size_t bar; (bar = line.find('|', from)) != std::string::npos; from = bar + 1)
+      cells.push_back(line.substr(from, bar - from));
+    cells.push_back(line.substr(from));
+    return cells;
+  };
+  const auto first = cellsOf(lines[0]);
+  ASSERT_GE(first.size(), 6u);
+  EXPECT_EQ(first[1], "401");
+  EXPECT_EQ(first[2], "1/1");
+  EXPECT_EQ(first[3], "Tokarka");
+  EXPECT_NE(first[4].find("OT: 15-06-2025 1200"), std::string::npos) << first[4];
+  bool skippedRow = false;
+  for (const std::string& l : lines)
+    skippedRow = skippedRow || l.find("pominięty: ") != std::string::npos;
+  EXPECT_TRUE(skippedRow);
+  const CliResult check = run("check " + quoted(base));
+  EXPECT_NE(check.out.find("Pominięte: 1"), std::string::npos) << check.out;
+  EXPECT_NE(check.out.find("50 bajtów"), std::string::npos) << check.out;
+  EXPECT_EQ(lines[lines.size() - 3].substr(0, 13), "Pominięte: 1");
+  EXPECT_EQ(lines.back(), "Urwany ostatni rekord: 50 bajtów");
+
+  ASSERT_EQ(run("report Kontr " + folder() + " --SroW 402" + out).status, 0);
+  for (const std::string& l : rows(path("c.json")))
+    if (l.find("|1/") != std::string::npos) {
+      EXPECT_EQ(cellsOf(l)[1], "402") << l;
+    }
+}
+
 TEST_F(ReportCli, PrintsThePagesToPdf) {
   const CliResult r = run("report WykaS " + folder() + " --DaDo 310326 --pdf " +
                           quoted(path("w.pdf")) + " --landscape");
