@@ -61,4 +61,18 @@ std::string fixedTableParameterLine(const FixedTableSelection& s) {
   return line;
 }
 
+Status runFixedTableOption(OperationRun& run, const FixedTableWriter& write) {
+  if (!run.assets || !run.report) return Status::Error("Brak bazy lub bufora raportu");
+  const ListingEnvironment& env = listingEnvironment();
+  ListingParams params;
+  if (Status st = listingParams(run.values.entries(), env.settings, params); !st) return st;
+  FixedTableSelection selection;
+  selection.masks = params.masks;
+  selection.places = params.places;
+  selection.reportDay = params.reportDay;
+  write(*run.assets, params, selection, ListingControl{run.stopRequested, env.progress});
+  run.report->endReport();
+  return Status::Ok();
+}
+
 }  // namespace zefir::operations

@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "operations/listing_frame.h"
+#include "operations/listing_options.h"
 #include "operations/listing_totals.h"
+#include "operations/operation_registry.h"
 #include "register/asset_register.h"
 
 namespace zefir::operations {
@@ -48,5 +50,13 @@ std::string fullName(const AssetRecord& asset);
 // The parameter line of these reports: "na dzień " + the day, the masks and
 // the name filter.
 std::string fixedTableParameterLine(const FixedTableSelection& selection);
+
+// Runs a fixed-table option: its fields read as the listings read them
+// (masks, day, places, depths, a bad one refused), the selection made of
+// them, the run's stop request and the environment's progress; `write` fills
+// the report, which is then ended.
+using FixedTableWriter = std::function<void(const AssetRegister&, const ListingParams&,
+                                            const FixedTableSelection&, const ListingControl&)>;
+Status runFixedTableOption(OperationRun& run, const FixedTableWriter& write);
 
 }  // namespace zefir::operations

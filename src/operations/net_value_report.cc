@@ -131,19 +131,12 @@ bool runNetValueReport(const AssetRegister& reg, const NetValueParams& p, output
 void registerNetValueOperations() {
   for (const bool byGroup : {false, true})
     registerOperation(byGroup ? "GrOpis" : "WarNet", [byGroup](OperationRun& run) {
-      if (!run.assets || !run.report) return Status::Error("Brak bazy lub bufora raportu");
-      const ListingEnvironment& env = listingEnvironment();
-      ListingParams lp;
-      if (Status st = listingParams(run.values.entries(), env.settings, lp); !st) return st;
-      NetValueParams p;
-      p.selection.masks = lp.masks;
-      p.selection.reportDay = lp.reportDay;
-      p.byGroup = byGroup;
-      p.keyLength = lp.pod1 != 0 ? lp.pod1 : 1;
-      const ListingControl control{run.stopRequested, env.progress};
-      runNetValueReport(*run.assets, p, *run.report, control);
-      run.report->endReport();
-      return Status::Ok();
+      return runFixedTableOption(
+          run, [&](const AssetRegister& reg, const ListingParams& lp,
+                   const FixedTableSelection& selection, const ListingControl& control) {
+            const NetValueParams p{selection, byGroup, lp.pod1 != 0 ? lp.pod1 : 1};
+            runNetValueReport(reg, p, *run.report, control);
+          });
     });
 }
 

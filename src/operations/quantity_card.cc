@@ -77,20 +77,12 @@ bool runQuantityCard(const AssetRegister& reg, const QuantityCardParams& p,
 
 void registerQuantityCardOperation() {
   registerOperation("Ilosc", [](OperationRun& run) {
-    if (!run.assets || !run.report) return Status::Error("Brak bazy lub bufora raportu");
-    const ListingEnvironment& env = listingEnvironment();
-    // The listings' own reading of the fields: masks, day, places and depth.
-    ListingParams lp;
-    if (Status st = listingParams(run.values.entries(), env.settings, lp); !st) return st;
-    QuantityCardParams p;
-    p.selection.masks = lp.masks;
-    p.selection.places = lp.places;
-    p.selection.reportDay = lp.reportDay;
-    p.keyLength = run.values.has("Pod7") ? lp.pod7 : env.settings.depths[2];
-    const ListingControl control{run.stopRequested, env.progress};
-    runQuantityCard(*run.assets, p, *run.report, control);
-    run.report->endReport();
-    return Status::Ok();
+    return runFixedTableOption(run, [&](const AssetRegister& reg, const ListingParams& lp,
+                                        const FixedTableSelection& selection,
+                                        const ListingControl& control) {
+      const int depth = run.values.has("Pod7") ? lp.pod7 : listingEnvironment().settings.depths[2];
+      runQuantityCard(reg, QuantityCardParams{selection, depth}, *run.report, control);
+    });
   });
 }
 

@@ -75,17 +75,10 @@ bool runRateCheck(const AssetRegister& reg, const FixedTableSelection& selection
 
 void registerRateCheckOperation() {
   registerOperation("Stawki", [](OperationRun& run) {
-    if (!run.assets || !run.report) return Status::Error("Brak bazy lub bufora raportu");
-    const ListingEnvironment& env = listingEnvironment();
-    ListingParams lp;
-    if (Status st = listingParams(run.values.entries(), env.settings, lp); !st) return st;
-    FixedTableSelection selection;
-    selection.masks = lp.masks;
-    selection.reportDay = lp.reportDay;
-    const ListingControl control{run.stopRequested, env.progress};
-    runRateCheck(*run.assets, selection, *run.report, control);
-    run.report->endReport();
-    return Status::Ok();
+    return runFixedTableOption(
+        run,
+        [&](const AssetRegister& reg, const ListingParams&, const FixedTableSelection& selection,
+            const ListingControl& control) { runRateCheck(reg, selection, *run.report, control); });
   });
 }
 
