@@ -21,6 +21,7 @@
 #include "register/base_record.h"
 #include "register/base_saves.h"
 #include "register/base_values.h"
+#include "register/journal_tally.h"
 #include "text/codepage.h"
 #include "text/dates.h"
 #include "text/numbers.h"
@@ -43,6 +44,7 @@ struct JournalSummary {
   std::uint32_t firstStamp = 0, lastStamp = 0;  // day * 1440 + minutes
   std::map<std::string, std::int64_t> writers;  // identifier -> records
   std::set<std::string> assets;                 // symbols present after replay
+  base::JournalTally tally;
 
   void skip(const std::string& reason) {
     ++skipped[reason];
@@ -53,14 +55,18 @@ struct JournalSummary {
   // is refused ("Brak rekordu 1 w ").
   void add(std::int64_t index, const base::BaseRecord& r, base::RecordFault fault) {
     saves.add(index, r, fault);
-    if (fault == base::RecordFault::PaddedTorn) {
-      ++repairedTears;
-      return;
+    std::string reason;
+    switch (tally.add(r, fault, reason)) {
+      case base::JournalTally::Verdict::PaddedTorn:
+        ++repairedTears;
+        return;
+      case base::JournalTally::Verdict::Skipped:
+        return skip(text::toUtf8(reason));
+      case base::JournalTally::Verdict::Applied:
+        break;
     }
-    if (fault != base::RecordFault::None) return skip(text::toUtf8(base::faultText(fault)));
     const auto kind = static_cast<int>(base::kindOf(r));
     const std::string symbol = base::symbolOf(r);
-    if (kind >= 2 && !assets.count(symbol)) return skip("Brak rekordu 1 w " + text::toUtf8(symbol));
     if (kind == 0) assets.erase(symbol);
     if (kind == 1) assets.insert(symbol);
     ++byKind[kind];

@@ -42,20 +42,20 @@ struct ReportOptions {
   std::vector<std::string> fields;  // "--CODE", "VALUE", ... as given
 };
 
-// The option, which must be one of the listing options of the catalogue.
-const operations::OptionInfo& optionOf(const std::string& code,
-                                       const operations::ListingOption*& listing) {
+// The option, which must be a report option of the catalogue whose report
+// is built.
+const operations::OptionInfo& optionOf(const std::string& code) {
   const operations::OptionInfo* info = operations::findOption(code);
   if (!info) throw CliExit{1, "Błąd wywołania: nieznana opcja " + code};
-  listing = operations::findListingOption(info->code);
-  if (!listing) throw CliExit{1, "Błąd wywołania: opcja " + code + " nie jest wykazem"};
+  if (info->operation != operations::OperationKind::Report ||
+      !operations::hasOperation(info->number))
+    throw CliExit{1, "Błąd wywołania: opcja " + code + " nie jest wykazem"};
   return *info;
 }
 
 // "--CODE VALUE" pairs; each code must be a field of the option.
-operations::FieldValues fieldValues(const ReportOptions& o,
-                                    const operations::ListingOption& listing) {
-  const std::vector<std::string> known = operations::listingFields(listing);
+operations::FieldValues fieldValues(const ReportOptions& o, const operations::OptionInfo& option) {
+  const std::vector<std::string> known = operations::optionFields(option);
   operations::FieldValues values;
   for (std::size_t i = 0; i < o.fields.size(); i += 2) {
     const std::string& arg = o.fields[i];
@@ -97,9 +97,9 @@ void runReport(const ReportOptions& o) {
     throw CliExit{1, "Błąd wywołania: podaj dokładnie jedno z --json, --text, --pdf, --xlsx"};
   if (o.landscape && o.pdf.empty())
     throw CliExit{1, "Błąd wywołania: --landscape dotyczy tylko --pdf"};
-  const operations::ListingOption* listing = nullptr;
-  const operations::OptionInfo& option = optionOf(o.option, listing);
-  operations::FieldValues given = fieldValues(o, *listing);
+  operations::registerBuiltOperations();
+  const operations::OptionInfo& option = optionOf(o.option);
+  operations::FieldValues given = fieldValues(o, option);
 
   const std::string path = basePath(o.folder);
   AssetRegister reg;
@@ -109,8 +109,8 @@ void runReport(const ReportOptions& o) {
   // A missing base register reads as its defaults.
   (void)settings.load(shell::baseRegisterPath(folder), base::workstationSuffix(o.station));
 
-  operations::registerBuiltOperations();
-  operations::listingEnvironment() = {shell::listingSettingsFrom(settings), progressOnStderr()};
+  operations::listingEnvironment() = {shell::listingSettingsFrom(settings), progressOnStderr(),
+                                      path};
   operations::FieldContext context;
   context.assets = &reg;
   context.baseFolder = folder;

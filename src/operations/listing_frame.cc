@@ -32,13 +32,13 @@ DayNumber lastLeavingDay(const WorkingRecord& wr) {
   return last;
 }
 
+}  // namespace
+
 bool placeMatches(const WorkingRecord& wr, const SymbolMasks& places) {
   for (const Holding& h : wr.split.holdings)
     if (h.kind == "MU" && places.matches(h.key)) return true;
   return false;
 }
-
-}  // namespace
 
 void ListingType::header(ListingRun& run) {
   const ListingLayout& l = layout();

@@ -88,6 +88,9 @@ class ListingRun {
 
 std::unique_ptr<ListingType> makeListingType(ListingKind kind);
 
+// Whether one of the asset's places of use (its MU holdings) matches a mask.
+bool placeMatches(const WorkingRecord& wr, const SymbolMasks& places);
+
 struct ListingResult {
   bool stopped = false;
   int taken = 0;   // assets counted

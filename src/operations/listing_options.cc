@@ -115,13 +115,16 @@ Status listingParams(const FieldTexts& values, const ListingSettings& s, Listing
   return Status::Ok();
 }
 
-std::vector<std::string> listingFields(const ListingOption& option) {
+std::vector<std::string> optionFields(const OptionInfo& option) {
   std::vector<std::string> codes;
-  const OptionInfo* info = findOption(option.code);
-  if (!info) return codes;
-  for (const FieldPlacement& f : inputFields(optionLayout(*info)))
+  for (const FieldPlacement& f : inputFields(optionLayout(option)))
     if (std::find(codes.begin(), codes.end(), f.code) == codes.end()) codes.push_back(f.code);
   return codes;
+}
+
+std::vector<std::string> listingFields(const ListingOption& option) {
+  const OptionInfo* info = findOption(option.code);
+  return info ? optionFields(*info) : std::vector<std::string>{};
 }
 
 Status runListingOption(const AssetRegister& reg, const ListingOption& option,

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "operations/listing_frame.h"
+#include "operations/option_catalogue.h"
 #include "text/status.h"
 
 namespace zefir::operations {
@@ -26,6 +27,8 @@ struct ListingSettings {
   int depths[3] = {0, 1, 3};     // `GlebPods`: Pod1, Pod3, Pod7
   bool showZeroValue = false;    // `PokZlikw` "T"
   Basis basis = Basis::Balance;  // `AmBilPod`
+  int planGroupStart = 1;        // `PlAmOdZn` field 1: the plan's group key starts here
+  int planGroupLength = 2;       // `PlAmOdZn` field 2: and is this long
 };
 
 struct ListingOption {
@@ -43,6 +46,7 @@ const ListingOption* findListingOption(std::string_view code);
 Status listingParams(const FieldTexts& values, const ListingSettings& settings, ListingParams& out);
 
 // The input field codes of the option's parameter set, each once.
+std::vector<std::string> optionFields(const OptionInfo& option);
 std::vector<std::string> listingFields(const ListingOption& option);
 
 // The whole report of a listing option, End report included. Only the
@@ -57,6 +61,7 @@ Status runListingOption(const AssetRegister& reg, const ListingOption& option,
 struct ListingEnvironment {
   ListingSettings settings;
   std::function<void(int slot, int count)> progress;
+  std::string baseFile;  // the main base file (the database control reads it)
 };
 ListingEnvironment& listingEnvironment();
 

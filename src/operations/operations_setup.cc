@@ -1,12 +1,26 @@
 // The one place that registers the operations that exist. Each family of
 // operations adds its registration call here.
+#include "operations/base_control_report.h"
+#include "operations/by_key_reports.h"
 #include "operations/listing_options.h"
+#include "operations/net_value_report.h"
 #include "operations/operation_registry.h"
+#include "operations/plan_by_group.h"
+#include "operations/quantity_card.h"
+#include "operations/rate_check_report.h"
+#include "operations/statistical_sections.h"
 
 namespace zefir::operations {
 
 void registerBuiltOperations() {
   registerListingOperations();
+  registerStatisticalOperations();
+  registerPlanOperations();
+  registerQuantityCardOperation();
+  registerByKeyOperations();
+  registerNetValueOperations();
+  registerRateCheckOperation();
+  registerBaseControlOperation();
 }
 
 }  // namespace zefir::operations

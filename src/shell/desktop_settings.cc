@@ -56,6 +56,7 @@ void readStartSettings(DesktopRegisters& registers, ShellState& state, DesktopSe
   (void)registers.base.load(baseRegisterPath(state.baseFolder), suffix);
   // The listings read the base's report settings when Go runs them.
   operations::listingEnvironment().settings = listingSettingsFrom(registers.base);
+  operations::listingEnvironment().baseFile = state.mainBaseFile();
 
   if (std::string who = registers.base.text("Dla kogo"); !who.empty()) state.organisation = who;
   for (const CarriedSetting& s : carriedSettings()) {

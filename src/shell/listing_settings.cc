@@ -13,6 +13,9 @@ operations::ListingSettings listingSettingsFrom(const SettingsRegister& base) {
   for (int i = 0; i < 3; ++i) s.depths[i] = std::max(depths.number(i + 1), 0);
   s.showZeroValue = base.value("PokZlikw").yes(1);
   s.basis = base.letter("AmBilPod") == 'P' ? Basis::Tax : Basis::Balance;
+  const SettingValue plan = base.value("PlAmOdZn");
+  s.planGroupStart = std::max(plan.number(1), 1);
+  s.planGroupLength = std::max(plan.number(2), 0);
   return s;
 }
 

@@ -1,7 +1,7 @@
 // The base register's settings that the listing reports read: the report
 // dates `DatyBOBZ`, the summary depths `GlebPods`, whether zero-value
-// (liquidated) assets are shown `PokZlikw`, and the depreciation basis
-// `AmBilPod`.
+// (liquidated) assets are shown `PokZlikw`, the depreciation basis
+// `AmBilPod` and the plan's group key `PlAmOdZn`.
 #pragma once
 
 #include "operations/listing_options.h"

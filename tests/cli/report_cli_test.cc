@@ -135,7 +135,7 @@ TEST_F(ReportCli, UnknownOptionsFieldsAndBadValuesAreUsageErrorsNamingThem) {
   r = run("report WykaS " + folder() + " --DaOd 010126" + out);  // a field of other options
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("--DaOd"), std::string::npos) << r.err;
-  r = run("report Plan12 " + folder() + out);  // not a listing
+  r = run("report Zamkn " + folder() + out);  // not a report
   EXPECT_EQ(r.status, 1);
   r = run("report WykaS " + folder() + " --DaDo 999939" + out);  // runs on past 2039
   EXPECT_EQ(r.status, 1);
@@ -145,6 +145,100 @@ TEST_F(ReportCli, UnknownOptionsFieldsAndBadValuesAreUsageErrorsNamingThem) {
   EXPECT_FALSE(fs::exists(path("x.json")));
   r = run("report WykaS " + quoted(path("nie-ma")) + out);
   EXPECT_EQ(r.status, 2);
+}
+
+// SG_01: SGRa chooses the section, TZGr its unit; the year gives the day.
+TEST_F(ReportCli, StatisticalReturnWritesTheChosenSectionInTheChosenUnit) {
+  const std::string out = " --json " + quoted(path("s.json"));
+  ASSERT_EQ(run("report SG_01 " + folder() + " --Rok4 2026 --SGRa 1 --TZGr Z" + out).status, 0);
+  auto j = nlohmann::json::parse(readFile(path("s.json")));
+  EXPECT_EQ(j["code"], "DZI1");
+  EXPECT_EQ(j["params"], "na dzień 31-12-2026, w zł");
+  EXPECT_EQ(rows(path("s.json"))[0], "Ogółem (02+04+06+08+10+11+12)|01|3.600|0|0|0|0|3.600");
+
+  ASSERT_EQ(run("report SG_01 " + folder() + " --Rok4 2026 --SGRa 3 --TZGr G" + out).status, 0);
+  j = nlohmann::json::parse(readFile(path("s.json")));
+  EXPECT_EQ(j["code"], "ODPI");
+  // 60.00 and 120.00 in 2025, 120.00 and 240.00 in 2026 (group 4).
+  EXPECT_EQ(rows(path("s.json"))[0],
+            "Dotychczasowe odpisy am.(umorzeniowe)|540,00|0,00|0,00|"
+            "0,00|0,00|540,00|0,00|0,00");
+
+  ASSERT_EQ(run("report SG_01 " + folder() + " --Rok4 2026 --SGRa 2" + out).status, 0);
+  EXPECT_EQ(nlohmann::json::parse(readFile(path("s.json")))["code"], "DAUZ");
+  EXPECT_EQ(run("report SG_01 " + folder() + " --SGRa 4" + out).status, 1);
+}
+
+// Plan12 takes its group key from the base register (PlAmOdZn), PlAm12 from
+// its own fields.
+TEST_F(ReportCli, TwelveMonthPlansGroupBySettingOrByTheirFields) {
+  const std::string out = " --json " + quoted(path("p.json"));
+  ASSERT_EQ(run("report Plan12 " + folder() + " --Rok4 2026" + out).status, 0);
+  EXPECT_EQ(nlohmann::json::parse(readFile(path("p.json")))["code"], "PA");
+  auto lines = rows(path("p.json"));
+  ASSERT_EQ(lines.size(), 2u);  // "40" (1;2 by default) and the total
+  EXPECT_EQ(lines[0].substr(0, 20), "40|3.420,00|30,00|30");
+
+  writeFile(path("Zefir.BAL"), shell::registerHeader("Zefir.BAL") + "\r\n" +
+                                   shell::entryLine("PlAmOdZn", ".001", "3;1") + "\r\n");
+  ASSERT_EQ(run("report Plan12 " + folder() + " --Rok4 2026" + out).status, 0);
+  lines = rows(path("p.json"));
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0].substr(0, 16), "1|1.140,00|10,00");
+
+  ASSERT_EQ(run("report PlAm12 " + folder() + " --Rok4 2026 --GrOd 1 --GrZn 3" + out).status, 0);
+  EXPECT_EQ(rows(path("p.json")).size(), 3u);
+}
+
+TEST_F(ReportCli, QuantityCardGroupsByItsDepthAndTakesOnlyThePlacesAsked) {
+  const std::string out = " --json " + quoted(path("k.json"));
+  ASSERT_EQ(run("report Ilosc " + folder() + " --DaDo 310326 --Pod7 2" + out).status, 0);
+  EXPECT_EQ(rows(path("k.json")), (std::vector<std::string>{"40 np.: Tokarka|2|3.600,00|270,00",
+                                                            "RAZEM|2|3.600,00|270,00"}));
+  // No asset has a place of use recorded.
+  ASSERT_EQ(run("report Ilosc " + folder() + " --DaDo 310326 --MieW HALA" + out).status, 0);
+  EXPECT_EQ(rows(path("k.json")), (std::vector<std::string>{"RAZEM|0"}));
+}
+
+// The database control reads the journal as it lies: a record of no symbol is
+// listed as skipped, and a torn tail is counted as check counts it.
+TEST_F(ReportCli, BaseControlListsEveryRecordAndCountsSkippedAndTornAsCheckDoes) {
+  const fs::path base = path("Srodki.PST");
+  writeFile(base, readFile(base) + std::string(128, '\0') + std::string(50, '\x01'));
+  const std::string out = " --json " + quoted(path("c.json"));
+  ASSERT_EQ(run("report Kontr " + folder() + out).status, 0);
+  EXPECT_EQ(nlohmann::json::parse(readFile(path("c.json")))["code"], "PROK");
+  const auto lines = rows(path("c.json"));
+  ASSERT_GE(lines.size(), 6u);
+  const auto cellsOf = [](const std::string& line) {
+    std::vector<std::string> cells;
+    std::size_t from = 0;
+    for (std::size_t bar; (bar = line.find('|', from)) != std::string::npos; from = bar + 1)
+      cells.push_back(line.substr(from, bar - from));
+    cells.push_back(line.substr(from));
+    return cells;
+  };
+  const auto first = cellsOf(lines[0]);
+  ASSERT_GE(first.size(), 6u);
+  EXPECT_EQ(first[1], "401");
+  EXPECT_EQ(first[2], "1/1");
+  EXPECT_EQ(first[3], "Tokarka");
+  EXPECT_NE(first[4].find("OT: 15-06-2025 1200"), std::string::npos) << first[4];
+  bool skippedRow = false;
+  for (const std::string& l : lines)
+    skippedRow = skippedRow || l.find("pominięty: ") != std::string::npos;
+  EXPECT_TRUE(skippedRow);
+  const CliResult check = run("check " + quoted(base));
+  EXPECT_NE(check.out.find("Pominięte: 1"), std::string::npos) << check.out;
+  EXPECT_NE(check.out.find("50 bajtów"), std::string::npos) << check.out;
+  EXPECT_EQ(lines[lines.size() - 3].substr(0, 13), "Pominięte: 1");
+  EXPECT_EQ(lines.back(), "Urwany ostatni rekord: 50 bajtów");
+
+  ASSERT_EQ(run("report Kontr " + folder() + " --SroW 402" + out).status, 0);
+  for (const std::string& l : rows(path("c.json")))
+    if (l.find("|1/") != std::string::npos) {
+      EXPECT_EQ(cellsOf(l)[1], "402") << l;
+    }
 }
 
 TEST_F(ReportCli, PrintsThePagesToPdf) {
