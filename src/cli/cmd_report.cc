@@ -31,7 +31,6 @@ namespace fs = std::filesystem;
 // Progress shows once the run has taken a second, every so many assets.
 constexpr auto kQuietTime = std::chrono::seconds(1);
 constexpr int kProgressStep = 1000;
-constexpr std::string_view kBaseName = "Srodki.PST";
 
 struct ReportOptions {
   std::string option;
@@ -66,19 +65,6 @@ operations::FieldValues fieldValues(const ReportOptions& o,
     values.add(code, text::fromUtf8(o.fields[i + 1]));
   }
   return values;
-}
-
-DayNumber today() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return text::dayFromDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-}
-
-std::string basePath(const std::string& folder) {
-  if (folder.size() > 4 && text::upperCase(folder.substr(folder.size() - 4)) == ".PST")
-    return folder;
-  return (fs::path(folder) / kBaseName).string();
 }
 
 // Progress on stderr once the run is slower than a second.

@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
   zefir::cli::addComputeCommands(app);
   zefir::cli::addRenderCommand(app);
   zefir::cli::addReportCommand(app);
+  zefir::cli::addDescribeCommand(app);
   zefir::cli::addJpkStCommand(app);
   zefir::cli::addHelpCommand(app);
   try {

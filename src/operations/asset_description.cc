@@ -164,8 +164,10 @@ void registerDescriptionOperations() {
     if (!run.assets || !run.report) return Status::Error("Brak bazy lub bufora raportu");
     const AssetRecord* asset = nullptr;
     if (Status st = findAsset(*run.assets, run.values.text("SroJ"), asset); !st) return st;
-    DayNumber day = text::dayFromShortText(run.values.text("DaDo"));
-    if (day == 0) day = listingEnvironment().settings.closingDay;
+    // Left empty, the day is the base's closing day; typed, it must be a day.
+    const std::string typed = run.values.text("DaDo");
+    const DayNumber day =
+        typed.empty() ? listingEnvironment().settings.closingDay : text::dayFromShortText(typed);
     if (day == 0) return Status::Error(u("Tu popraw: DaDo (Błędna postać daty)"));
     std::string base = run.baseFolder;
     while (!base.empty() && (base.back() == '/' || base.back() == '\\')) base.pop_back();

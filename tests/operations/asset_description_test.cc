@@ -146,6 +146,11 @@ TEST(DescriptionOperations, RunFromTheCatalogueAndRefuseAnUnknownSymbol) {
   ASSERT_TRUE(wykonaOpc(*findOption("InfST"), v, env).status.ok());
   EXPECT_EQ(out.code(), "OSP");
 
+  // A typed text that is no day is refused, not replaced by the closing day.
+  v.set("DaDo", "xyz");
+  EXPECT_FALSE(wykonaOpc(*findOption("OpiST"), v, env).status.ok());
+  v.set("DaDo", "310326");
+
   v.set("SroJ", "999");
   const RunOutcome r = wykonaOpc(*findOption("OpiST"), v, env);
   EXPECT_FALSE(r.status.ok());
