@@ -39,7 +39,8 @@ void runDescribe(const DescribeOptions& o) {
   const std::string path = basePath(o.folder);
   AssetRegister reg;
   loadExistingBase(path, reg);
-  if (!findAsset(reg, o.symbol)) throw CliExit{2, "Nie ma środka o symbolu " + o.symbol};
+  if (o.symbol.empty() || !findAsset(reg, o.symbol))
+    throw CliExit{2, "Nie ma środka o symbolu " + o.symbol};
   shell::SettingsRegister settings;
   const std::string folder = platform::folderOf(path);
   // A missing base register reads as its defaults.
