@@ -1,6 +1,7 @@
 // The one place that registers the operations that exist. Each family of
 // operations adds its registration call here.
 #include "operations/asset_description.h"
+#include "operations/document_options.h"
 #include "operations/listing_options.h"
 #include "operations/operation_registry.h"
 
@@ -9,6 +10,7 @@ namespace zefir::operations {
 void registerBuiltOperations() {
   registerListingOperations();
   registerDescriptionOperations();
+  registerDocumentOperations();
 }
 
 }  // namespace zefir::operations

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "listing_test_support.h"
+#include "operations/document_options.h"
+#include "operations/operation_registry.h"
 #include "register/depreciation_engine.h"
 
 namespace zefir::operations {
@@ -173,6 +175,40 @@ TEST(DocumentDrawing, LtWithoutAnAmountTakesTheWholeValue) {
   // 10.00 a month from July 2025 to March 2026 stands against it.
   EXPECT_NE(c.find("90,00"), nullptr);
   EXPECT_NE(c.find("1.110,00"), nullptr);
+}
+
+}  // namespace
+}  // namespace zefir::operations
+
+namespace zefir::operations {
+namespace {
+
+TEST(DocumentOperations, GoHandsTheLetteredDocumentToTheOutputOrRefusesIt) {
+  registerBuiltOperations();
+  AssetRegister reg;
+  listing_test::add(reg, press());
+  RunEnvironment env;
+  env.assets = &reg;
+  env.baseFolder = "/tmp/b/";
+  FieldValues v;
+  v.set("SroJ", "ST/7");
+  v.set("DokJ", "b");
+
+  documentOutput() = nullptr;
+  EXPECT_FALSE(wykonaOpc(*findOption("DruLT"), v, env).status.ok()) << "no output installed";
+
+  std::vector<std::string> shown;
+  documentOutput() = [&](const DocumentRequest& r) {
+    shown.push_back(r.document.kind + " " + r.document.entry.K);
+    return Status::Ok();
+  };
+  EXPECT_TRUE(wykonaOpc(*findOption("DruLT"), v, env).status.ok());
+  EXPECT_TRUE(wykonaOpc(*findOption("DruOT"), v, env).status.ok());
+  v.set("DokJ", "C");
+  const RunOutcome past = wykonaOpc(*findOption("DruLT"), v, env);
+  EXPECT_EQ(text::toUtf8(past.status.message()), "Nie ma dokumentu LT o literze C");
+  EXPECT_EQ(shown, (std::vector<std::string>{"LT PROT 2/26", "OT FV 88/25"}));
+  documentOutput() = nullptr;
 }
 
 }  // namespace
