@@ -12,6 +12,7 @@
 #include "platform/paths.h"
 #include "register/base_record.h"
 #include "register/depreciation_engine.h"
+#include "shell/document_company.h"
 #include "shell/settings_register.h"
 #include "text/codepage.h"
 #include "text/dates.h"
@@ -29,11 +30,7 @@ operations::DocumentCompany companyOf(const std::string& folder, int station) {
   shell::SettingsRegister settings;
   // A missing base register reads as its defaults.
   (void)settings.load(shell::baseRegisterPath(folder), base::workstationSuffix(station));
-  operations::DocumentCompany company;
-  company.logoFile = settings.text("FirmaLog");
-  const char* keys[6] = {"FirmaNaz", "FirmaNa2", "FirmaAdr", "FirmaAd2", "FirmaDod", "FirmaDo2"};
-  for (int i = 0; i < 6; ++i) company.lines[i] = settings.text(keys[i]);
-  return company;
+  return shell::documentCompany(settings);
 }
 
 void runDocument(const DocumentOptions& o) {

@@ -3,6 +3,7 @@
 #include "dialogs/parameter_set_dialog.h"
 #include "operations/catalogue_hooks.h"
 #include "output/gui/report_window.h"
+#include "shell/gui/document_pdf_output.h"
 #include "shell/gui/stand_in_window.h"
 #include "shell/shell_state.h"
 #include "shell/window_slots.h"
@@ -57,6 +58,7 @@ DesktopWindows::DesktopWindows(const QString& firstArgument)
     : desktop(std::make_unique<TFPulpit>(firstArgument)) {
   TFPulpit* d = desktop.get();
   operations::registerBuiltOperations();
+  installDocumentPdfOutput();
   answer = new TFOdpowi(d);
   d->setAnswerDialog(answer);
   pickList = standIn(d, "TFLisF45", "Lista wyboru", 6);
