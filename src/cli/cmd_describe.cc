@@ -59,24 +59,7 @@ void runDescribe(const DescribeOptions& o) {
   if (Status s = operations::checkAndComplete(option, values, context); !s)
     throw CliExit{1, text::toUtf8(s.message())};
 
-  std::unique_ptr<QGuiApplication> app;
-  PdfPages pages;
-  output::ReportBuffer buffer;
-  if (!o.pdf.empty()) {
-    app = headlessApplication();
-    buffer.setObserver(&pages);
-  }
-  operations::RunEnvironment env;
-  env.assets = &reg;
-  env.baseFolder = folder;
-  env.today = context.today;
-  env.report = &buffer;
-  const operations::RunOutcome r = operations::wykonaOpc(option, values, env);
-  if (!r.status) throw CliExit{2, text::toUtf8(r.status.message())};
-  const int last = std::max(buffer.rowCount(), 1);
-  if (!o.json.empty()) writeReportJson(buffer, o.json);
-  if (!o.text.empty()) writeReportText(buffer, 1, last, o.text);
-  if (!o.pdf.empty()) writeReportPdfFile(buffer, false, 1, last, o.pdf);
+  runReportToFiles(option, values, context, {o.json, o.text, o.pdf, {}, false});
 }
 
 }  // namespace

@@ -105,25 +105,7 @@ void runReport(const ReportOptions& o) {
   if (Status s = operations::checkAndComplete(option, values, context); !s)
     throw CliExit{1, text::toUtf8(s.message())};
 
-  std::unique_ptr<QGuiApplication> app;
-  PdfPages pages;
-  output::ReportBuffer buffer;
-  if (!o.pdf.empty()) {
-    app = headlessApplication();
-    buffer.setObserver(&pages);
-  }
-  operations::RunEnvironment env;
-  env.assets = &reg;
-  env.baseFolder = folder;
-  env.today = context.today;
-  env.report = &buffer;
-  const operations::RunOutcome r = operations::wykonaOpc(option, values, env);
-  if (!r.status) throw CliExit{1, text::toUtf8(r.status.message())};
-  const int last = std::max(buffer.rowCount(), 1);
-  if (!o.json.empty()) writeReportJson(buffer, o.json);
-  if (!o.text.empty()) writeReportText(buffer, 1, last, o.text);
-  if (!o.pdf.empty()) writeReportPdfFile(buffer, o.landscape, 1, last, o.pdf);
-  if (!o.xlsx.empty()) writeReportXlsx(buffer, 1, last, o.xlsx);
+  runReportToFiles(option, values, context, {o.json, o.text, o.pdf, o.xlsx, o.landscape});
 }
 
 }  // namespace
