@@ -1,4 +1,5 @@
 #include "operations/asset_description.h"
+#include "operations/record_text.h"
 
 #include <array>
 #include <vector>
@@ -44,11 +45,6 @@ std::string rateText(long double rate) {
 std::string plain(long double v) {
   const std::string t = text::plainRealText(v, 4);
   return t.empty() ? "0" : t;
-}
-
-template <typename Text>
-std::string str(const Text& t) {
-  return std::string(std::string_view(t));
 }
 
 // The gross transfers out (PT) of the as-of year up to the as-of month: the

@@ -1,4 +1,5 @@
 #include "operations/asset_documents.h"
+#include "operations/record_text.h"
 
 #include "register/change_documents.h"
 #include "text/codepage.h"
@@ -7,11 +8,6 @@
 namespace zefir::operations {
 
 namespace {
-
-template <typename Text>
-std::string str(const Text& t) {
-  return std::string(std::string_view(t));
-}
 
 std::string headingOf(std::string_view kind) {
   std::string h;

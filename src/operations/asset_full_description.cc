@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "operations/asset_description.h"
+#include "operations/record_text.h"
 #include "register/change_entry.h"
 #include "register/depreciation_engine.h"
 #include "text/codepage.h"
@@ -17,11 +18,6 @@ namespace {
 std::string real(long double v) {
   const std::string t = text::plainRealText(v, 4);
   return t.empty() ? "0" : t;
-}
-
-template <typename Text>
-std::string str(const Text& t) {
-  return std::string(std::string_view(t));
 }
 
 // Fills the six columns left to right and starts a new row when they are full.

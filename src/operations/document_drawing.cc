@@ -4,6 +4,7 @@
 #include <string>
 
 #include "operations/asset_documents.h"
+#include "operations/record_text.h"
 #include "register/change_documents_split.h"
 #include "register/depreciation_engine.h"
 #include "text/codepage.h"
@@ -20,11 +21,6 @@ using output::TextStyle;
 
 std::string u(const char* utf8) {
   return text::fromUtf8(utf8);
-}
-
-template <typename Text>
-std::string str(const Text& t) {
-  return std::string(std::string_view(t));
 }
 
 // Two decimals; a value that does not apply is "n.dot.".
