@@ -1,10 +1,14 @@
 #include "cli/base_access.h"
 
+#include <ctime>
+#include <filesystem>
+
 #include "cli/commands.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
 #include "register/base_record.h"
 #include "text/codepage.h"
+#include "text/dates.h"
 
 namespace zefir::cli {
 
@@ -36,6 +40,19 @@ BaseJournal loadOrCreateBase(const std::string& path, AssetRegister& reg, int st
 
 bool findAsset(AssetRegister& reg, const std::string& symbolUtf8) {
   return reg.exists(text::upperCase(text::fromUtf8(symbolUtf8)));
+}
+
+std::string basePath(const std::string& folder) {
+  if (folder.size() > 4 && text::upperCase(folder.substr(folder.size() - 4)) == ".PST")
+    return folder;
+  return (std::filesystem::path(folder) / "Srodki.PST").string();
+}
+
+DayNumber today() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return text::dayFromDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
 }
 
 }  // namespace zefir::cli

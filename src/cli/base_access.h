@@ -19,4 +19,10 @@ BaseJournal loadOrCreateBase(const std::string& path, AssetRegister& reg, int st
 // program's symbol fields take it ("śr-1" finds "ŚR-1").
 bool findAsset(AssetRegister& reg, const std::string& symbolUtf8);
 
+// The base file of a folder given on the command line (or the .PST file itself).
+std::string basePath(const std::string& folder);
+
+// Today as the computer's clock has it.
+DayNumber today();
+
 }  // namespace zefir::cli

@@ -31,7 +31,6 @@ namespace fs = std::filesystem;
 // Progress shows once the run has taken a second, every so many assets.
 constexpr auto kQuietTime = std::chrono::seconds(1);
 constexpr int kProgressStep = 1000;
-constexpr std::string_view kBaseName = "Srodki.PST";
 
 struct ReportOptions {
   std::string option;
@@ -66,19 +65,6 @@ operations::FieldValues fieldValues(const ReportOptions& o, const operations::Op
     values.add(code, text::fromUtf8(o.fields[i + 1]));
   }
   return values;
-}
-
-DayNumber today() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return text::dayFromDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-}
-
-std::string basePath(const std::string& folder) {
-  if (folder.size() > 4 && text::upperCase(folder.substr(folder.size() - 4)) == ".PST")
-    return folder;
-  return (fs::path(folder) / kBaseName).string();
 }
 
 // Progress on stderr once the run is slower than a second.
@@ -119,25 +105,7 @@ void runReport(const ReportOptions& o) {
   if (Status s = operations::checkAndComplete(option, values, context); !s)
     throw CliExit{1, text::toUtf8(s.message())};
 
-  std::unique_ptr<QGuiApplication> app;
-  PdfPages pages;
-  output::ReportBuffer buffer;
-  if (!o.pdf.empty()) {
-    app = headlessApplication();
-    buffer.setObserver(&pages);
-  }
-  operations::RunEnvironment env;
-  env.assets = &reg;
-  env.baseFolder = folder;
-  env.today = context.today;
-  env.report = &buffer;
-  const operations::RunOutcome r = operations::wykonaOpc(option, values, env);
-  if (!r.status) throw CliExit{1, text::toUtf8(r.status.message())};
-  const int last = std::max(buffer.rowCount(), 1);
-  if (!o.json.empty()) writeReportJson(buffer, o.json);
-  if (!o.text.empty()) writeReportText(buffer, 1, last, o.text);
-  if (!o.pdf.empty()) writeReportPdfFile(buffer, o.landscape, 1, last, o.pdf);
-  if (!o.xlsx.empty()) writeReportXlsx(buffer, 1, last, o.xlsx);
+  runReportToFiles(option, values, context, {o.json, o.text, o.pdf, o.xlsx, o.landscape});
 }
 
 }  // namespace

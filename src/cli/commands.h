@@ -23,5 +23,7 @@ void addComputeCommands(CLI::App& app);  // compute, compute-all
 void addRenderCommand(CLI::App& app);
 void addReportCommand(CLI::App& app);  // listing options as Go runs them
 void addJpkStCommand(CLI::App& app);
+void addDescribeCommand(CLI::App& app);  // OpiST and InfST
+void addDocumentCommand(CLI::App& app);  // OT, LT and PT as PDF
 
 }  // namespace zefir::cli

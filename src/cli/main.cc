@@ -41,6 +41,8 @@ int main(int argc, char** argv) {
   zefir::cli::addComputeCommands(app);
   zefir::cli::addRenderCommand(app);
   zefir::cli::addReportCommand(app);
+  zefir::cli::addDescribeCommand(app);
+  zefir::cli::addDocumentCommand(app);
   zefir::cli::addJpkStCommand(app);
   zefir::cli::addHelpCommand(app);
   try {

@@ -79,4 +79,27 @@ void writeReportXlsx(const output::ReportBuffer& buffer, int from, int to,
   }
 }
 
+void runReportToFiles(const operations::OptionInfo& option, const operations::FieldValues& values,
+                      const operations::FieldContext& context, const ReportFiles& files) {
+  std::unique_ptr<QGuiApplication> app;
+  PdfPages pages;
+  output::ReportBuffer buffer;
+  if (!files.pdf.empty()) {
+    app = headlessApplication();
+    buffer.setObserver(&pages);
+  }
+  operations::RunEnvironment env;
+  env.assets = context.assets;
+  env.baseFolder = context.baseFolder;
+  env.today = context.today;
+  env.report = &buffer;
+  const operations::RunOutcome r = operations::wykonaOpc(option, values, env);
+  if (!r.status) throw CliExit{1, text::toUtf8(r.status.message())};
+  const int last = std::max(buffer.rowCount(), 1);
+  if (!files.json.empty()) writeReportJson(buffer, files.json);
+  if (!files.text.empty()) writeReportText(buffer, 1, last, files.text);
+  if (!files.pdf.empty()) writeReportPdfFile(buffer, files.landscape, 1, last, files.pdf);
+  if (!files.xlsx.empty()) writeReportXlsx(buffer, 1, last, files.xlsx);
+}
+
 }  // namespace zefir::cli

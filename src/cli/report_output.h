@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "operations/operation_registry.h"
 #include "output/report_buffer.h"
 
 namespace zefir::cli {
@@ -28,5 +29,16 @@ void writeReportPdfFile(const output::ReportBuffer& buffer, bool landscape, int 
                         const std::string& path);
 // The report window's workbook; more than 100,001 rows end with status 2.
 void writeReportXlsx(const output::ReportBuffer& buffer, int from, int to, const std::string& path);
+
+// The files a report run writes; the empty ones are left out.
+struct ReportFiles {
+  std::string json, text, pdf, xlsx;
+  bool landscape = false;
+};
+
+// Runs the report option with its checked values as Go runs it and writes
+// the buffer to each file; a refused run ends with status 1 (CliExit).
+void runReportToFiles(const operations::OptionInfo& option, const operations::FieldValues& values,
+                      const operations::FieldContext& context, const ReportFiles& files);
 
 }  // namespace zefir::cli

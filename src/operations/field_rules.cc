@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "operations/asset_documents.h"
 #include "platform/paths.h"
 #include "register/asset_register.h"
 #include "register/change_documents.h"
@@ -87,16 +88,14 @@ std::string firstLetter(std::string_view text, std::string_view letters) {
 }
 
 // A document letter A..Z names a document of the kind when the asset has
-// one at all: letters beyond the last document print the last one. For OT
-// the asset's own acceptance is always document A.
+// that many: a letter past the last would print a document other than the
+// one asked for. For OT the asset's own acceptance is always document A.
 bool hasDocument(AssetRegister& assets, const std::string& symbol, const std::string& kind,
                  std::string_view letter) {
-  if (letter.size() != 1 || letter[0] < 'A' || letter[0] > 'Z') return false;
+  if (letter.size() != 1) return false;
   if (symbol.empty() || !assets.exists(text::upperCase(symbol))) return false;
-  if (kind == "OT") return true;
-  int ordinal = 0;
-  (void)nthDocument(assets.slot(assets.current()), kind, 1, &ordinal);
-  return ordinal != 255;
+  SelectedDocument document;
+  return selectDocument(assets.currentRecord(), kind, letter[0], document).ok();
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // The one place that registers the operations that exist. Each family of
 // operations adds its registration call here.
+#include "operations/asset_description.h"
 #include "operations/base_control_report.h"
 #include "operations/by_key_reports.h"
+#include "operations/document_options.h"
 #include "operations/listing_options.h"
 #include "operations/net_value_report.h"
 #include "operations/operation_registry.h"
@@ -21,6 +23,8 @@ void registerBuiltOperations() {
   registerNetValueOperations();
   registerRateCheckOperation();
   registerBaseControlOperation();
+  registerDescriptionOperations();
+  registerDocumentOperations();
 }
 
 }  // namespace zefir::operations

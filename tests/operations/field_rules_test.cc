@@ -106,7 +106,9 @@ TEST(FieldChecks, AssetSymbolAndDocumentLetterMustBeInTheRegister) {
   EXPECT_FALSE(accepts("DokJ", "A", c));
   c.documentSymbol = "B-1";
   EXPECT_TRUE(accepts("DokJ", "A", c));
-  EXPECT_TRUE(accepts("DokJ", "C", c));  // beyond the last: the last is printed
+  EXPECT_FALSE(accepts("DokJ", "B", c));  // past the last: no other document stands in
+  c.documentKind = "OT";
+  EXPECT_FALSE(accepts("DokJ", "B", c)) << "no further OT entry";
 }
 
 TEST(FieldDefaults, EmptyFieldsGetTheirDefaultsAndArchiveNameCarriesToday) {

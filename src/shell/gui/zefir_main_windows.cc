@@ -5,6 +5,7 @@
 #include "dialogs/pick_list_window.h"
 #include "operations/catalogue_hooks.h"
 #include "output/gui/report_window.h"
+#include "shell/gui/document_pdf_output.h"
 #include "shell/gui/stand_in_window.h"
 #include "shell/shell_state.h"
 #include "shell/window_slots.h"
@@ -90,6 +91,7 @@ DesktopWindows::DesktopWindows(const QString& firstArgument)
     : desktop(std::make_unique<TFPulpit>(firstArgument)) {
   TFPulpit* d = desktop.get();
   operations::registerBuiltOperations();
+  installDocumentPdfOutput();
   answer = new TFOdpowi(d);
   d->setAnswerDialog(answer);
   auto* pickListW = pickListWindow(d);
