@@ -23,5 +23,6 @@ void addComputeCommands(CLI::App& app);  // compute, compute-all
 void addRenderCommand(CLI::App& app);
 void addReportCommand(CLI::App& app);  // listing options as Go runs them
 void addJpkStCommand(CLI::App& app);
+void addImportCommand(CLI::App& app);  // options 63 and 64
 
 }  // namespace zefir::cli
