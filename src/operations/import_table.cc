@@ -30,6 +30,7 @@
 #include "operations/import_operations.h"
 #include "operations/import_values.h"
 #include "platform/shared_file.h"
+#include "register/base_values.h"
 #include "text/codepage.h"
 #include "text/dates.h"
 #include "text/numbers.h"
@@ -258,6 +259,7 @@ Status importTable(const Workbook& book, std::string_view program, AssetRegister
       try {
         AssetRecord edited = first ? fromLayout1(r, today) : fromLayout2(r);
         if (edited.Symb.empty()) throw RowError{fromUtf8("brak symbolu")};
+        base::asTheBaseKeepsIt(edited);
         if (Status s = checkSymbolLength(edited.Symb); !s) throw RowError{s.message()};
         // The symbol step: an asset already there (an earlier run) is the
         // loaded copy, so only what differs is appended.

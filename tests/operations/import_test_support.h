@@ -100,8 +100,11 @@ inline void writeDbf(const std::string& path, const char* ldid, const std::vecto
       DBFWriteAttributeDirectly(h, static_cast<int>(r), static_cast<int>(c),
                                 const_cast<char*>(rows[r][c].c_str()));
   DBFClose(h);
-  // shapelib also writes the code page beside the table; the reader must go
-  // by the table's own language byte.
+  // shapelib names the table ".dbf" whatever the extension given, and writes
+  // the code page beside it; the reader must go by the table's own language
+  // byte, and the tests want the name's letter case as they give it.
+  const std::filesystem::path written = std::filesystem::path(path).replace_extension(".dbf");
+  if (written != path) std::filesystem::rename(written, path);
   std::filesystem::remove(std::filesystem::path(path).replace_extension(".cpg"));
 }
 
