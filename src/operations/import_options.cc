@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "operations/import_operations.h"
+#include "operations/import_values.h"
 #include "platform/status_line.h"
 #include "text/codepage.h"
 
@@ -11,12 +12,6 @@ namespace zefir::operations::import {
 namespace {
 
 constexpr int kImportRegisterCount = 5000;
-
-std::string trimmed(std::string_view s) {
-  const std::size_t a = s.find_first_not_of(' ');
-  if (a == std::string_view::npos) return {};
-  return std::string(s.substr(a, s.find_last_not_of(' ') - a + 1));
-}
 
 Status runSheetImport(OperationRun& run) {
   ImportRequest request{false, trimmed(run.values.text("IXLZ")), trimmed(run.values.text("IXLP"))};

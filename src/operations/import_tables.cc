@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "operations/import_source.h"
+#include "operations/import_values.h"
 #include "platform/file_system.h"
 #include "text/codepage.h"
 
@@ -35,12 +36,6 @@ std::string dbfDate(std::string_view v) {
     return std::string(v);
   return std::string(v.substr(0, 4)) + "-" + std::string(v.substr(4, 2)) + "-" +
          std::string(v.substr(6, 2));
-}
-
-std::string trimmed(std::string_view v) {
-  const std::size_t a = v.find_first_not_of(' ');
-  if (a == std::string_view::npos) return {};
-  return std::string(v.substr(a, v.find_last_not_of(' ') - a + 1));
 }
 
 struct DbfCloser {

@@ -14,12 +14,6 @@ namespace {
 // Serial day 7306 of the 1900 date system is 1 January 1920, day 0 here.
 constexpr long kSerialOfDayZero = 7306;
 
-std::string trimmedText(std::string_view t) {
-  const std::size_t a = t.find_first_not_of(" \t\r\n");
-  if (a == std::string_view::npos) return {};
-  return std::string(t.substr(a, t.find_last_not_of(" \t\r\n") - a + 1));
-}
-
 bool allDigits(std::string_view t) {
   return !t.empty() && t.find_first_not_of("0123456789") == std::string_view::npos;
 }
@@ -36,8 +30,14 @@ std::optional<DayNumber> checkedDay(int y, int m, int d) {
 
 }  // namespace
 
+std::string trimmed(std::string_view t) {
+  const std::size_t a = t.find_first_not_of(" \t\r\n");
+  if (a == std::string_view::npos) return {};
+  return std::string(t.substr(a, t.find_last_not_of(" \t\r\n") - a + 1));
+}
+
 std::optional<DayNumber> importDate(std::string_view raw) {
-  std::string t = trimmedText(raw);
+  std::string t = trimmed(raw);
   if (t.empty()) return DayNumber{0};
   // "2020-03-15 00:00:00" and "2020-03-15T00:00:00": the day alone.
   if (t.size() > 10 && (t[10] == ' ' || t[10] == 'T')) t.resize(10);
@@ -63,7 +63,7 @@ std::optional<DayNumber> importDate(std::string_view raw) {
 
 std::optional<long double> importNumber(std::string_view raw) {
   std::string t;
-  for (char c : trimmedText(raw))
+  for (char c : trimmed(raw))
     if (c != ' ' && c != '\xA0') t += c == ',' ? '.' : c;
   if (t.empty()) return 0.0L;
   if (t.size() > 40) return std::nullopt;
@@ -91,13 +91,13 @@ long double numberOrThrow(std::string_view text, std::string_view head) {
 }
 
 std::string fitted(std::string_view text, std::size_t max) {
-  std::string t = trimmedText(text);
+  std::string t = trimmed(text);
   if (t.size() > max) t.resize(max);
   return t;
 }
 
 std::string symbolText(std::string_view text) {
-  return text::upperCase(trimmedText(text));
+  return text::upperCase(trimmed(text));
 }
 
 }  // namespace zefir::operations::import

@@ -18,6 +18,8 @@ std::optional<DayNumber> importDate(std::string_view text);
 // A number with a decimal point or comma, blanks between thousands allowed.
 // An empty text is 0; anything else that is no number is nullopt.
 std::optional<long double> importNumber(std::string_view text);
+// The text without leading and trailing blanks, tabs and line ends.
+std::string trimmed(std::string_view text);
 // The text trimmed of blanks and cut to `max` characters.
 std::string fitted(std::string_view text, std::size_t max);
 // An asset symbol from a source text: trimmed, upper case (code page 1250).
