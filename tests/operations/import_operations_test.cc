@@ -243,5 +243,32 @@ TEST_F(ImportTest, AMissingSourceIsNamedAndTheRetryQuestionReadsAgainWhileAnswer
   EXPECT_EQ(sourcePath(dir_.path(), "Inne", tableExtensions()), source("Inne.Dbf"));
 }
 
+TEST_F(ImportTest, OptionsRunFromTheirFieldsAsTheParameterSetGivesThem) {
+  registerBuiltOperations();
+  ASSERT_TRUE(platform::writeWholeFile(source("Lista.csv"), "Obiekt;Opis obiektu\nA-1;Biurko\n"));
+  FieldValues values;
+  values.set("IXLP", "Analiza");
+  values.set("IXLZ", "Lista");
+  AssetRegister reg;
+  RunEnvironment env;
+  env.assets = &reg;
+  env.baseFolder = dir_.path() + "/";
+  env.report = &report_;
+  ASSERT_TRUE(wykonaOpc(*findOption(63), values, env).status.ok());
+  EXPECT_EQ(report_.code(), "AP");
+  values.set("IXLP", "Fabrika");
+  ASSERT_TRUE(wykonaOpc(*findOption(63), values, env).status.ok());
+  EXPECT_EQ(report_.code(), "XU");
+  EXPECT_TRUE(platform::exists(base(kNewBaseName)));
+
+  // Option 64 without a base in force saves nothing and says so.
+  import_test::writeDbf(source("SRODKI.DBF"), "LDID/200", {{"NR_EWID", 'C', 10, 0}}, {{"X-1"}});
+  FieldValues table;
+  table.set("IDBP", "Srodki");
+  const RunOutcome r = wykonaOpc(*findOption(64), table, env);
+  EXPECT_FALSE(r.status.ok());
+  EXPECT_EQ(reg.assetCount(), 0);
+}
+
 }  // namespace
 }  // namespace zefir::operations::import
