@@ -12,6 +12,7 @@
 #include "cli/commands.h"
 #include "platform/shared_file.h"
 #include "register/base_record.h"
+#include "register/base_values.h"
 #include "text/codepage.h"
 
 namespace zefir::cli {
@@ -21,15 +22,6 @@ namespace {
 struct PutCounts {
   int saved = 0, deleted = 0, unchanged = 0, skipped = 0;
 };
-
-// The base keeps no opening balance when RokP is 0: replay sets WaBr to WaOT
-// and WaUm to 0, so the edited asset is compared in that form.
-void asTheBaseKeepsIt(AssetRecord& a) {
-  if (a.RokP == 0) {
-    a.WaBr = a.WaOT;
-    a.WaUm = 0;
-  }
-}
 
 // Saves one object; returns "" or why the line is skipped (UTF-8).
 std::string putObject(const Json& object, BaseJournal& journal, AssetRegister& reg,
@@ -56,7 +48,7 @@ std::string putObject(const Json& object, BaseJournal& journal, AssetRegister& r
   }
   edited.Symb = symbol;
   if (auto e = applyAssetJson(object, edited); !e.empty()) return e;
-  asTheBaseKeepsIt(edited);
+  base::asTheBaseKeepsIt(edited);
   if (auto e = checkStorable(edited); !e.empty()) return e;
   if (exists && edited == loaded) {
     ++counts.unchanged;

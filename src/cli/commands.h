@@ -25,5 +25,6 @@ void addReportCommand(CLI::App& app);  // listing options as Go runs them
 void addJpkStCommand(CLI::App& app);
 void addDescribeCommand(CLI::App& app);  // OpiST and InfST
 void addDocumentCommand(CLI::App& app);  // OT, LT and PT as PDF
+void addImportCommand(CLI::App& app);    // options 63 and 64
 
 }  // namespace zefir::cli

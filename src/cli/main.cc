@@ -44,6 +44,7 @@ int main(int argc, char** argv) {
   zefir::cli::addDescribeCommand(app);
   zefir::cli::addDocumentCommand(app);
   zefir::cli::addJpkStCommand(app);
+  zefir::cli::addImportCommand(app);
   zefir::cli::addHelpCommand(app);
   try {
     app.parse(argc, argv);

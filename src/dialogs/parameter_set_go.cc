@@ -97,6 +97,8 @@ void TFZestaw::runWith(const std::string& outputCode, const QString& outputText,
     env.report = &output::reportBuffer();
     env.bracket = this;
     env.stopRequested = [this] { return stop_requested_; };
+    env.journal = &shell::desktopJournal();
+    env.ask = [](std::string_view question) { return askYesNo(question, 'T') == Answer::Yes; };
     noteReportForExports(*option_, values);
     outcome = operations::wykonaOpc(*option_, values, env);
     running_ = false;

@@ -156,6 +156,8 @@ RunOutcome wykonaOpc(const OptionInfo& option, const FieldValues& values, RunEnv
   if (option.reportBracket() && !report) return refusedRun("Brak bufora raportu");
   OperationRun run{option, values, env.assets, env.baseFolder, env.today, env.outputCode, report};
   if (env.stopRequested) run.stopRequested = env.stopRequested;
+  run.journal = env.journal;
+  if (env.ask) run.ask = env.ask;
   if (report && env.bracket) env.bracket->begin(periodText(values));
   Status status = it->second(run);
   if (report && env.bracket) env.bracket->end(*report, status);

@@ -28,6 +28,7 @@
 #include "operations/field_rules.h"
 #include "operations/option_catalogue.h"
 #include "output/report_buffer.h"
+#include "register/base_journal.h"
 #include "text/status.h"
 
 namespace zefir::operations {
@@ -75,6 +76,12 @@ struct OperationRun {
   // True once the user asked to stop (Esc while the operation runs); a long
   // operation polls it between assets. Never empty.
   std::function<bool()> stopRequested = [] { return false; };
+  // The journal of the base in force, for operations that save assets
+  // (nullptr when none is open).
+  BaseJournal* journal = nullptr;
+  // Asks a yes/no question (code page 1250, without " ?"); true for yes.
+  // Never empty; the default answers no.
+  std::function<bool(std::string_view)> ask = [](std::string_view) { return false; };
 };
 
 using Operation = std::function<Status(OperationRun&)>;
@@ -117,9 +124,11 @@ struct RunEnvironment {
   std::string baseFolder;
   DayNumber today = 0;
   std::string outputCode = "p";
-  output::ReportBuffer* report = nullptr;  // where a report goes (required for reports)
-  ReportBracket* bracket = nullptr;        // optional
-  std::function<bool()> stopRequested;     // optional
+  output::ReportBuffer* report = nullptr;     // where a report goes (required for reports)
+  ReportBracket* bracket = nullptr;           // optional
+  std::function<bool()> stopRequested;        // optional
+  BaseJournal* journal = nullptr;             // optional: the base in force
+  std::function<bool(std::string_view)> ask;  // optional: a yes/no question
 };
 
 // `WykonaOpc`: runs the option. An option whose operation is not built yet

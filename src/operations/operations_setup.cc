@@ -4,6 +4,7 @@
 #include "operations/base_control_report.h"
 #include "operations/by_key_reports.h"
 #include "operations/document_options.h"
+#include "operations/import_operations.h"
 #include "operations/listing_options.h"
 #include "operations/net_value_report.h"
 #include "operations/operation_registry.h"
@@ -25,6 +26,7 @@ void registerBuiltOperations() {
   registerBaseControlOperation();
   registerDescriptionOperations();
   registerDocumentOperations();
+  import::registerImportOperations();
 }
 
 }  // namespace zefir::operations

@@ -129,6 +129,20 @@ class BaseJournal {
   std::vector<std::pair<std::string, base::ReadDamage>> sideFileDamage_;
 };
 
+// Whether a save of `asset` as a new asset would be refused, with the
+// refusal saveAsset would give (symbol longer than 15 characters, opening
+// year, a damaged amount, a record its replay would skip); Ok when it would
+// be written.
+Status checkNewAssetSave(const AssetRecord& asset);
+
+// Writes a new base file holding `assets`, each as one save of a new asset
+// (local clock, this workstation's suffix). The file is written whole under
+// `workPath` and renamed to `path` only when complete, so `path` never holds
+// a half-written base; a refused asset (checkNewAssetSave) writes nothing.
+// Callers check their assets first and pass unique symbols.
+Status writeNewJournal(const std::string& path, const std::string& workPath,
+                       const std::vector<AssetRecord>& assets, std::string_view suffix);
+
 // Every record of a journal file as it lies, with its check result, for
 // tools that inspect a base (`zefir-cli check`, `dump`). No locking beyond a
 // deny-write open with retries; nothing is replayed.

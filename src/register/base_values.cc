@@ -98,4 +98,11 @@ std::string unstorableValue(const AssetRecord& a) {
   return "";
 }
 
+void asTheBaseKeepsIt(AssetRecord& asset) {
+  if (asset.RokP == 0) {
+    asset.WaBr = asset.WaOT;
+    asset.WaUm = 0;
+  }
+}
+
 }  // namespace zefir::base

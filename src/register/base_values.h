@@ -36,4 +36,9 @@ bool hasDamagedValues(const BaseRecord& record);
 // The first field of the asset that a save could not store soundly, or "".
 std::string unstorableValue(const AssetRecord& asset);
 
+// The base keeps no opening balance when RokP is 0: replay sets WaBr to WaOT
+// and WaUm to 0. An asset built outside the editor is put in that form, so
+// comparing it with the asset read back finds no change where there is none.
+void asTheBaseKeepsIt(AssetRecord& asset);
+
 }  // namespace zefir::base

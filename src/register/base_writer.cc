@@ -63,11 +63,8 @@ struct UnmarkOnExit {
   ~UnmarkOnExit() { unmarkUntilDone(); }
 };
 
-}  // namespace
-
-Status BaseJournal::saveAsset(AssetRegister& reg, const AssetRecord& loaded,
-                              const AssetRecord& edited) {
-  if (path_.empty()) return Status::Error(text::fromUtf8("Nie wybrano bazy: nic nie zapisano"));
+Status checkStorable(const AssetRecord& loaded, const AssetRecord& edited,
+                     std::vector<BaseRecord>& records, std::string_view suffix) {
   if (!edited.Symb.empty()) {
     if (!base::isValidOpeningYear(edited.RokP))
       return Status::Error(text::fromUtf8("Rok początkowy ") + std::to_string(edited.RokP) +
@@ -78,17 +75,57 @@ Status BaseJournal::saveAsset(AssetRegister& reg, const AssetRecord& loaded,
       return Status::Error(text::fromUtf8("Nie zapisano ") + edited.Symb.str() + ": " + field +
                            text::fromUtf8(" nie jest prawdziwą kwotą"));
   }
-  std::vector<BaseRecord> records = changedRecords(loaded, edited);
+  records = changedRecords(loaded, edited);
   // A record that its own replay would skip (a lower-case symbol, a control
   // character in the name, a method that is not a letter) would be lost
   // silently on every workstation; refuse the save instead, with nothing written.
-  const auto writer = base::writerIdentifier(suffix_);
+  const auto writer = base::writerIdentifier(suffix);
   for (BaseRecord& r : records) {
     base::setStamp(r, {0, 0, writer});
     if (base::RecordFault fault = base::checkRecord(r); fault != base::RecordFault::None)
       return Status::Error(text::fromUtf8("Nie zapisano ") + base::symbolOf(r) + ": " +
                            base::faultText(fault));
   }
+  return Status::Ok();
+}
+
+}  // namespace
+
+Status checkNewAssetSave(const AssetRecord& asset) {
+  std::vector<BaseRecord> records;
+  return checkStorable(AssetRegister::emptyRecord(), asset, records, ".xxx");
+}
+
+Status writeNewJournal(const std::string& path, const std::string& workPath,
+                       const std::vector<AssetRecord>& assets, std::string_view suffix) {
+  std::vector<BaseRecord> all;
+  const platform::ClockReading clock = platform::localClock();
+  const base::WriteStamp stamp{clock.day, clock.minutes, base::writerIdentifier(suffix)};
+  for (const AssetRecord& asset : assets) {
+    std::vector<BaseRecord> records;
+    if (Status s = checkStorable(AssetRegister::emptyRecord(), asset, records, suffix); !s)
+      return s;
+    for (BaseRecord& r : records) base::setStamp(r, stamp);
+    base::markSave(records.data(), records.size());
+    all.insert(all.end(), records.begin(), records.end());
+  }
+  // The new base appears under its name only whole: a failure midway leaves
+  // the working file, never a half-written base.
+  const std::string_view bytes(reinterpret_cast<const char*>(all.data()),
+                               all.size() * base::kRecordSize);
+  if (!platform::writeWholeFile(workPath, bytes) || !platform::renameFile(workPath, path)) {
+    (void)platform::removeFile(workPath);
+    return Status::Error(text::fromUtf8("Nie udało się zapisać ") + path);
+  }
+  return Status::Ok();
+}
+
+Status BaseJournal::saveAsset(AssetRegister& reg, const AssetRecord& loaded,
+                              const AssetRecord& edited) {
+  if (path_.empty()) return Status::Error(text::fromUtf8("Nie wybrano bazy: nic nie zapisano"));
+  std::vector<BaseRecord> records;
+  if (Status s = checkStorable(loaded, edited, records, suffix_); !s) return s;
+  const auto writer = base::writerIdentifier(suffix_);
   if (!records.empty()) {
     // "bZestaw:Dopisz": read what others appended, mark, open, append.
     Status before = readAppended(reg);

@@ -1,0 +1,71 @@
+// Options 63 (`ImpXls`: `IXLP` version, `IXLZ` file) and 64 (`ImpDbf`:
+// `IDBP` program, whose table is the file of that name).
+#include <algorithm>
+
+#include "operations/import_operations.h"
+#include "operations/import_values.h"
+#include "platform/status_line.h"
+#include "text/codepage.h"
+
+namespace zefir::operations::import {
+
+namespace {
+
+constexpr int kImportRegisterCount = 5000;
+
+Status runSheetImport(OperationRun& run) {
+  ImportRequest request{false, trimmed(run.values.text("IXLZ")), trimmed(run.values.text("IXLP"))};
+  if (request.version.empty()) request.version = kAnalysisVersion;
+  return runImport(request, run);
+}
+
+Status runTableImport(OperationRun& run) {
+  std::string program = trimmed(run.values.text("IDBP"));
+  if (program.empty()) program = "Srodki";
+  // The analysis looks at the known table; the import reads the table named
+  // by the program chosen.
+  ImportRequest request{true, program == kAnalysisVersion ? "Srodki" : program, program};
+  return runImport(request, run);
+}
+
+}  // namespace
+
+Status runImport(ImportRequest& request, OperationRun& run) {
+  if (run.assets && run.assets->count() > kImportRegisterCount)
+    return Status::Error("Tylko do pustej bazy");
+  if (request.source.empty()) return Status::Error(text::fromUtf8("Podaj nazwę pliku źródłowego"));
+  const bool analysis = request.version == kAnalysisVersion;
+  if (!request.table && !analysis &&
+      std::find(sheetVersions().begin(), sheetVersions().end(), request.version) ==
+          sheetVersions().end())
+    return Status::Error(text::fromUtf8("Nieznana wersja importu ") + request.version);
+  const std::string path = sourcePath(run.baseFolder, request.source,
+                                      request.table ? tableExtensions() : sheetExtensions());
+  Workbook book;
+  Status opened = openSource(path, request.table ? stemOf(path) : std::string(), book, run.ask);
+  if (opened && book.sheets.empty())
+    opened = Status::Error("Nie ma arkusza nazwanego \"" + stemOf(path) + "\"");
+  if (!opened) {
+    request.sourceFailed = true;
+    if (request.table) showStatus("??? ImportDBF", StatusKind::Error);
+    return opened;
+  }
+  if (analysis) {
+    writeAnalysis(book, stemOf(path), *run.report);
+    return Status::Ok();
+  }
+  if (!request.table)
+    return importSheets(book, request.version, stemOf(path), run.baseFolder,
+                        run.journal ? run.journal->workstationSuffix() : ".xxx", *run.report);
+  if (!run.journal || !run.assets)
+    return Status::Error(text::fromUtf8("Nie wybrano bazy: nic nie zapisano"));
+  return importTable(book, request.version, *run.assets, *run.journal, *run.report,
+                     run.stopRequested, run.today);
+}
+
+void registerImportOperations() {
+  registerOperation(63, runSheetImport);
+  registerOperation(64, runTableImport);
+}
+
+}  // namespace zefir::operations::import

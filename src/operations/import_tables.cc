@@ -1,0 +1,166 @@
+// The readers of the two binary sources: DBF tables through shapelib and
+// .xls workbooks through FreeXL. Both give row 1 the column heads as a
+// spreadsheet program shows them when it opens the file (DBF field names),
+// or as the workbook holds them (.xls).
+#include <freexl.h>
+#include <shapefil.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "operations/import_source.h"
+#include "operations/import_values.h"
+#include "platform/file_system.h"
+#include "text/codepage.h"
+
+namespace zefir::operations::import {
+
+namespace {
+
+constexpr std::size_t kDbfHeaderSize = 32;
+// Language bytes of the Windows code pages whose Polish letters are already 1250.
+constexpr unsigned char kLanguage1250 = 0xC8;
+constexpr unsigned char kLanguageAnsi = 0x57;
+
+unsigned le16(const std::string& s, std::size_t at) {
+  return static_cast<unsigned char>(s[at]) | static_cast<unsigned char>(s[at + 1]) << 8;
+}
+
+std::uint32_t le32(const std::string& s, std::size_t at) {
+  return le16(s, at) | static_cast<std::uint32_t>(le16(s, at + 2)) << 16;
+}
+
+// "20200315" -> "2020-03-15"; blanks stay empty; anything else as it is.
+std::string dbfDate(std::string_view v) {
+  if (v.size() != 8 || v.find_first_not_of("0123456789") != std::string_view::npos)
+    return std::string(v);
+  return std::string(v.substr(0, 4)) + "-" + std::string(v.substr(4, 2)) + "-" +
+         std::string(v.substr(6, 2));
+}
+
+struct DbfCloser {
+  void operator()(DBFInfo* h) const { DBFClose(h); }
+};
+
+}  // namespace
+
+// A DBF table: the header is checked against the file's length before
+// shapelib reads it (a record count that the file cannot hold is refused,
+// not read past the end); deleted records are left out, as the program
+// that wrote the table left them out. Texts are code page 1250 when the
+// language byte says so (0xC8, 0x57), else DOS (852 or Mazovia).
+Status readDbf(const std::string& path, Workbook& book) {
+  const std::optional<std::int64_t> size = platform::fileSize(path);
+  std::optional<std::string> head;
+  if (size && *size >= static_cast<std::int64_t>(kDbfHeaderSize)) {
+    // Only the header is needed here; the table is read by shapelib below.
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), std::fclose);
+    if (f) {
+      std::string h(kDbfHeaderSize, '\0');
+      if (std::fread(h.data(), 1, h.size(), f.get()) == h.size()) head = std::move(h);
+    }
+  }
+  if (!head) return Status::Error(unreadableText());
+  const std::uint32_t records = le32(*head, 4);
+  const unsigned headerLength = le16(*head, 8), recordLength = le16(*head, 10);
+  const unsigned char language = static_cast<unsigned char>((*head)[29]);
+  if (headerLength < kDbfHeaderSize + 1 || recordLength == 0)
+    return damagedSource(path, text::fromUtf8("uszkodzony nagłówek tabeli"));
+  const std::int64_t expected =
+      headerLength + static_cast<std::int64_t>(records) * static_cast<std::int64_t>(recordLength);
+  // The end-of-file byte 0x1A may follow the last record.
+  if (*size < expected || *size > expected + 1)
+    return damagedSource(path, text::fromUtf8("liczba rekordów niezgodna z długością pliku"));
+  if (records + 1 > static_cast<std::uint32_t>(kMaxSourceRows))
+    return damagedSource(path, text::fromUtf8("za dużo rekordów"));
+  std::unique_ptr<DBFInfo, DbfCloser> dbf(DBFOpen(path.c_str(), "rb"));
+  if (!dbf) return Status::Error(unreadableText());
+  const bool windows = language == kLanguage1250 || language == kLanguageAnsi;
+  auto local = [windows](std::string_view v) {
+    return windows ? std::string(v) : text::toWindows(v);
+  };
+  Sheet sheet;
+  sheet.name = stemOf(path);
+  const int fields = DBFGetFieldCount(dbf.get());
+  if (fields > kMaxSourceColumns) return damagedSource(path, text::fromUtf8("za dużo pól"));
+  std::vector<char> types(fields);
+  for (int f = 0; f < fields; ++f) {
+    char name[XBASE_FLDNAME_LEN_READ + 1] = {};
+    int width = 0, decimals = 0;
+    DBFGetFieldInfo(dbf.get(), f, name, &width, &decimals);
+    types[f] = DBFGetNativeFieldType(dbf.get(), f);
+    if (Status s = sheet.set(1, f + 1, local(name)); !s) return s;
+  }
+  int row = 1;
+  for (int r = 0; r < DBFGetRecordCount(dbf.get()); ++r) {
+    if (DBFIsRecordDeleted(dbf.get(), r)) continue;
+    ++row;
+    for (int f = 0; f < fields; ++f) {
+      const char* v = DBFReadStringAttribute(dbf.get(), r, f);
+      if (!v)
+        return damagedSource(path, text::fromUtf8("nieczytelny rekord ") + std::to_string(r + 1));
+      std::string cell = trimmed(v);
+      if (types[f] == 'D') cell = dbfDate(cell);
+      if (Status s = sheet.set(row, f + 1, local(cell)); !s) return s;
+    }
+  }
+  book.sheets.push_back(std::move(sheet));
+  return Status::Ok();
+}
+
+// An .xls workbook (BIFF 2 to 8) through FreeXL: texts come as UTF-8,
+// dates as "YYYY-MM-DD", numbers as their shortest text.
+Status readXls(const std::string& path, Workbook& book) {
+  const void* handle = nullptr;
+  if (freexl_open(path.c_str(), &handle) != FREEXL_OK) {
+    if (handle) freexl_close(handle);
+    return Status::Error(unreadableText());
+  }
+  std::unique_ptr<const void, int (*)(const void*)> closer(handle, freexl_close);
+  unsigned int count = 0;
+  if (freexl_get_info(handle, FREEXL_BIFF_SHEET_COUNT, &count) != FREEXL_OK)
+    return Status::Error(unreadableText());
+  for (unsigned short i = 0; i < count; ++i) {
+    Sheet sheet;
+    const char* name = nullptr;
+    if (freexl_get_worksheet_name(handle, i, &name) == FREEXL_OK && name)
+      sheet.name = text::fromUtf8(name);
+    unsigned int rows = 0;
+    unsigned short columns = 0;
+    if (freexl_select_active_worksheet(handle, i) != FREEXL_OK ||
+        freexl_worksheet_dimensions(handle, &rows, &columns) != FREEXL_OK)
+      return damagedSource(path, text::fromUtf8("nieczytelny arkusz ") + sheet.name);
+    if (rows > static_cast<unsigned>(kMaxSourceRows) || columns > kMaxSourceColumns)
+      return damagedSource(path, text::fromUtf8("za dużo wierszy lub kolumn"));
+    for (unsigned int r = 0; r < rows; ++r)
+      for (unsigned short c = 0; c < columns; ++c) {
+        FreeXL_CellValue v;
+        if (freexl_get_cell_value(handle, r, c, &v) != FREEXL_OK) continue;
+        std::string cell;
+        char number[40];
+        switch (v.type) {
+          case FREEXL_CELL_INT:
+            cell = std::to_string(v.value.int_value);
+            break;
+          case FREEXL_CELL_DOUBLE:
+            std::snprintf(number, sizeof number, "%.15g", v.value.double_value);
+            cell = number;
+            break;
+          case FREEXL_CELL_TEXT:
+          case FREEXL_CELL_SST_TEXT:
+          case FREEXL_CELL_DATE:
+          case FREEXL_CELL_DATETIME:
+          case FREEXL_CELL_TIME:
+            cell = v.value.text_value ? text::fromUtf8(v.value.text_value) : "";
+            break;
+          default:
+            break;
+        }
+        if (Status s = sheet.set(static_cast<int>(r) + 1, c + 1, std::move(cell)); !s) return s;
+      }
+    book.sheets.push_back(std::move(sheet));
+  }
+  return Status::Ok();
+}
+
+}  // namespace zefir::operations::import

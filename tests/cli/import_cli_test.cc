@@ -1,0 +1,67 @@
+// zefir-cli import: the spreadsheet import into Nowe.PST and the analysis,
+// headless, with the exit statuses of a source that cannot be read.
+#include "cli_runner.h"
+
+namespace zefir::cli_test {
+namespace {
+
+class ImportCli : public CliTest {
+ protected:
+  void SetUp() override {
+    CliTest::SetUp();
+    fs::create_directories(path("DBF"));
+  }
+};
+
+TEST_F(ImportCli, EveryRowOfACode1250CsvBecomesAnAssetWhoseDumpMatchesTheSource) {
+  // "Żuraw" and "Dźwig" in code page 1250; the third row's date is no date.
+  writeFile(path("DBF/Maszyny.csv"),
+            "Obiekt,Opis obiektu,Data nabycia,Gr. obiektów\n"
+            "D-1,\xAFuraw,15.03.2020,741\n"
+            "D-2,D\x9Fwig,2021-04-15,742\n"
+            "D-3,Koparka,wczoraj,743\n");
+  const CliResult r = run("import xls " + quoted(path("")) +
+                          " maszyny.CSV --version Fabrika --json " + quoted(path("xu.json")));
+  // The file's name is given in another letter case than it has: not found.
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("Nie ma pliku"), std::string::npos) << r.err;
+
+  const CliResult ok = run("import xls " + quoted(path("")) + " Maszyny --version Fabrika --json " +
+                           quoted(path("xu.json")));
+  ASSERT_EQ(ok.status, 0) << ok.err;
+  const std::vector<nlohmann::json> assets = dump(path("Nowe.PST"));
+  ASSERT_EQ(assets.size(), 2u);
+  EXPECT_EQ(assets[0]["Symb"], "D-1");
+  EXPECT_EQ(assets[0]["Nazw"], "Żuraw");
+  EXPECT_EQ(assets[0]["K"][0]["SKST"], "741");
+  EXPECT_EQ(assets[1]["Nazw"], "Dźwig");
+  EXPECT_EQ(assets[1]["DtZa"], assets[1]["DtOT"]);
+  const std::string report = readFile(path("xu.json"));
+  EXPECT_NE(report.find("w. 4: Data nabycia: to nie jest data"), std::string::npos);
+  EXPECT_FALSE(fs::exists(path("Nowe.tmp")));
+}
+
+TEST_F(ImportCli, AnalysisAndRefusalsOfSourcesThatCannotBeRead) {
+  writeFile(path("DBF/Lista.csv"), "Symbol;Nazwa\nA-1;Stół\nA-2;Stół\n");
+  const CliResult a =
+      run("import xls " + quoted(path("")) + " Lista --analyse --text " + quoted(path("ap.txt")));
+  ASSERT_EQ(a.status, 0) << a.err;
+  const std::string text = readFile(path("ap.txt"));
+  EXPECT_NE(text.find("Analiza pliku Lista.XLS"), std::string::npos);
+  EXPECT_NE(text.find("Stół"), std::string::npos);
+  EXPECT_FALSE(fs::exists(path("Nowe.PST")));
+
+  writeFile(path("DBF/Zepsuty.xlsx"), std::string("PK\x03\x04", 4) + std::string(100, 'x'));
+  const CliResult broken = run("import xls " + quoted(path("")) + " Zepsuty --version Fabrika");
+  EXPECT_EQ(broken.status, 2);
+  EXPECT_NE(broken.err.find("Musisz najpierw zapisac dane w Excelu"), std::string::npos);
+
+  writeFile(path("DBF/SRODKI.DBF"), std::string(40, '\0'));
+  const CliResult dbf = run("import dbf " + quoted(path("")) + " srodki --version Srodki");
+  EXPECT_EQ(dbf.status, 2) << dbf.err;
+  EXPECT_NE(dbf.err.find("uszkodzony"), std::string::npos) << dbf.err;
+  EXPECT_EQ(run("import xls " + quoted(path("")) + " Lista --version Nieznana").status, 1);
+}
+
+}  // namespace
+}  // namespace zefir::cli_test
