@@ -38,6 +38,8 @@ struct ClockReading {
 
 // The local clock.
 ClockReading localClock();
+// A file's time stamp (fileStamp) as a local clock reading.
+ClockReading clockOfStamp(std::int64_t stamp);
 // The file server's clock: creates `probePath`, writes one byte, reads the
 // modification time the file system gave it (in local time), deletes the
 // file. When the file cannot be created, the local clock. An empty path means
