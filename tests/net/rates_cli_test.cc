@@ -12,8 +12,8 @@ TEST_F(RatesCli, FetchesTheYearAskedForAndPrintsTheRateFile) {
   net::testing::LocalServer server;
   server.serve("/kursy/Archiwum/archiwum_tab_a_2024.csv", net::testing::sampleArchive1250(2024));
   server.start();
-  const auto r =
-      run("rates '" + path("").string() + "' --year 2024 --from " + server.base() + "/kursy/Archiwum/");
+  const auto r = run("rates '" + path("").string() + "' --year 2024 --from " + server.base() +
+                     "/kursy/Archiwum/");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, path("Kurs2024").string() + "\n");
   EXPECT_EQ(r.err, "Tabela NBP wczytana  i zapisana  ( 2024 )\n");
@@ -21,8 +21,8 @@ TEST_F(RatesCli, FetchesTheYearAskedForAndPrintsTheRateFile) {
   EXPECT_NE(table.find("1EUR31-12-2024  38351  4.2730  252/A/NBP/2024"), std::string::npos);
 
   // Written today: the second run asks nothing.
-  const auto again =
-      run("rates '" + path("").string() + "' --year 2024 --from " + server.base() + "/kursy/Archiwum/");
+  const auto again = run("rates '" + path("").string() + "' --year 2024 --from " + server.base() +
+                         "/kursy/Archiwum/");
   EXPECT_EQ(again.status, 0) << again.err;
   EXPECT_EQ(again.out, r.out);
   EXPECT_EQ(server.requests(), 1);
