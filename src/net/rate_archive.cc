@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "net/page_text.h"
 #include "platform/file_system.h"
 #include "text/codepage.h"
 #include "text/dates.h"
@@ -13,26 +14,6 @@
 namespace zefir::net {
 
 namespace {
-
-// True when the text has bytes above 127 and they all form UTF-8 sequences:
-// code page 1250 Polish letters followed by plain letters never do.
-bool isUtf8(std::string_view text) {
-  bool high = false;
-  for (std::size_t i = 0; i < text.size();) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    const int follow = c < 0x80             ? 0
-                       : (c & 0xE0) == 0xC0 ? 1
-                       : (c & 0xF0) == 0xE0 ? 2
-                       : (c & 0xF8) == 0xF0 ? 3
-                                            : -1;
-    if (follow < 0 || i + follow >= text.size()) return false;
-    for (int k = 1; k <= follow; ++k)
-      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-    high = high || follow > 0;
-    i += follow + 1;
-  }
-  return high;
-}
 
 std::vector<std::string> fieldsOf(std::string_view line) {
   std::vector<std::string> fields;
