@@ -124,6 +124,23 @@ TEST_F(UpdateTest, EveryRefusedUpdateLeavesTheProgramAlone) {
   EXPECT_EQ(plain.requests(), 0);
 }
 
+TEST_F(UpdateTest, TheDownloadedProgramTakesOverOnItsFirstTick) {
+  LocalServer server(true);
+  publish(server, fresh_, sumOf(fresh_, dir_));
+  server.start();
+  std::string downloaded;
+  ASSERT_TRUE(update(server.base() + "/site/", &downloaded).ok());
+  // The new copy starts as "1zefir" and puts itself in place.
+  const auto started = checkProgramFile(downloaded);
+  ASSERT_EQ(started.action, SelfCheck::Restart);
+  EXPECT_EQ(platform::readWholeFile(program_).value_or(""), fresh_);
+  EXPECT_EQ(platform::readWholeFile(dir_.file("zefir.old")).value_or(""), running_);
+  EXPECT_NE(fs::status(program_).permissions() & fs::perms::owner_exec, fs::perms::none);
+  // Restarted as "zefir": the old program goes, nothing else is left.
+  EXPECT_EQ(checkProgramFile(started.restart).action, SelfCheck::GoOn);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator()), 1);
+}
+
 class SelfCheckTest : public ::testing::Test {
  protected:
   std::string read(const std::string& name) {
