@@ -26,5 +26,6 @@ void addJpkStCommand(CLI::App& app);
 void addDescribeCommand(CLI::App& app);  // OpiST and InfST
 void addDocumentCommand(CLI::App& app);  // OT, LT and PT as PDF
 void addImportCommand(CLI::App& app);    // options 63 and 64
+void addRatesCommand(CLI::App& app);     // the exchange-rate table
 
 }  // namespace zefir::cli

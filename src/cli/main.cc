@@ -45,6 +45,7 @@ int main(int argc, char** argv) {
   zefir::cli::addDocumentCommand(app);
   zefir::cli::addJpkStCommand(app);
   zefir::cli::addImportCommand(app);
+  zefir::cli::addRatesCommand(app);
   zefir::cli::addHelpCommand(app);
   try {
     app.parse(argc, argv);

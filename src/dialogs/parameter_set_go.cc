@@ -1,9 +1,11 @@
 // Go, Esc and the output choices of the parameter set.
+#include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
 
 #include "dialogs/parameter_set_dialog.h"
+#include "net/program_update.h"
 #include "operations/catalogue_hooks.h"
 #include "operations/listing_options.h"
 #include "output/gui/qt_text.h"
@@ -11,6 +13,8 @@
 #include "output/report_context.h"
 #include "shell/base_loading.h"
 #include "shell/desktop_services.h"
+#include "shell/desktop_settings.h"
+#include "shell/gui/desktop_window.h"
 #include "shell/settings_pages.h"
 #include "shell/shell_state.h"
 #include "text/dates.h"
@@ -23,6 +27,29 @@ using output::qtText;
 QString TFZestaw::chosenPrinter() const {
   return printers_ ? printers_->currentData().toString() : QString();
 }
+
+namespace {
+
+constexpr int kUpdateSlot = 80;  // F10 "Akt.Zefir"
+
+// Downloads the new program beside this one and hands over to it; the new
+// copy puts itself in place on its first tick. A refusal stays in the status line.
+Status updateProgram() {
+  net::UpdateRequest request;
+  request.program_path = QCoreApplication::applicationFilePath().toLocal8Bit().toStdString();
+  request.maker_address = shell::desktopRegisters().program.text("AdrAktu.xxx");
+  std::string downloaded;
+  Status status = net::downloadUpdate(request, &downloaded);
+  if (!status) return status;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (auto* desktop = qobject_cast<TFPulpit*>(window)) {
+      desktop->endForProgram(QString::fromLocal8Bit(downloaded.c_str()));
+      return status;
+    }
+  return status;
+}
+
+}  // namespace
 
 bool TFZestaw::storeFields(operations::FieldValues& values) {
   const operations::FieldContext context = fieldContext();
@@ -102,6 +129,8 @@ void TFZestaw::runWith(const std::string& outputCode, const QString& outputText,
     noteReportForExports(*option_, values);
     outcome = operations::wykonaOpc(*option_, values, env);
     running_ = false;
+  } else if (slot_ == kUpdateSlot) {
+    outcome.status = updateProgram();
   } else if (!shell::isSettingsPage(slot_)) {
     const std::string message = text::fromUtf8("Ta strona nie jest jeszcze zrobiona");
     showStatus(message, StatusKind::Notice);

@@ -48,6 +48,8 @@ std::vector<FolderEntry> listFolder(std::string_view path);
 
 // The local clock.
 ClockReading localClock();
+// A file's time stamp (fileStamp) as a local clock reading.
+ClockReading clockOfStamp(std::int64_t stamp);
 // The file server's clock: creates `probePath`, writes one byte, reads the
 // modification time the file system gave it (in local time), deletes the
 // file. When the file cannot be created, the local clock. An empty path means

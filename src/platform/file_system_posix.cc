@@ -128,6 +128,10 @@ ClockReading localClock() {
   return readingOf(std::time(nullptr));
 }
 
+ClockReading clockOfStamp(std::int64_t stamp) {
+  return readingOf(static_cast<std::time_t>(stamp / 1000000000));
+}
+
 ClockReading sharedClock(std::string_view probePath) {
   if (probePath.empty()) return localClock();
   std::string native = nativePath(probePath);

@@ -16,6 +16,8 @@ constexpr SettingDefault kDefaults[] = {
     {P, "KonRapE0", "c Consolas;----;10;CG;600;1"},
     {P, "KonRapE1", "T;c Consolas;----;10;CG;600;1"},
     {P, "KonPrint", "c Consolas;Bold"},
+    {P, "AdrAktu.xxx", "https://zefir.example.pl/pobierz/"},
+    {P, "AdrNBP.xxx", "https://static.nbp.pl/dane/kursy/Archiwum/"},
     {B, "Dla kogo", "Zorza-Soft"},
     {B, "DatyBOBZ", "010118;311218"},
     {B, "GlebPods", "0;1;3"},

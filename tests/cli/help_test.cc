@@ -30,14 +30,14 @@ TEST_F(HelpCli, ProgramHelpIsPolishAndTheHelpCommandPrintsIt) {
   EXPECT_NE(flag.find("Polecenia:"), std::string::npos) << flag;
   EXPECT_NE(flag.find("[OPCJE] POLECENIE"), std::string::npos) << flag;
   for (const char* command :
-       {"dump", "put", "check", "demo", "compute", "render", "report", "jpk-st", "help"})
+       {"dump", "put", "check", "demo", "compute", "render", "report", "jpk-st", "rates", "help"})
     EXPECT_NE(flag.find(std::string("\n  ") + command + " "), std::string::npos) << command;
   EXPECT_EQ(polishHelp("help"), flag);
 }
 
 TEST_F(HelpCli, EveryCommandsHelpIsPolish) {
   for (const char* command : {"dump", "put", "check", "demo", "compute", "compute-all", "render",
-                              "report", "jpk-st", "help"})
+                              "report", "jpk-st", "rates", "help"})
     polishHelp(std::string(command) + " --help");
   const std::string compute = polishHelp("compute --help");
   EXPECT_NE(compute.find("compute [OPCJE] BAZA SYMBOL DATA"), std::string::npos) << compute;

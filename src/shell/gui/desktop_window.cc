@@ -13,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QThread>
@@ -20,6 +21,7 @@
 #include <ctime>
 
 #include "dialogs/answer_dialog.h"
+#include "net/program_update.h"
 #include "platform/assertion.h"
 #include "platform/workstation_marks.h"
 #include "shell/desktop_rules.h"
@@ -234,6 +236,25 @@ void TFPulpit::stop(std::string_view text) {
   QMessageBox::critical(this, QStringLiteral("Zefir"), qtText(text));
   close();
   QCoreApplication::exit(1);
+}
+
+void TFPulpit::checkProgramName() {
+  const auto result =
+      net::checkProgramFile(QCoreApplication::applicationFilePath().toLocal8Bit().toStdString());
+  if (result.action == net::SelfCheck::GoOn) return;
+  // The new copy has taken the program's name (or could not): it ends here
+  // without writing settings, and the program under its proper name goes on.
+  stopping_ = true;
+  endForProgram(result.action == net::SelfCheck::Restart
+                    ? QString::fromLocal8Bit(result.restart.c_str())
+                    : QString());
+}
+
+void TFPulpit::endForProgram(const QString& program) {
+  needs_confirm_ = false;
+  close();
+  if (!program.isEmpty()) QProcess::startDetached(program, QCoreApplication::arguments().mid(1));
+  QCoreApplication::exit(0);
 }
 
 void TFPulpit::tickNow() {

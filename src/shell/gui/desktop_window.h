@@ -59,6 +59,10 @@ class TFPulpit : public QMainWindow,
 
   // "Czy już koniec pracy": yes closes the desktop, no brings the menu back.
   void ending();
+  // Closes without the question (settings written back unless the start was
+  // refused, the marker released), then starts `program` with this program's
+  // arguments: an update hands over to the new program file this way.
+  void endForProgram(const QString& program);
   void clearStatus();
   // The loading panel saying "Obsługa tej opcji wymaga wyższych uprawnień"
   // for 3777 ms while the windows keep painting.
@@ -93,7 +97,7 @@ class TFPulpit : public QMainWindow,
   void stop(std::string_view text) override;
   // DesktopHost
   void everyTick() override;
-  void checkProgramName() override {}
+  void checkProgramName() override;
   void initialise() override;
   bool menuListEnabled() const override { return menu_enabled_; }
   bool mayOpenOptions() const override;
