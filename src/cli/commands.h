@@ -23,5 +23,6 @@ void addComputeCommands(CLI::App& app);  // compute, compute-all
 void addRenderCommand(CLI::App& app);
 void addReportCommand(CLI::App& app);  // listing options as Go runs them
 void addJpkStCommand(CLI::App& app);
+void addLoginHashCommand(CLI::App& app);  // hasla: clear passwords hashed
 
 }  // namespace zefir::cli

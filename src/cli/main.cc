@@ -42,6 +42,7 @@ int main(int argc, char** argv) {
   zefir::cli::addRenderCommand(app);
   zefir::cli::addReportCommand(app);
   zefir::cli::addJpkStCommand(app);
+  zefir::cli::addLoginHashCommand(app);
   zefir::cli::addHelpCommand(app);
   try {
     app.parse(argc, argv);

@@ -2,6 +2,7 @@
 
 #include <sodium.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -64,6 +65,17 @@ std::vector<std::string_view> lines(std::string_view content) {
     out.push_back(line);
     if (end == std::string_view::npos) break;
     content.remove_prefix(end + 1);
+  }
+  return out;
+}
+
+// The line with its password field replaced; the other fields as they were.
+std::string withPassword(std::string_view line, std::string_view password) {
+  const std::vector<std::string_view> f = splitFields(line);
+  std::string out;
+  for (std::size_t i = 0; i < std::max<std::size_t>(f.size(), 3); ++i) {
+    if (i) out += ',';
+    out += i == 2 ? password : i < f.size() ? f[i] : std::string_view();
   }
   return out;
 }
@@ -140,14 +152,7 @@ Status changePassword(const std::string& loginFilePath, std::string_view login,
         return Status::Error(text::fromUtf8("Błędne stare hasło"));
       const std::string hash = hashPassword(newPassword);
       if (hash.empty()) return Status::Error(text::fromUtf8("Nie mogę zmienić hasła"));
-      std::vector<std::string_view> f = splitFields(line);
-      std::string rewritten;
-      for (std::size_t i = 0; i < f.size(); ++i) {
-        if (i) rewritten += ',';
-        rewritten += i == 2 ? std::string_view(hash) : f[i];
-      }
-      if (f.size() < 3) rewritten += std::string(3 - f.size(), ',') + hash;
-      out += rewritten;
+      out += withPassword(line, hash);
       changed = true;
     } else {
       out += line;
@@ -157,6 +162,29 @@ Status changePassword(const std::string& loginFilePath, std::string_view login,
   if (!changed) return Status::Error(text::fromUtf8("Błędny login"));
   if (!platform::replaceOwnerOnlyFile(loginFilePath, out))
     return Status::Error(text::fromUtf8("Błąd zapisu !\\Login.txt"));
+  return Status::Ok();
+}
+
+Status hashClearPasswords(const std::string& loginFilePath, int* hashed) {
+  const auto content = platform::readWholeFile(loginFilePath);
+  if (!content) return Status::Error(text::fromUtf8("Błąd odczytu !\\Login.txt"));
+  std::string out;
+  int count = 0;
+  for (std::string_view line : lines(*content)) {
+    const LoginEntry e = parseLoginLine(line);
+    if (e.workstation >= 0 && !e.login.empty() && !isHashedPassword(e.password)) {
+      const std::string hash = hashPassword(e.password);
+      if (hash.empty()) return Status::Error(text::fromUtf8("Nie mogę zmienić hasła"));
+      out += withPassword(line, hash);
+      ++count;
+    } else {
+      out += line;
+    }
+    out += "\r\n";
+  }
+  if (!platform::replaceOwnerOnlyFile(loginFilePath, out))
+    return Status::Error(text::fromUtf8("Błąd zapisu !\\Login.txt"));
+  if (hashed) *hashed = count;
   return Status::Ok();
 }
 

@@ -46,4 +46,9 @@ Status changePassword(const std::string& loginFilePath, std::string_view login,
                       std::string_view oldPassword, std::string_view newPassword,
                       std::string_view repeated);
 
+// Turns an old login file into hashed form: every clear password of a usable
+// line is replaced by its hash (owner-only, other lines as they are);
+// `hashed` receives how many.
+Status hashClearPasswords(const std::string& loginFilePath, int* hashed = nullptr);
+
 }  // namespace zefir::shell
