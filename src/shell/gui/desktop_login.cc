@@ -22,7 +22,7 @@ bool TFPulpit::logIn(std::string_view login, std::string_view password, std::str
   marker_.release();
   if (Status entered = shell::enterWorkstation(outcome, marker_); !entered.ok()) {
     *message = entered.message();
-    (void)marker_.create(waiting);  // still waiting at the login page
+    if (!waiting.empty()) (void)marker_.create(waiting);  // still waiting at the login page
     return false;
   }
   shell::applyLogin(outcome, s);
@@ -36,6 +36,8 @@ bool TFPulpit::logIn(std::string_view login, std::string_view password, std::str
 
 void TFPulpit::afterLogin(const shell::BaseLocation& base) {
   readRegisters(&base);
+  // The table shows which base this workstation works on.
+  if (marks_) marks_->markName('!', shellState().mainBaseFile());
   loadWithPanel();
   requestWindow(3, 1);
 }

@@ -88,6 +88,9 @@ class DesktopLoginTest : public QObject {
     // The base is loaded from the user's folder after the page has closed.
     QTRY_VERIFY(s.lastStatusText.rfind(text::fromUtf8("Środków: "), 0) == 0);
     QCOMPARE(s.mainBaseFile(), std::string("biuro/Srodki.PST"));
+    const std::string table = ProgramFolder::read("!/!.!");
+    QCOMPARE(shell::WorkstationRecord::decode(std::string_view(table).substr(7 * 250, 250)).file,
+             std::string("biuro/Srodki.PST"));
 
     qobject_cast<gui::TFZestaw*>(w.parameterSet)->openFor(87, 1);
     type(w.parameterSet, "HasS", "haslo");
