@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "synthetic_base.h"
+#include "synthetic_assets.h"
 
 namespace {
 

@@ -47,7 +47,7 @@ void runDescribe(const DescribeOptions& o) {
   (void)settings.load(shell::baseRegisterPath(folder), base::workstationSuffix(o.station));
 
   operations::registerBuiltOperations();
-  operations::listingEnvironment() = {shell::listingSettingsFrom(settings), {}};
+  operations::listingEnvironment() = {shell::listingSettingsFrom(settings), {}, {}};
   operations::FieldContext context;
   context.assets = &reg;
   context.baseFolder = folder;

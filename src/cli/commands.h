@@ -23,9 +23,10 @@ void addComputeCommands(CLI::App& app);  // compute, compute-all
 void addRenderCommand(CLI::App& app);
 void addReportCommand(CLI::App& app);  // listing options as Go runs them
 void addJpkStCommand(CLI::App& app);
-void addDescribeCommand(CLI::App& app);  // OpiST and InfST
-void addDocumentCommand(CLI::App& app);  // OT, LT and PT as PDF
-void addImportCommand(CLI::App& app);    // options 63 and 64
-void addRatesCommand(CLI::App& app);     // the exchange-rate table
+void addDescribeCommand(CLI::App& app);   // OpiST and InfST
+void addDocumentCommand(CLI::App& app);   // OT, LT and PT as PDF
+void addImportCommand(CLI::App& app);     // options 63 and 64
+void addRatesCommand(CLI::App& app);      // the exchange-rate table
+void addLoginHashCommand(CLI::App& app);  // hasla: clear passwords hashed
 
 }  // namespace zefir::cli

@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
   zefir::cli::addJpkStCommand(app);
   zefir::cli::addImportCommand(app);
   zefir::cli::addRatesCommand(app);
+  zefir::cli::addLoginHashCommand(app);
   zefir::cli::addHelpCommand(app);
   try {
     app.parse(argc, argv);

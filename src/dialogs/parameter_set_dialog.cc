@@ -238,6 +238,7 @@ void TFZestaw::layOut(const std::vector<operations::LayoutLine>& lines) {
         const int width = fm.horizontalAdvance('N') * (p.width + 2) + 2 * (lv.depth + lv.spacing);
         e->setGeometry(x, y, width, boxHeight);
         e->setObjectName(QString::fromStdString(p.code));
+        if (p.code.rfind("Has", 0) == 0) e->setEchoMode(QLineEdit::Password);
         e->show();
         widgets_.push_back(e);
         x += width + lv.hSpacing;

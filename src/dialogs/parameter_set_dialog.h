@@ -129,6 +129,9 @@ class TFZestaw : public QWidget, public operations::ReportBracket {
   // Go (parameter_set_go.cc).
   bool storeFields(operations::FieldValues& values);
   void runWith(const std::string& outputCode, const QString& outputText, const QString& printer);
+  // The login page's and the password page's Go.
+  void logIn(const operations::FieldValues& values);
+  void changePassword(const operations::FieldValues& values);
   void goPdf(bool original);
   QString chosenPrinter() const;
 

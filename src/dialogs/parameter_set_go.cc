@@ -15,6 +15,7 @@
 #include "shell/desktop_services.h"
 #include "shell/desktop_settings.h"
 #include "shell/gui/desktop_window.h"
+#include "shell/login_file.h"
 #include "shell/settings_pages.h"
 #include "shell/shell_state.h"
 #include "text/dates.h"
@@ -112,6 +113,11 @@ void TFZestaw::runWith(const std::string& outputCode, const QString& outputText,
   showStatus(text::fromUtf8("Wykonuję -> ") + cpText(outputText), StatusKind::Information);
   const int before = statusCount();
 
+  if (slot_ == 1 || slot_ == 87) {  // the login and password pages act on the login file
+    if (slot_ == 1) logIn(values);
+    if (slot_ == 87) changePassword(values);
+    return;
+  }
   operations::RunOutcome outcome;
   if (option_) {
     running_ = true;
@@ -139,6 +145,34 @@ void TFZestaw::runWith(const std::string& outputCode, const QString& outputText,
   if (statusCount() == before) showStatus("Wykonane.", StatusKind::Information);
   if (outcome.focus == operations::FocusAfter::FirstField) enterField(0);
   if (outcome.focus == operations::FocusAfter::LastField) enterField(fieldCount() - 1);
+}
+
+void TFZestaw::logIn(const operations::FieldValues& values) {
+  std::string message;
+  const bool ok = desktopServices().logIn(values.text("Logi"), values.text("Hasl"), &message);
+  if (go_->toolTip().isEmpty()) go_->setToolTip(go_->text());
+  go_->setText(qtText(message));
+  go_->setStyleSheet(ok ? QString() : QStringLiteral("color: red"));
+  if (!ok) return;
+  shell::shellState().login = values.text("Logi");
+  // Shown should the page be used again.
+  go_->setText(QString::fromUtf8("Zły login lub hasło"));
+  emit closeRequested(slot_);
+  hide();
+}
+
+void TFZestaw::changePassword(const operations::FieldValues& values) {
+  const shell::ShellState& s = shell::shellState();
+  if (s.login.empty()) {
+    showStatus(text::fromUtf8("Hasło zmienia się po zalogowaniu"), StatusKind::Error);
+    return;
+  }
+  const Status changed = shell::changePassword(shell::kLoginFile, s.login, values.text("HasS"),
+                                               values.text("HasN"), values.text("HasP"));
+  showStatus(changed.ok() ? text::fromUtf8("Hasło zmienione") : changed.message(),
+             changed.ok() ? StatusKind::Information : StatusKind::Error);
+  for (const Input& in : inputs_) in.edit->clear();
+  if (changed.ok()) enterField(0);
 }
 
 void TFZestaw::begin(const std::string& period) {

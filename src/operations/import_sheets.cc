@@ -82,7 +82,7 @@ void nameLines(AssetRecord& a, std::string_view name) {
 
 AssetRecord fabrika(const RowCells& c, const SheetVersion& v) {
   AssetRecord a = AssetRegister::emptyRecord();
-  a.Symb = symbolText(c[0]);
+  a.Symb = symbolThatFits(symbolText(c[0]));
   nameLines(a, c[1]);
   a.DtZa = a.DtOT = dateOf(c, 2, v);
   a.K[0].SKST = fitted(c[3], kSKSTMax);
@@ -94,7 +94,7 @@ AssetRecord fabrika(const RowCells& c, const SheetVersion& v) {
 AssetRecord parcel(const RowCells& c, const SheetVersion& v) {
   AssetRecord a = AssetRegister::emptyRecord();
   const std::string number = symbolText(c[0]), area = symbolText(c[3]);
-  a.Symb = area.empty() ? number : area + "/" + number;
+  a.Symb = symbolThatFits(area.empty() ? number : area + "/" + number);
   a.Nazw = fitted(fromUtf8("Działka ") + std::string(c[0]), kNazwMax);
   a.Na2w = fitted(c[4], kNa2wMax);
   a.CeZa = a.WaOT = numberOf(c, 11, v);
@@ -109,8 +109,8 @@ AssetRecord parcel(const RowCells& c, const SheetVersion& v) {
 
 AssetRecord equipment(const RowCells& c, const SheetVersion& v) {
   AssetRecord a = AssetRegister::emptyRecord();
-  a.Symb = symbolText(c[1]);
-  if (a.Symb.empty() && !c[0].empty()) a.Symb = "UM-" + symbolText(c[0]);
+  a.Symb = symbolThatFits(symbolText(c[1]));
+  if (a.Symb.empty() && !c[0].empty()) a.Symb = symbolThatFits("UM-" + symbolText(c[0]));
   a.Nazw = fitted(c[2], kNazwMax);
   const long double quantity = numberOf(c, 4, v);
   a.CeZa = numberOf(c, 5, v);
@@ -169,7 +169,7 @@ Status importSheets(const Workbook& book, std::string_view version, std::string_
         if (a.Symb.empty()) throw RowError{fromUtf8("brak symbolu")};
         if (Status s = checkNewAssetSave(a); !s) throw RowError{s.message()};
         if (!symbols.insert(a.Symb).second)
-          throw RowError{fromUtf8("symbol ") + a.Symb + fromUtf8(" powtórzony")};
+          throw RowError{fromUtf8("symbol ") + a.Symb.str() + fromUtf8(" powtórzony")};
         line[0] = std::to_string(++lp);
         line[1] = a.Symb;
         assets.push_back(std::move(a));

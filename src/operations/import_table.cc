@@ -124,7 +124,7 @@ void placeAndAccount(AssetRecord& a, const Row& r, std::size_t place, std::size_
 }
 
 void liquidation(AssetRecord& a, DayNumber day) {
-  for (std::string& z : a.Z)
+  for (auto& z : a.Z)
     if (z.empty()) {
       z = "LT:" + text::shortTextOfDay(day);
       return;
@@ -133,7 +133,7 @@ void liquidation(AssetRecord& a, DayNumber day) {
 
 AssetRecord fromLayout1(const Row& r, DayNumber today) {
   AssetRecord a = AssetRegister::emptyRecord();
-  a.Symb = symbolText(r[0]);
+  a.Symb = symbolThatFits(symbolText(r[0]));
   a.Nazw = fitted(r[8], kNazwMax);
   a.Na2w = fitted(r[9], kNa2wMax);
   a.DtZa = r.date(11);
@@ -169,7 +169,7 @@ AssetRecord fromLayout1(const Row& r, DayNumber today) {
 
 AssetRecord fromLayout2(const Row& r) {
   AssetRecord a = AssetRegister::emptyRecord();
-  a.Symb = symbolText(r[0]);
+  a.Symb = symbolThatFits(symbolText(r[0]));
   a.Nazw = fitted(r[4], kNazwMax);
   a.Na2w = fitted(r[5], kNa2wMax);
   a.DtZa = a.DtOT = r.date(3);
@@ -260,7 +260,6 @@ Status importTable(const Workbook& book, std::string_view program, AssetRegister
         AssetRecord edited = first ? fromLayout1(r, today) : fromLayout2(r);
         if (edited.Symb.empty()) throw RowError{fromUtf8("brak symbolu")};
         base::asTheBaseKeepsIt(edited);
-        if (Status s = checkSymbolLength(edited.Symb); !s) throw RowError{s.message()};
         // The symbol step: an asset already there (an earlier run) is the
         // loaded copy, so only what differs is appended.
         const AssetRecord loaded =

@@ -1,6 +1,8 @@
 // The import's readers of dates and numbers.
 #include "operations/import_values.h"
 
+#include "register/asset_register.h"
+
 #include <cmath>
 #include <cstdlib>
 
@@ -98,6 +100,11 @@ std::string fitted(std::string_view text, std::size_t max) {
 
 std::string symbolText(std::string_view text) {
   return text::upperCase(trimmed(text));
+}
+
+std::string symbolThatFits(std::string symbol) {
+  if (Status s = checkSymbolLength(symbol); !s) throw RowError{s.message()};
+  return symbol;
 }
 
 }  // namespace zefir::operations::import

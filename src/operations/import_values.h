@@ -30,6 +30,9 @@ std::string symbolText(std::string_view text);
 struct RowError {
   std::string reason;
 };
+// `symbol` when it fits the register's symbol field; a longer one throws
+// RowError naming it (cut, it would name another asset and overwrite it).
+std::string symbolThatFits(std::string symbol);
 // importDate and importNumber for the cell under `head` (UTF-8), throwing
 // RowError "head: to nie jest data "..."" (or "liczba").
 DayNumber dateOrThrow(std::string_view text, std::string_view head);

@@ -26,6 +26,12 @@ std::optional<std::int64_t> fileSize(std::string_view path);
 bool writeWholeFile(std::string_view path, std::string_view content);
 // Reads the whole file, or nullopt when it cannot be read.
 std::optional<std::string> readWholeFile(std::string_view path);
+// Replaces the file with `content`, readable and writable by its owner only:
+// written to `path` + "~" first and renamed over it, so a reader never sees
+// it half-written. True on success.
+bool replaceOwnerOnlyFile(std::string_view path, std::string_view content);
+// Whether users other than the owner may read the file.
+bool readableByOthers(std::string_view path);
 
 void sleepMs(int ms);              // through systemCalls().sleepMs
 int randomInt(int low, int high);  // through systemCalls().randomInt

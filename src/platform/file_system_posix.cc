@@ -85,6 +85,31 @@ bool writeWholeFile(std::string_view path, std::string_view content) {
   return (std::fclose(f) == 0) && ok;
 }
 
+bool replaceOwnerOnlyFile(std::string_view path, std::string_view content) {
+  const std::string target = nativePath(path);
+  const std::string temporary = target + "~";
+  ::unlink(temporary.c_str());
+  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  if (fd < 0) return false;
+  std::size_t done = 0;
+  while (done < content.size()) {
+    const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  const bool written = done == content.size() && ::fsync(fd) == 0;
+  if (::close(fd) != 0 || !written || ::rename(temporary.c_str(), target.c_str()) != 0) {
+    ::unlink(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+bool readableByOthers(std::string_view path) {
+  struct stat st {};
+  return ::stat(nativePath(path).c_str(), &st) == 0 && (st.st_mode & (S_IRGRP | S_IROTH)) != 0;
+}
+
 std::optional<std::string> readWholeFile(std::string_view path) {
   std::FILE* f = std::fopen(nativePath(path).c_str(), "rb");
   if (!f) return std::nullopt;

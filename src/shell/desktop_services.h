@@ -4,6 +4,7 @@
 // "back", ignore progress and print the message.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace zefir {
@@ -23,6 +24,13 @@ class DesktopServices {
   // Asks the desktop's timer to open the window of `slot` with `value` on a
   // fresh tick. The default does nothing.
   virtual void requestWindow(int /*slot*/, int /*value*/) {}
+  // The login page's Go: when the login file accepts login and password this
+  // desktop becomes the workstation it names. `message` receives the text for
+  // the Go button. The default accepts nobody.
+  virtual bool logIn(std::string_view /*login*/, std::string_view /*password*/,
+                     std::string* /*message*/) {
+    return false;
+  }
 };
 
 DesktopServices& desktopServices();

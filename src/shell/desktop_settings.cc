@@ -45,10 +45,11 @@ std::string adjustedReportDates(std::string_view datyBOBZ, DayNumber daOd, DayNu
   return opening + ";" + closing;
 }
 
-void readStartSettings(DesktopRegisters& registers, ShellState& state, DesktopSettings& out) {
+void readStartSettings(DesktopRegisters& registers, ShellState& state, DesktopSettings& out,
+                       const BaseLocation* loginBase) {
   const std::string& suffix = state.start.suffix;
   (void)registers.program.load(std::string(kProgramRegisterPath), suffix);
-  const BaseLocation location = baseLocation(registers.program);
+  const BaseLocation location = loginBase ? *loginBase : baseLocation(registers.program);
   state.baseFolder = location.folder;
   state.rememberedBaseFolder = location.folder;
   state.baseName = location.name.empty() ? "Srodki" : location.name;

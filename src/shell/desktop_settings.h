@@ -44,8 +44,10 @@ std::string adjustedReportDates(std::string_view datyBOBZ, DayNumber daOd, DayNu
 // Loads both registers for the state's workstation suffix and reads the base
 // folder and name (`DirxBaza`, `sDirBaza`), `Dla kogo`, the window font, the
 // desktop's position and the carried settings. A missing or locked register
-// reads as its defaults.
-void readStartSettings(DesktopRegisters& registers, ShellState& state, DesktopSettings& out);
+// reads as its defaults. After a login, `loginBase` (the login file's base
+// folder and name) stands in for the program register's.
+void readStartSettings(DesktopRegisters& registers, ShellState& state, DesktopSettings& out,
+                       const BaseLocation* loginBase = nullptr);
 // Writes them back, one rewrite per register: the carried settings,
 // `Dla kogo`, `DirxBaza`, `PulpitLT`, `PulpitWH`. Nothing while the suffix is empty.
 void writeCloseSettings(DesktopRegisters& registers, const ShellState& state,

@@ -30,6 +30,7 @@ struct ShellState {
   std::string baseFolder;
   std::string rememberedBaseFolder;  // as read at start
   std::string baseName = "Srodki";
+  std::string login;  // the user logged in at the login page; empty without one
   std::string mainBaseFile() const { return baseFolder + baseName + ".PST"; }
   std::string tempFolder;
   std::string organisation = "Zorza-Soft";  // `Dla kogo`

@@ -20,6 +20,10 @@ std::string markerPath(const std::string& baseFolder, const std::string& suffix,
   return markerFolder(baseFolder) + "!Prac-ST" + (network ? suffix : std::string());
 }
 
+std::string waitingMarkerPath(const std::string& baseFolder, long process) {
+  return markerFolder(baseFolder) + "!Prac-ST.999-" + std::to_string(process);
+}
+
 namespace {
 
 // Characters 10..12 of the name read as a number (digits only, 0 when none).

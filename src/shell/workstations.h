@@ -21,6 +21,11 @@ inline constexpr const char* kWorkstationTable = "!/!.!";
 // "Kosz/" followed by the base folder (which ends with its separator, or is empty).
 std::string markerFolder(const std::string& baseFolder);
 std::string markerPath(const std::string& baseFolder, const std::string& suffix, bool network);
+// The marker of a workstation waiting at the login page: its number is not
+// known yet, so the name carries the process instead ("!Prac-ST.999-" and
+// `process`); 999 is no workstation, so the count clears no table record
+// for it, yet counts it as running.
+std::string waitingMarkerPath(const std::string& baseFolder, long process);
 
 struct WorkingWorkstations {
   int count = 0;

@@ -59,7 +59,12 @@ void TFPulpit::initialise() {
 void TFPulpit::readSettings() {
   shell::ShellState& s = shellState();
   s.start = shell::startModeFrom(first_argument_.toStdString(), platform::exists("!/Login.txt"));
-  shell::readStartSettings(shell::desktopRegisters(), s, settings_);
+  readRegisters();
+}
+
+void TFPulpit::readRegisters(const shell::BaseLocation* loginBase) {
+  shell::ShellState& s = shellState();
+  shell::readStartSettings(shell::desktopRegisters(), s, settings_, loginBase);
   output::readReportSettings(shell::desktopRegisters().program, shell::desktopRegisters().base,
                              output::reportContext());
   output::reportContext().baseFolder = s.baseFolder;
@@ -133,7 +138,11 @@ void TFPulpit::countAndMark() {
     }
     show("Stanowisk pracuje: " + std::to_string(working.count), StatusKind::Information);
   }
-  const std::string path = shell::markerPath(s.baseFolder, s.start.suffix, s.start.network);
+  // Workstations waiting at the login page each hold their own marker.
+  const std::string path =
+      s.start.suffix.empty()
+          ? shell::waitingMarkerPath(s.baseFolder, QCoreApplication::applicationPid())
+          : shell::markerPath(s.baseFolder, s.start.suffix, s.start.network);
   if (marker_.create(path) == shell::StartupMarker::Result::AlreadyRunning) {
     stop(text::fromUtf8("Próbujesz uruchomić program ponownie ?"));
     return;

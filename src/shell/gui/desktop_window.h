@@ -95,6 +95,7 @@ class TFPulpit : public QMainWindow,
   Answer ask(std::string_view question, char defaultAnswer) override;
   void progress(std::string_view text) override;
   void stop(std::string_view text) override;
+  bool logIn(std::string_view login, std::string_view password, std::string* message) override;
   // DesktopHost
   void everyTick() override;
   void checkProgramName() override;
@@ -115,6 +116,10 @@ class TFPulpit : public QMainWindow,
   void buildClosePanel();
   void layOutPanels();
   void readSettings();
+  // The registers and what follows from them; after a login with its base.
+  void readRegisters(const shell::BaseLocation* loginBase = nullptr);
+  // After the login page closed: the settings again, the base and the menu.
+  void afterLogin(const shell::BaseLocation& base);
   void applyWindowFont();
   void placeDesktop();
   void countAndMark();
