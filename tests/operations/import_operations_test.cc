@@ -101,6 +101,25 @@ TEST_F(ImportTest, SheetImportWritesEveryGoodRowAsAnAssetAndListsEveryBadRowWith
   EXPECT_EQ(reg.currentRecord().DtZa, text::dayFromDate(2021, 4, 15));
 }
 
+TEST_F(ImportTest, ASymbolOverFifteenCharactersIsRefusedByNameNeverCutOntoAnother) {
+  import_test::writeXlsx(source("Dl.xlsx"), "Obiekty",
+                         {{"Obiekt", "Opis obiektu", "Data nabycia", "Gr. obiektów"},
+                          {"ABCDEFGHIJKLMNO", "Krótszy", "15.04.2021", "491"},
+                          {"ABCDEFGHIJKLMNOP", "Dłuższy", "15.04.2021", "491"}});
+  Workbook book;
+  ASSERT_TRUE(readWorkbook(source("Dl.xlsx"), book).ok());
+  ASSERT_TRUE(importSheets(book, "Fabrika", "Dl", dir_.path(), ".007", report_).ok());
+  EXPECT_GT(rowWith(report_, 1, "w. 3:"), 0);
+  EXPECT_GT(rowWith(report_, 1, "ABCDEFGHIJKLMNOP"), 0);
+
+  AssetRegister reg;
+  BaseJournal journal(base(kNewBaseName));
+  ASSERT_TRUE(journal.load(reg).ok());
+  ASSERT_EQ(reg.assetCount(), 1);
+  ASSERT_TRUE(reg.exists("ABCDEFGHIJKLMNO"));
+  EXPECT_EQ(reg.currentRecord().Nazw, fromUtf8("Krótszy"));
+}
+
 TEST_F(ImportTest, AFailedWriteLeavesTheEarlierNewBaseAsItWas) {
   ASSERT_TRUE(platform::writeWholeFile(base(kNewBaseName), "earlier"));
   // A folder where the working file would go makes its write fail.
