@@ -25,10 +25,7 @@ namespace {
 
 using output::cpText;
 using output::qtText;
-
-QString u(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
+using output::u;
 
 constexpr int kCellMargin = 3;
 constexpr const char* kTitlePrefix = "F3:  ";

@@ -31,10 +31,7 @@ namespace {
 
 using output::cpText;
 using output::qtText;
-
-QString u(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
+using output::u;
 
 constexpr int kPage = 10;
 

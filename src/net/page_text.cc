@@ -7,17 +7,11 @@
 #include "platform/file_system.h"
 #include "platform/status_line.h"
 #include "text/codepage.h"
+#include "text/short_strings.h"
 
 namespace zefir::net {
 
 namespace {
-
-std::string lowerCase(std::string_view text) {
-  std::string out(text);
-  std::transform(out.begin(), out.end(), out.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return out;
-}
 
 bool isBlank(char c) {
   return c == ' ' || c == '\t' || c == '\f';
@@ -70,7 +64,7 @@ std::string windowsText(std::string_view downloaded) {
 std::string pageText(std::string_view html) {
   if (html.empty()) return text::fromUtf8("2. Brak dostępu.");
   const std::string page = windowsText(html);
-  const std::string lower = lowerCase(page);
+  const std::string lower = text::asciiLowerCase(page);
   auto body = lower.find("<body");
   while (body != std::string::npos && std::isalpha(static_cast<unsigned char>(lower[body + 5])))
     body = lower.find("<body", body + 5);  // "<bodyx" is another element

@@ -11,18 +11,13 @@
 #include "platform/file_system.h"
 #include "platform/status_line.h"
 #include "text/codepage.h"
+#include "text/short_strings.h"
 
 namespace zefir::net {
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string lowerCase(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
 
 std::string folderOf(std::string_view path) {
   const auto parent = fs::path(path).parent_path().string();
@@ -129,14 +124,14 @@ SelfCheckResult checkProgramFile(std::string_view program_path) {
     platform::removeFile(old);
     return result;
   }
-  if (lowerCase(name) == kProgramFile) {
+  if (text::asciiLowerCase(name) == kProgramFile) {
     // Only the letter case differs. On a file system that tells the cases
     // apart a different "zefir" may stand beside it; that one is kept.
     if (!platform::exists(proper)) platform::renameFile(std::string(program_path), proper);
     return result;
   }
   // Any name but the download's is a copy someone made: it never touches "zefir".
-  if (lowerCase(name) != kDownloadedProgramFile) return result;
+  if (text::asciiLowerCase(name) != kDownloadedProgramFile) return result;
 
   result.action = SelfCheck::End;
   if (platform::exists(proper)) {

@@ -17,10 +17,6 @@ constexpr int kChangeRowsShown = kCardCellMax / kChangeRowCells;  // 40
 constexpr int kSpareRows = 5;
 constexpr std::string_view kKinds = ".KK.KN.KP.KR.KS.KU.LT.MU.OO.OT.PA.PK.PT.UD.UU.WU.";
 
-std::string u(const char* utf8) {
-  return text::fromUtf8(utf8);
-}
-
 std::string cut(std::string_view s, int max) {
   return std::string(s.substr(0, std::min<std::size_t>(s.size(), max)));
 }
@@ -104,8 +100,8 @@ Status acceptChanges(const std::vector<std::string>& cells, CardState& state) {
     }
     const std::string kind = checkedKind(text::trimmed(at[1]));
     if (kind.empty() || kind == "F4")
-      return Status::Error(u("Wiersz ") + std::to_string(r + 1) +
-                           u(": wybierz rodzaj zmiany z listy [F4]"));
+      return Status::Error(text::fromUtf8("Wiersz ") + std::to_string(r + 1) +
+                           text::fromUtf8(": wybierz rodzaj zmiany z listy [F4]"));
     ChangeRow row{text::trimmed(at[0]), kind,
                   text::trimmed(at[2]), text::trimmed(at[3]),
                   text::trimmed(at[4]), referencesOf(parsed[r])};
@@ -113,8 +109,8 @@ Status acceptChanges(const std::vector<std::string>& cells, CardState& state) {
     row.date = dateText(day);
     std::string entry = changeRowText(row);
     if (static_cast<int>(entry.size()) > kChangeEntryMax)
-      return Status::Error(u("Wiersz ") + std::to_string(r + 1) +
-                           u(": zapis zmiany dłuższy niż 50 znaków"));
+      return Status::Error(text::fromUtf8("Wiersz ") + std::to_string(r + 1) +
+                           text::fromUtf8(": zapis zmiany dłuższy niż 50 znaków"));
     written[r] = std::move(entry);
   }
   a.Z = written;
@@ -122,7 +118,7 @@ Status acceptChanges(const std::vector<std::string>& cells, CardState& state) {
 }
 
 void addField(CardLayout& l, const char* caption, const char* code, int width, bool date = false) {
-  l.cells.push_back({u(caption), code, width, date, 0});
+  l.cells.push_back({text::fromUtf8(caption), code, width, date, 0});
 }
 
 }  // namespace
@@ -161,7 +157,7 @@ CardLayout cardLayout(char section, const CardState& state) {
       addField(l, "Analiza planu na dzień", "NaDz", 6, true);
       break;
     case 'D':
-      l.title = u("Metryczka, opis środka");
+      l.title = text::fromUtf8("Metryczka, opis środka");
       for (int i = 1; i <= kOpisLines; ++i)
         l.cells.push_back({i < 10 ? "  " + std::to_string(i) : std::to_string(i), "Opis", 50});
       break;
@@ -173,7 +169,7 @@ CardLayout cardLayout(char section, const CardState& state) {
       addField(l, "Dostawca", "Dost", 40);
       break;
     case 'F':
-      l.title = u("Informacje o przyjęciu");
+      l.title = text::fromUtf8("Informacje o przyjęciu");
       addField(l, "Data OT", "DtOT", 10, true);
       addField(l, "Wartość OT", "WaOT", 15);
       addField(l, "Dowód OT", "DdOT", 15);
@@ -182,10 +178,14 @@ CardLayout cardLayout(char section, const CardState& state) {
       addField(l, "Wartość umorzenia", "WaUm", 15);
       break;
     case 'G':
-      l.title = u("Kartoteka zmian KŚT oraz stawek amortyzacji");
-      l.gridHeader = {"Lp",           "od dnia",       u("obowiązuje KŚT"),
-                      u("ze stawką"), u("i współcz."), "st.bilans.",
-                      u("współcz.")};
+      l.title = text::fromUtf8("Kartoteka zmian KŚT oraz stawek amortyzacji");
+      l.gridHeader = {"Lp",
+                      "od dnia",
+                      text::fromUtf8("obowiązuje KŚT"),
+                      text::fromUtf8("ze stawką"),
+                      text::fromUtf8("i współcz."),
+                      "st.bilans.",
+                      text::fromUtf8("współcz.")};
       for (int r = 1; r <= kRateEntries; ++r) {
         l.cells.push_back({lp(r), "KRDt", 6, true, r});
         l.cells.push_back({"", "Klas", 16, false, r});
@@ -194,8 +194,13 @@ CardLayout cardLayout(char section, const CardState& state) {
       }
       break;
     case 'H': {
-      l.title = u("Lista zmian w stanie środka trwałego");
-      l.gridHeader = {"Lp", "Data", "Co", u("Osoba/konto/kontrah."), u("Wartość"), u("Dowód")};
+      l.title = text::fromUtf8("Lista zmian w stanie środka trwałego");
+      l.gridHeader = {"Lp",
+                      "Data",
+                      "Co",
+                      text::fromUtf8("Osoba/konto/kontrah."),
+                      text::fromUtf8("Wartość"),
+                      text::fromUtf8("Dowód")};
       const int rows = changeRows(state.edited);
       for (int r = 1; r <= rows; ++r) {
         l.cells.push_back({lp(r), "ZmDt", 6, true, r});
@@ -214,7 +219,7 @@ CardLayout cardLayout(char section, const CardState& state) {
       static const char* const titles[] = {"Wzór symboli środków", "Wzór osób odpowiedzialnych",
                                            "Wzór miejsc użytkowania", "Wzór Klasyfik.Śr.Trwałych",
                                            "Wzór miejsc powst.kosztów"};
-      l.title = u(titles[patternIndex(section)]);
+      l.title = text::fromUtf8(titles[patternIndex(section)]);
       const int rows = patternRows(state.patterns[patternIndex(section)]);
       for (int r = 1; r <= rows; ++r)
         l.cells.push_back({text::twoDigits(r % 100), "Wzor", patternWidth(section), false, 0});

@@ -17,10 +17,6 @@ namespace zefir::operations {
 
 namespace {
 
-std::string u(const char* utf8) {
-  return text::fromUtf8(utf8);
-}
-
 std::string trimmed(std::string s) {
   const auto first = s.find_first_not_of(' ');
   if (first == std::string::npos) return {};
@@ -62,19 +58,19 @@ long double transfersUpToDay(const WorkingRecord& wr) {
 std::string methodName(char method) {
   switch (method) {
     case 'B':
-      return u("Budżetowa");
+      return text::fromUtf8("Budżetowa");
     case 'D':
-      return u("Degresywna");
+      return text::fromUtf8("Degresywna");
     case 'J':
-      return u("Jednorazowa");
+      return text::fromUtf8("Jednorazowa");
     case 'L':
-      return u("Liniowa");
+      return text::fromUtf8("Liniowa");
     case 'N':
-      return u("Natychmiastowa");
+      return text::fromUtf8("Natychmiastowa");
     case 'P':
-      return u("Połówkowa");
+      return text::fromUtf8("Połówkowa");
     case 'T':
-      return u("Tereny, grunty i obiekty zabytkowe");
+      return text::fromUtf8("Tereny, grunty i obiekty zabytkowe");
     default:
       return {};
   }
@@ -86,10 +82,10 @@ void writeAssetDescription(const AssetRecord& asset, DayNumber day, Basis basis,
   const WorkingRecord& wr = engine.compute(asset, day);
   const AsOfSummary& s = wr.summary;
 
-  out.beginReport("OST", u("Opis środka trwałego"), 1);
+  out.beginReport("OST", text::fromUtf8("Opis środka trwałego"), 1);
   out.addColumn('l', 30, "opis");
-  out.addColumn('l', 60, u("zawartość"));
-  out.endHeaders(std::string(baseName) + u(" na dzień ") + text::longTextOfDay(day));
+  out.addColumn('l', 60, text::fromUtf8("zawartość"));
+  out.endHeaders(std::string(baseName) + text::fromUtf8(" na dzień ") + text::longTextOfDay(day));
   auto line = [&out](std::string_view label, std::string_view value) {
     out.addRow({label, value});
   };
@@ -102,45 +98,47 @@ void writeAssetDescription(const AssetRecord& asset, DayNumber day, Basis basis,
 
   line("Data zakupu", text::longTextOfDay(asset.DtZa));
   line(" - cena zakupu", amount(asset.CeZa));
-  line(u(" - dowód zakupu"), str(asset.DdZa));
+  line(text::fromUtf8(" - dowód zakupu"), str(asset.DdZa));
   line(" - dostawca", str(asset.Dost));
-  line(u("Data przyjęcia"), text::longTextOfDay(asset.DtOT));
-  line(u(" - wartość OT"), amount(asset.WaOT));
-  line(u(" - dowód OT"), str(asset.DdOT));
+  line(text::fromUtf8("Data przyjęcia"), text::longTextOfDay(asset.DtOT));
+  line(text::fromUtf8(" - wartość OT"), amount(asset.WaOT));
+  line(text::fromUtf8(" - dowód OT"), str(asset.DdOT));
   if (asset.RokP != 0) {
     line("W ewidencji od roku", std::to_string(asset.RokP));
-    line(u(" - wart.pocz.brutto"), amount(asset.WaBr));
-    line(u(" - wart.pocz.umorzenia"), amount(asset.WaUm));
+    line(text::fromUtf8(" - wart.pocz.brutto"), amount(asset.WaBr));
+    line(text::fromUtf8(" - wart.pocz.umorzenia"), amount(asset.WaUm));
   }
 
   // The tax pair of the entry in force; the balance pair has lines of its own.
   const RateEntry& k = rateEntryInForce(asset, day);
   line("Metoda umorzenia", methodName(asset.MeUm));
-  line(u(" - symbol KŚT"), str(k.SKST));
+  line(text::fromUtf8(" - symbol KŚT"), str(k.SKST));
   line(" - stawka amort.", rateText(k.StPo));
   const long double coef = k.WsPo > 0 ? k.WsPo : 1.0L;
-  if (!text::equalMoney(coef, 1.0L)) line(u(" - współ.amort."), rateText(k.StPo * coef));
+  if (!text::equalMoney(coef, 1.0L))
+    line(text::fromUtf8(" - współ.amort."), rateText(k.StPo * coef));
   if (k.StBi != 0) line(" - stawka bilansowa", rateText(k.StBi));
-  if (k.WsBi != 0) line(u(" - współ.bilansowy"), plain(k.WsBi));
+  if (k.WsBi != 0) line(text::fromUtf8(" - współ.bilansowy"), plain(k.WsBi));
 
   const std::string year = std::to_string(wr.asOfYear);
   const long double transfers = transfersUpToDay(wr);
   out.addRule('-');
-  line(u("Wartość brutto na 1-sty-") + year, marked('+', s.grossBO));
-  line(u("Zwiększenia wartości brutto ~OT"), marked('~', s.increasesYTD + transfers));
-  line(u("Przeniesienia wartości brutto ~PT"), marked('~', transfers));
-  line(u("Zmniejszenia wartości brutto ~LT"), marked('=', s.decreasesYTD));
-  line(u("Wartość inwentarzowa"), text::moneyText(s.grossBO + s.increasesYTD - s.decreasesYTD));
+  line(text::fromUtf8("Wartość brutto na 1-sty-") + year, marked('+', s.grossBO));
+  line(text::fromUtf8("Zwiększenia wartości brutto ~OT"), marked('~', s.increasesYTD + transfers));
+  line(text::fromUtf8("Przeniesienia wartości brutto ~PT"), marked('~', transfers));
+  line(text::fromUtf8("Zmniejszenia wartości brutto ~LT"), marked('=', s.decreasesYTD));
+  line(text::fromUtf8("Wartość inwentarzowa"),
+       text::moneyText(s.grossBO + s.increasesYTD - s.decreasesYTD));
   out.addRule('.');
-  line(u("Amortyzacja bieżąca"), marked('+', s.chargeYTD));
-  line(u("Amortyzacja doksięgowana ~PK"), marked('=', s.correctionsYTD));
+  line(text::fromUtf8("Amortyzacja bieżąca"), marked('+', s.chargeYTD));
+  line(text::fromUtf8("Amortyzacja doksięgowana ~PK"), marked('=', s.correctionsYTD));
   line("Amortyzacja zgodna z TFX", text::moneyText(s.chargeYTD + s.correctionsYTD));
   out.addRule('.');
   line("Umorzenie na 1-sty-" + year, marked('+', s.accumBO));
   line("Umorzenie = amortyzacji", marked('+', s.chargeYTD));
-  line(u("Umorzenie doksięgowane"), marked('~', s.correctionsYTD));
+  line(text::fromUtf8("Umorzenie doksięgowane"), marked('~', s.correctionsYTD));
   line("Umorzenie przeniesione", marked('~', s.transferredYTD));
-  line(u("Umorzenie wyksięgowane"), marked('=', s.writtenOffYTD));
+  line(text::fromUtf8("Umorzenie wyksięgowane"), marked('=', s.writtenOffYTD));
   line("Umorzenie do " + text::longTextOfDay(day), text::moneyText(s.accumDay));
   out.addRule('-');
   for (const auto& z : asset.Z)
@@ -150,7 +148,7 @@ void writeAssetDescription(const AssetRecord& asset, DayNumber day, Basis basis,
 
 Status findAsset(AssetRegister& reg, std::string_view symbol, const AssetRecord*& asset) {
   if (symbol.empty() || !reg.exists(symbol))
-    return Status::Error(u("Nie ma środka o symbolu ") + std::string(symbol));
+    return Status::Error(text::fromUtf8("Nie ma środka o symbolu ") + std::string(symbol));
   asset = &reg.currentRecord();
   return Status::Ok();
 }
@@ -164,7 +162,7 @@ void registerDescriptionOperations() {
     const std::string typed = run.values.text("DaDo");
     const DayNumber day =
         typed.empty() ? listingEnvironment().settings.closingDay : text::dayFromShortText(typed);
-    if (day == 0) return Status::Error(u("Tu popraw: DaDo (Błędna postać daty)"));
+    if (day == 0) return Status::Error(text::fromUtf8("Tu popraw: DaDo (Błędna postać daty)"));
     std::string base = run.baseFolder;
     while (!base.empty() && (base.back() == '/' || base.back() == '\\')) base.pop_back();
     base = base.substr(base.find_last_of("/\\") + 1);
@@ -177,7 +175,7 @@ void registerDescriptionOperations() {
     if (Status st = findAsset(*run.assets, run.values.text("SroJ"), asset); !st) return st;
     const long year = text::intFromText(run.values.text("Rok4"));
     if (year < 2000 || year > kLastComputedYear)
-      return Status::Error(u("Tu popraw: Rok4 (rok 2000 do 2039)"));
+      return Status::Error(text::fromUtf8("Tu popraw: Rok4 (rok 2000 do 2039)"));
     writeFullAssetDescription(*asset, static_cast<int>(year), listingEnvironment().settings.basis,
                               *run.report);
     return Status::Ok();

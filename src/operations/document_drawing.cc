@@ -19,10 +19,6 @@ using output::BoxAlign;
 using output::DocumentCanvas;
 using output::TextStyle;
 
-std::string u(const char* utf8) {
-  return text::fromUtf8(utf8);
-}
-
 // Two decimals; a value that does not apply is "n.dot.".
 std::string amount(long double v) {
   std::string t = text::moneyText(v);
@@ -50,7 +46,7 @@ class Sheet {
   // A framed box with a small label on top and the value under it.
   void field(double x, double y, double w, double h, const char* label, const std::string& value) {
     c_.frame(x, y, w, h);
-    text(x + 1, y + 0.5, w - 2, 3.5, u(label));
+    text(x + 1, y + 0.5, w - 2, 3.5, text::fromUtf8(label));
     text(x + 1, y + 4.5, w - 2, h - 5, value, true);
   }
   void labelled(double x, double y, double w, const std::string& label, const std::string& value) {
@@ -66,7 +62,7 @@ class Sheet {
 void drawLogo(Sheet& s, const DocumentCompany& company, const output::LogoImage& logo) {
   const double x = 2, y = 4, w = 35, h = 28;
   if (logo.empty()) {
-    s.text(x, y + 10, w, 8, u("Nie ma ") + company.logoFile, false, BoxAlign::Centre);
+    s.text(x, y + 10, w, 8, text::fromUtf8("Nie ma ") + company.logoFile, false, BoxAlign::Centre);
     return;
   }
   // Scaled to the box keeping its proportions, centred along the shorter side.
@@ -81,7 +77,7 @@ void drawHeader(Sheet& s, const SelectedDocument& doc, const DocumentCompany& co
   s.text(112, 13, 70, 6, doc.kind + " Numer " + doc.reference, true, BoxAlign::Centre);
   s.text(112, 20, 70, 6, "Data " + text::longTextOfDay(doc.entry.D), false, BoxAlign::Centre);
   s.canvas().frame(2, 34, 60, 22);
-  s.text(4, 51, 56, 4, u("pieczęć firmowa"), false, BoxAlign::Centre);
+  s.text(4, 51, 56, 4, text::fromUtf8("pieczęć firmowa"), false, BoxAlign::Centre);
   s.text(66, 34, 116, 5, doc.referenceLine, false, BoxAlign::Right);
   s.canvas().line(0, 58, kDocumentWidth, 58, 0.4);
 }
@@ -114,17 +110,17 @@ void drawOT(Sheet& s, const WorkingRecord& wr, const SelectedDocument& doc) {
           doc.ordinal == 0 ? str(a.DdZa) + " " + text::longTextOfDay(a.DtZa) : doc.entry.K);
   s.field(0, 96, 184, 12, "Miejsce użytkowania / przeznaczenia",
           describeHoldings(wr.split, "MU", grossBO));
-  s.text(0, 110, 120, 5, u("I. wartość z rozliczenia"), true);
+  s.text(0, 110, 120, 5, text::fromUtf8("I. wartość z rozliczenia"), true);
   const std::string value = doc.entry.hasAmount ? amount(doc.entry.W) : kNotApplicable;
-  s.labelled(4, 116, 130, u("1. wartość nabycia lub wytworzenia"), value);
-  s.labelled(4, 122, 130, u("2. koszty nabycia lub wytworzenia"), kNotApplicable);
-  s.labelled(4, 128, 130, u("RAZEM (w złotych)"), value);
-  s.labelled(0, 135, 134, u("II. wartość szacunkowa"), kNotApplicable);
+  s.labelled(4, 116, 130, text::fromUtf8("1. wartość nabycia lub wytworzenia"), value);
+  s.labelled(4, 122, 130, text::fromUtf8("2. koszty nabycia lub wytworzenia"), kNotApplicable);
+  s.labelled(4, 128, 130, text::fromUtf8("RAZEM (w złotych)"), value);
+  s.labelled(0, 135, 134, text::fromUtf8("II. wartość szacunkowa"), kNotApplicable);
   s.field(0, 142, 120, 24, "Podpisy zespołu przyjmującego", "");
   s.field(120, 142, 64, 24, "Podpis osoby, której powierza się środek trwały", "");
   s.field(0, 166, 140, 12, "Uwagi", "");
   s.field(140, 166, 44, 12, "Liczba załączników", "");
-  s.text(0, 181, 184, 6, u("POLECENIE KSIĘGOWANIA"), true, BoxAlign::Centre);
+  s.text(0, 181, 184, 6, text::fromUtf8("POLECENIE KSIĘGOWANIA"), true, BoxAlign::Centre);
   const RateEntry& k = rateEntryInForce(a, doc.entry.D);
   s.field(0, 188, 30, 12, "Stopa umorzenia", rate(k.StPo) + "%");
   s.field(30, 188, 30, 12, "Wsp.amortyzacji", rate(k.WsPo > 0 ? k.WsPo : 1));
@@ -146,16 +142,17 @@ void drawLT(Sheet& s, const WorkingRecord& wr, const SelectedDocument& doc) {
   s.field(0, 72, 92, 12, "Miejsce użytkowania", describeHoldings(wr.split, "MU", grossBO));
   s.field(92, 72, 92, 12, "Osoba odpowiedzialna", describeHoldings(wr.split, "OO", grossBO));
   s.canvas().frame(0, 86, 184, 60);
-  s.text(2, 87, 180, 6, u(" Orzeczenie komiaji likwidacyjnej"), true);
-  s.text(2, 94, 180, 5, u("Data rozpoczęcia likwidacji: ") + text::longTextOfDay(doc.entry.D));
+  s.text(2, 87, 180, 6, text::fromUtf8(" Orzeczenie komiaji likwidacyjnej"), true);
+  s.text(2, 94, 180, 5,
+         text::fromUtf8("Data rozpoczęcia likwidacji: ") + text::longTextOfDay(doc.entry.D));
   s.text(2, 100, 180, 5, doc.entry.K + " " + doc.entry.N);
   s.field(0, 110, 92, 24, "Komisja likwidacyjna", "");
   s.field(92, 110, 92, 24, "Decyzję komisji zatwierdzam", "");
   s.text(94, 135, 40, 5, "data");
   s.text(136, 135, 46, 5, "podpisy");
   s.text(94, 140, 88, 5, "Dyrektor", false, BoxAlign::Right);
-  s.text(0, 150, 92, 5, u("Wpłynęło dnia "));
-  s.text(92, 150, 92, 5, u("  podpis "));
+  s.text(0, 150, 92, 5, text::fromUtf8("Wpłynęło dnia "));
+  s.text(92, 150, 92, 5, text::fromUtf8("  podpis "));
   s.text(0, 156, 184, 5, "dotyczy " + doc.referenceLine);
   // The value leaving the register: the entry's amount, or without one the
   // whole value as the month before left it; and the depreciation written
@@ -172,7 +169,7 @@ void drawLT(Sheet& s, const WorkingRecord& wr, const SelectedDocument& doc) {
   postingTable(s, 164, "Numer dowodu", "Data księgowania", text::longTextOfDay(doc.entry.D),
                describeAccounts(wr.split, grossBO), amount(gross), "");
   s.labelled(100, 180, 84, " brutto", amount(gross));
-  s.labelled(100, 186, 84, u(" umorz."), amount(accum));
+  s.labelled(100, 186, 84, text::fromUtf8(" umorz."), amount(accum));
   s.text(100, 192, 84, 4, " ______________", false, BoxAlign::Right);
   s.labelled(100, 197, 84, " netto", amount(gross - accum));
 }
@@ -180,9 +177,9 @@ void drawLT(Sheet& s, const WorkingRecord& wr, const SelectedDocument& doc) {
 void drawPT(Sheet& s, const WorkingRecord& wr, const SelectedDocument& doc) {
   const AssetRecord& a = wr.asset;
   s.text(0, 60, 184, 6, "Na podstawie: " + doc.entry.K);
-  s.text(0, 67, 92, 6, u("znak: ") + doc.entry.N);
+  s.text(0, 67, 92, 6, text::fromUtf8("znak: ") + doc.entry.N);
   s.text(92, 67, 92, 6, "   z dnia: " + text::longTextOfDay(doc.entry.D));
-  s.text(0, 75, 184, 6, u("przekazuje się: ") + str(a.Nazw) + " " + str(a.Symb), true);
+  s.text(0, 75, 184, 6, text::fromUtf8("przekazuje się: ") + str(a.Nazw) + " " + str(a.Symb), true);
   const RateEntry& k = rateEntryInForce(a, doc.entry.D);
   s.field(0, 84, 92, 12, "Klasyfikacyja ŚT", str(k.SKST));
   s.field(92, 84, 92, 12, "Załączników", "");
@@ -195,8 +192,8 @@ void drawPT(Sheet& s, const WorkingRecord& wr, const SelectedDocument& doc) {
   s.field(138, 98, 46, 12, "Umorzenie przekazane", amount(after.transferredYTD));
   s.field(0, 114, 92, 30, "Przekazujący", "");
   s.field(92, 114, 92, 30, "Przyjmujący", "");
-  s.text(2, 138, 88, 5, u("(pieczęć, podpisy)"), false, BoxAlign::Centre);
-  s.text(94, 138, 88, 5, u("(pieczęć, podpisy)"), false, BoxAlign::Centre);
+  s.text(2, 138, 88, 5, text::fromUtf8("(pieczęć, podpisy)"), false, BoxAlign::Centre);
+  s.text(94, 138, 88, 5, text::fromUtf8("(pieczęć, podpisy)"), false, BoxAlign::Centre);
 }
 
 }  // namespace

@@ -24,10 +24,6 @@ constexpr int kAssetKeyWidth = 18;
 constexpr DayNumber kFirstListDay = 32873;  // 1 January 2010
 constexpr DayNumber kLastListDay = 37620;   // 31 December 2022
 
-std::string u(const char* utf8) {
-  return text::fromUtf8(utf8);
-}
-
 std::string padded(std::string s, std::size_t width) {
   s.resize(std::max(s.size(), width), ' ');
   return s;
@@ -45,7 +41,7 @@ std::string upperExtension(std::string_view name) {
 
 void addDates(PickList& list) {
   list.kind = "Daty (liczba dni od 1-1-1920)";
-  list.header = u("L.dni ×   Data     dzień tygodnia");
+  list.header = text::fromUtf8("L.dni ×   Data     dzień tygodnia");
   list.calendar = true;
   list.sorted = false;
   for (int d = kFirstListDay; d <= kLastListDay; ++d) {
@@ -56,8 +52,8 @@ void addDates(PickList& list) {
 }
 
 void addHeights(PickList& list, int height, int less) {
-  list.kind = u("Wysokość okna");
-  list.header = u("Wybrane wysokości");
+  list.kind = text::fromUtf8("Wysokość okna");
+  list.header = text::fromUtf8("Wybrane wysokości");
   list.sorted = false;
   for (int h = 50; h <= height; h += 50) list.add(text::intText(h, 4) + std::string(kSep));
   list.add(text::intText(height - less, 4) + std::string(kSep));
@@ -68,17 +64,18 @@ std::string assetRow(std::string_view symbol, std::string_view description) {
 }
 
 void addDemoRow(PickList& list, const char* entry) {
-  list.add("DEMO  \xD7  w opcji " + std::string(entry) + u(" można wprowadzić rzeczywiste dane."));
+  list.add("DEMO  \xD7  w opcji " + std::string(entry) +
+           text::fromUtf8(" można wprowadzić rzeczywiste dane."));
 }
 
 void addAssets(PickList& list, const AssetRegister* reg) {
-  list.kind = u("Wybierz symbol środka trwałego");
-  list.header = u("Symbol × opis środka");
+  list.kind = text::fromUtf8("Wybierz symbol środka trwałego");
+  list.header = text::fromUtf8("Symbol × opis środka");
   list.sorted = false;  // register order is symbol order, free numbers in between
   if (!reg || reg->assetCount() == 0) {
-    list.add(assetRow("1-001", u("Budynek biurowy, Warszawa")));
-    list.add(assetRow("4-001", u("Zestaw komputerowy, księgowość")));
-    list.add(assetRow("7-001", u("Samochód osobowy, dział handlowy")));
+    list.add(assetRow("1-001", text::fromUtf8("Budynek biurowy, Warszawa")));
+    list.add(assetRow("4-001", text::fromUtf8("Zestaw komputerowy, księgowość")));
+    list.add(assetRow("7-001", text::fromUtf8("Samochód osobowy, dział handlowy")));
     addDemoRow(list, "A");
     return;
   }
@@ -91,8 +88,8 @@ void addAssets(PickList& list, const AssetRegister* reg) {
 }
 
 void addDocuments(PickList& list, const PickListSources& s) {
-  list.kind = u("Wybierz dokument dla ") + s.documentKind;
-  list.header = u("     z dnia       na kwotę  dowód");
+  list.kind = text::fromUtf8("Wybierz dokument dla ") + s.documentKind;
+  list.header = text::fromUtf8("     z dnia       na kwotę  dowód");
   list.sorted = false;
   if (!s.asset) return;
   const auto parsed = parseChangeEntries(*s.asset);
@@ -100,26 +97,26 @@ void addDocuments(PickList& list, const PickListSources& s) {
   for (const ChangeEntry& e : parsed) {
     if (e.C != s.documentKind) continue;
     std::string row = std::string(1, letter) + std::string(kSep) + "z dnia " +
-                      text::longTextOfDay(e.D) + u(" na kwotę ");
-    row += e.C == "LT" && !e.hasAmount ? u("      w całości") : text::moneyText(e.W);
-    row += u("  dowód ") + e.K;
+                      text::longTextOfDay(e.D) + text::fromUtf8(" na kwotę ");
+    row += e.C == "LT" && !e.hasAmount ? text::fromUtf8("      w całości") : text::moneyText(e.W);
+    row += text::fromUtf8("  dowód ") + e.K;
     list.add(row);
     if (letter < 'Z') ++letter;
   }
 }
 
 void addClassification(PickList& list, const AssetRegister* reg) {
-  list.kind = u("Klasyfikacja Środków Trwałych");
-  list.header = u("TCS × dokłdniejszy opis każdej pozycji KŚT");
+  list.kind = text::fromUtf8("Klasyfikacja Środków Trwałych");
+  list.header = text::fromUtf8("TCS × dokłdniejszy opis każdej pozycji KŚT");
   if (!reg || reg->classification.count() <= 1) {
     list.sorted = false;
-    list.add(u("010 ×  Budynki mieszkalne                       1.5"));
-    list.add(u("101 ×  Budynki biurowe                          2.5"));
-    list.add(u("491 ×  Komputery                               30.0"));
-    list.add(u("741 ×  Samochody osobowe                       20.0"));
-    list.add(u("~~1 ×  Tu są tylko przykładowe grupy KŚT,"));
-    list.add(u("~~2 ×  do pracy potrzebny jest pełny plik klasyfikacji"));
-    list.add(u("~~3 ×  liczący prawie 2000 pozycji."));
+    list.add(text::fromUtf8("010 ×  Budynki mieszkalne                       1.5"));
+    list.add(text::fromUtf8("101 ×  Budynki biurowe                          2.5"));
+    list.add(text::fromUtf8("491 ×  Komputery                               30.0"));
+    list.add(text::fromUtf8("741 ×  Samochody osobowe                       20.0"));
+    list.add(text::fromUtf8("~~1 ×  Tu są tylko przykładowe grupy KŚT,"));
+    list.add(text::fromUtf8("~~2 ×  do pracy potrzebny jest pełny plik klasyfikacji"));
+    list.add(text::fromUtf8("~~3 ×  liczący prawie 2000 pozycji."));
     addDemoRow(list, "H.A");
     return;
   }
@@ -136,7 +133,7 @@ void addDictionary(PickList& list, const Dictionary* dict, const PickListSources
   if (!dict || dict->count() <= 1) {
     list.sorted = false;  // the DEMO row stays last
     for (const auto& [key, description] : samples)
-      list.add(padded(key, kDictionaryKeyWidth) + std::string(kSep) + u(description));
+      list.add(padded(key, kDictionaryKeyWidth) + std::string(kSep) + text::fromUtf8(description));
     addDemoRow(list, entry);
     return;
   }
@@ -148,22 +145,22 @@ void addDictionary(PickList& list, const Dictionary* dict, const PickListSources
 }
 
 void addVersions(PickList& list, int key) {
-  list.header = u("Wersja × i co z tego wynika");
+  list.header = text::fromUtf8("Wersja × i co z tego wynika");
   if (key == 'i') {
-    list.kind = u("Wybierz wersję plików XLS");
-    list.add(u("Analiza × Analiza statystyczna pliku XLS"));
-    list.add(u("Fabrika × Obiekt, Opis obiektu, Data nabycia, Gr. obiektów"));
+    list.kind = text::fromUtf8("Wybierz wersję plików XLS");
+    list.add(text::fromUtf8("Analiza × Analiza statystyczna pliku XLS"));
+    list.add(text::fromUtf8("Fabrika × Obiekt, Opis obiektu, Data nabycia, Gr. obiektów"));
+    list.add(text::fromUtf8(
+        "UG-Wzorcowo × Nr działki, Pow. [ha], AM, Obręb ew., Jednostka ew., "
+        "Jed. rejestrowa, Udział, Właściciele/Władający, KW, Klasoużytki, MPZP, Wartość"));
     list.add(
-        u("UG-Wzorcowo × Nr działki, Pow. [ha], AM, Obręb ew., Jednostka ew., "
-          "Jed. rejestrowa, Udział, Właściciele/Władający, KW, Klasoużytki, MPZP, Wartość"));
-    list.add(
-        u("UM-Wzorcowo × Poz., Symbol, Nazwa składnika, Jedn. miary, Ilość, "
-          "Cena jednostkowa, Wartość, Uwagi, Symbol środka trwałego, Numer, "
-          "Protokół ujawnienia"));
+        text::fromUtf8("UM-Wzorcowo × Poz., Symbol, Nazwa składnika, Jedn. miary, Ilość, "
+                       "Cena jednostkowa, Wartość, Uwagi, Symbol środka trwałego, Numer, "
+                       "Protokół ujawnienia"));
   } else {
-    list.kind = u("Wybierz wersję plików SRODKI.DBF");
-    list.add(u("Analiza × Analiza statystyczna pliku SRODKI.DBF"));
-    list.add(u("Nie ma  × Nie ma jeszcze dobrej bazy do przeciągania"));
+    list.kind = text::fromUtf8("Wybierz wersję plików SRODKI.DBF");
+    list.add(text::fromUtf8("Analiza × Analiza statystyczna pliku SRODKI.DBF"));
+    list.add(text::fromUtf8("Nie ma  × Nie ma jeszcze dobrej bazy do przeciągania"));
   }
 }
 
@@ -174,11 +171,12 @@ bool holdsBase(const std::string& folder) {
 }
 
 void addFolders(PickList& list, const PickListSources& s) {
-  list.kind = u("katalogów z bazą ");
+  list.kind = text::fromUtf8("katalogów z bazą ");
   list.header = "Podkatalogi ";
   for (const platform::FolderEntry& e : platform::listFolder(s.programFolder))
     if (e.folder && holdsBase(s.programFolder + "/" + e.name)) list.add(e.name + std::string(kSep));
-  if (list.size() == 0) list.add(std::string(kSep) + u("Nie widzę podkatalogów z danymi."));
+  if (list.size() == 0)
+    list.add(std::string(kSep) + text::fromUtf8("Nie widzę podkatalogów z danymi."));
 }
 
 std::string fileRow(const platform::FolderEntry& e, std::size_t nameWidth) {
@@ -189,19 +187,20 @@ std::string fileRow(const platform::FolderEntry& e, std::size_t nameWidth) {
 
 void addFiles(PickList& list, const std::string& folder, const std::string& extension,
               std::size_t nameWidth) {
-  list.header = u("Zbiór         z dnia i godziny         wielkość");
+  list.header = text::fromUtf8("Zbiór         z dnia i godziny         wielkość");
   for (const platform::FolderEntry& e : platform::listFolder(folder))
     if (!e.folder && upperExtension(e.name) == text::upperCase(extension))
       list.add(fileRow(e, nameWidth));
-  if (list.size() == 0) list.add(std::string(kSep) + u("Nie widzę zbiorów ") + extension);
+  if (list.size() == 0)
+    list.add(std::string(kSep) + text::fromUtf8("Nie widzę zbiorów ") + extension);
 }
 
 void addLogoFiles(PickList& list, const PickListSources& s) {
-  list.kind = u("plików zawierających LOGO");
-  list.header = u("Zbiór");
+  list.kind = text::fromUtf8("plików zawierających LOGO");
+  list.header = text::fromUtf8("Zbiór");
   for (const platform::FolderEntry& e : platform::listFolder(s.baseFolder))
     if (!e.folder && upperExtension(e.name) == "JPG") list.add(e.name + std::string(kSep));
-  if (list.size() == 0) list.add(std::string(kSep) + u("Nie widzę plików z  JPG."));
+  if (list.size() == 0) list.add(std::string(kSep) + text::fromUtf8("Nie widzę plików z  JPG."));
 }
 
 void addLines(PickList& list, const std::string& file) {
@@ -219,14 +218,14 @@ void addLines(PickList& list, const std::string& file) {
     start = end + 1;
   }
   if (list.size() == 0 && list.filter().empty())
-    list.add(std::string(kSep) + u("Pusty zbiór ") + list.kind);
+    list.add(std::string(kSep) + text::fromUtf8("Pusty zbiór ") + list.kind);
 }
 
 void addRates(PickList& list, const PickListSources& s) {
   list.kind = "  Tabele A NBP";
-  list.header = u("dzień  Data kursu   Kurs   Tabela NBP");
+  list.header = text::fromUtf8("dzień  Data kursu   Kurs   Tabela NBP");
   if (!platform::exists(s.rateFile)) {
-    list.add(std::string(kSep) + u("Nie widzę archiwum kursów ") + s.rateFile);
+    list.add(std::string(kSep) + text::fromUtf8("Nie widzę archiwum kursów ") + s.rateFile);
     return;
   }
   addLines(list, s.rateFile);
@@ -256,23 +255,23 @@ PickList buildPickList(int listKey, const PickListSources& s, std::string_view f
   } else if (listKey == 'q') {
     addClassification(list, reg);
   } else if (listKey == 'k') {
-    list.kind = u("Wybierz konto księgowe");
-    list.header = u("Symbol × opis konta");
+    list.kind = text::fromUtf8("Wybierz konto księgowe");
+    list.header = text::fromUtf8("Symbol × opis konta");
     addDictionary(list, reg ? &reg->accounts : nullptr, s, "Konta.KST", "H.D",
                   {{"011-01", "Środki trwałe - budynki"},
                    {"011-04", "Środki trwałe - maszyny i urządzenia"},
                    {"071-01", "Umorzenie środków trwałych"},
                    {"400-01", "Amortyzacja"}});
   } else if (listKey == 'm') {
-    list.kind = u("Wybierz miejsce użytkowania środka trwałego");
-    list.header = u("Symbol × opis miejsca użytkowania");
+    list.kind = text::fromUtf8("Wybierz miejsce użytkowania środka trwałego");
+    list.header = text::fromUtf8("Symbol × opis miejsca użytkowania");
     addDictionary(list, reg ? &reg->places : nullptr, s, "MiejscaU.MST", "H.C",
                   {{"BIURO", "Biuro zarządu"},
                    {"MAGAZYN", "Magazyn główny"},
                    {"WARSZTAT", "Warsztat naprawczy"}});
   } else if (listKey == 'o') {
-    list.kind = u("Wybierz osobę odpowiedzialną za środek trwały");
-    list.header = u("Symbol × Imię i nazwisko");
+    list.kind = text::fromUtf8("Wybierz osobę odpowiedzialną za środek trwały");
+    list.header = text::fromUtf8("Symbol × Imię i nazwisko");
     addDictionary(list, reg ? &reg->persons : nullptr, s, "Osoby.OST", "H.B",
                   {{"AK", "Anna Kowalska"}, {"JN", "Jan Nowak"}, {"PW", "Piotr Wiśniewski"}});
   } else if (listKey == 'i' || listKey == 'j') {

@@ -82,4 +82,11 @@ bool matchesPattern(std::string_view text, std::string_view pattern) {
   return true;
 }
 
+std::string asciiLowerCase(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
+
 }  // namespace zefir::text

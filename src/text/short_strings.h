@@ -15,6 +15,9 @@ std::string repeated(char c, int count);                   // at most 250
 std::string fixedWidth(std::string_view text, int width);  // cut or padded right
 // The first n characters; a negative n drops the last -n characters.
 std::string leftPart(std::string_view text, int n);
+// The ASCII letters made lower case, every other byte kept (file names,
+// HTML tags).
+std::string asciiLowerCase(std::string_view text);
 char firstLetter(std::string_view text);  // ' ' for the empty text
 char yesNoLetter(bool flag);              // 'T' or 'N'
 // The character of `target` at c's place in `source`; `found` tells whether it

@@ -12,6 +12,10 @@ namespace zefir::output {
 inline QString qtText(std::string_view cp1250) {
   return QString::fromStdString(text::toUtf8(cp1250));
 }
+// A UTF-8 literal of the sources as Qt's text.
+inline QString u(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
 inline std::string cpText(const QString& text) {
   return text::fromUtf8(text.toStdString());
 }
