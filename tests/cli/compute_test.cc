@@ -1,12 +1,12 @@
 // zefir-cli compute and compute-all on a base written through the journal.
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+
+#include "cli_runner.h"
 
 #include "register/base_journal.h"
 #include "text/codepage.h"
@@ -16,23 +16,6 @@ namespace zefir {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct CliRun {
-  int status = 0;
-  std::string out;
-};
-
-CliRun runCli(const std::string& args) {
-  CliRun r;
-  const std::string command = std::string(ZEFIR_CLI) + " " + args + " 2>/dev/null";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return {-1, ""};
-  std::array<char, 4096> buf{};
-  while (std::size_t n = fread(buf.data(), 1, buf.size(), pipe)) r.out.append(buf.data(), n);
-  const int status = pclose(pipe);
-  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return r;
-}
 
 AssetRecord asset(const char* symb, DayNumber accepted, long double value) {
   AssetRecord a;
@@ -45,23 +28,17 @@ AssetRecord asset(const char* symb, DayNumber accepted, long double value) {
   return a;
 }
 
-class ComputeCli : public ::testing::Test {
+class ComputeCli : public cli_test::CliTest {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("zefir_compute_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    base_ = (dir_ / "Srodki.PST").string();
+    CliTest::SetUp();
+    base_ = path("Srodki.PST").string();
     AssetRecord b = asset("B2", text::dayFromDate(2019, 12, 15), 1200);
     b.Z[0] = "MU:151219,BIURO";
     b.Z[1] = "MU:010620,MAGAZYN,300";
     add(b);
     add(asset("A1", text::dayFromDate(2020, 3, 15), 2400));
   }
-  void TearDown() override { fs::remove_all(dir_); }
-
   // Appends a new asset to the base.
   void add(const AssetRecord& a) {
     AssetRegister reg;
@@ -70,12 +47,11 @@ class ComputeCli : public ::testing::Test {
     ASSERT_TRUE(journal.saveAsset(reg, AssetRegister::emptyRecord(), a).ok());
   }
 
-  fs::path dir_;
   std::string base_;
 };
 
 TEST_F(ComputeCli, PrintsTheWorkingRecordUnderEitherBasis) {
-  CliRun r = runCli("compute " + base_ + " B2 300620");
+  cli_test::CliResult r = run("compute " + base_ + " B2 300620");
   ASSERT_EQ(r.status, 0) << r.out;
   const auto j = nlohmann::json::parse(r.out);
   EXPECT_EQ(j["symbol"], "B2");
@@ -101,7 +77,7 @@ TEST_F(ComputeCli, PrintsTheWorkingRecordUnderEitherBasis) {
   EXPECT_DOUBLE_EQ(j["holdings"][1]["amount"].get<double>(), 300);
   EXPECT_DOUBLE_EQ(j["holdings"][1]["quantityShare"].get<double>(), 1);
 
-  r = runCli("compute " + base_ + " B2 300620 --basis P");
+  r = run("compute " + base_ + " B2 300620 --basis P");
   ASSERT_EQ(r.status, 0);
   EXPECT_DOUBLE_EQ(nlohmann::json::parse(r.out)["summary"]["chargeYTD"].get<double>(), 120);
 }
@@ -118,20 +94,20 @@ TEST_F(ComputeCli, SymbolGivenInLowerCaseIsFound) {
                      asset(text::fromUtf8("ŚR-1").c_str(), text::dayFromDate(2020, 1, 10), 600))
           .ok());
   for (const char* given : {"b2", "B2"}) {
-    const CliRun r = runCli("compute " + base_ + " " + given + " 300620");
+    const cli_test::CliResult r = run("compute " + base_ + " " + given + " 300620");
     ASSERT_EQ(r.status, 0) << given;
     EXPECT_EQ(nlohmann::json::parse(r.out)["symbol"], "B2");
   }
   for (const char* given : {"śr-1", "Śr-1", "ŚR-1"}) {
-    const CliRun r = runCli("compute " + base_ + " " + given + " 300620");
+    const cli_test::CliResult r = run("compute " + base_ + " " + given + " 300620");
     ASSERT_EQ(r.status, 0) << given;
     EXPECT_EQ(nlohmann::json::parse(r.out)["symbol"], "ŚR-1") << given;
   }
-  EXPECT_EQ(runCli("compute " + base_ + " sr-1 300620").status, 1);  // the letters count
+  EXPECT_EQ(run("compute " + base_ + " sr-1 300620").status, 1);  // the letters count
 }
 
 TEST_F(ComputeCli, ComputeAllPrintsOneLinePerAssetInRegisterOrder) {
-  const CliRun r = runCli("compute-all " + base_ + " 311220");
+  const cli_test::CliResult r = run("compute-all " + base_ + " 311220");
   ASSERT_EQ(r.status, 0);
   std::istringstream lines(r.out);
   std::string line;
@@ -147,7 +123,7 @@ TEST_F(ComputeCli, HoldingOriginsCountEntriesWithinTheirKind) {
   c.Z[2] = "OO:010320,NOWAK,,1/";
   c.Z[3] = "MU:010620,MAGAZYN,300,1/";
   add(c);
-  const CliRun r = runCli("compute " + base_ + " C3 300620");
+  const cli_test::CliResult r = run("compute " + base_ + " C3 300620");
   ASSERT_EQ(r.status, 0) << r.out;
   const auto holdings = nlohmann::json::parse(r.out)["holdings"];
   ASSERT_EQ(holdings.size(), 3u) << holdings.dump();
@@ -165,13 +141,13 @@ TEST_F(ComputeCli, HoldingOriginsCountEntriesWithinTheirKind) {
 }
 
 TEST_F(ComputeCli, BadArgumentsAreUsageErrorsAndAMissingBaseIsBadInput) {
-  EXPECT_EQ(runCli("compute " + base_ + " NIEMA 300620").status, 1);
-  EXPECT_EQ(runCli("compute " + base_ + " B2 310220").status, 1);
-  EXPECT_EQ(runCli("compute " + base_ + " B2 3006").status, 1);
-  EXPECT_EQ(runCli("compute " + base_ + " B2 300620 --basis X").status, 1);
-  EXPECT_EQ(runCli("compute-all " + base_ + " 999999").status, 1);
-  const std::string missing = (dir_ / "Brak.PST").string();
-  EXPECT_EQ(runCli("compute " + missing + " B2 300620").status, 2);
+  EXPECT_EQ(run("compute " + base_ + " NIEMA 300620").status, 1);
+  EXPECT_EQ(run("compute " + base_ + " B2 310220").status, 1);
+  EXPECT_EQ(run("compute " + base_ + " B2 3006").status, 1);
+  EXPECT_EQ(run("compute " + base_ + " B2 300620 --basis X").status, 1);
+  EXPECT_EQ(run("compute-all " + base_ + " 999999").status, 1);
+  const std::string missing = path("Brak.PST").string();
+  EXPECT_EQ(run("compute " + missing + " B2 300620").status, 2);
   EXPECT_FALSE(fs::exists(missing));
 }
 
