@@ -10,6 +10,7 @@
 #include "operations/asset_card.h"
 #include "operations/catalogue_hooks.h"
 #include "output/gui/font_lookup.h"
+#include "output/gui/printer_choice.h"
 #include "output/gui/qt_text.h"
 #include "output/gui/report_window.h"
 #include "platform/file_system.h"
@@ -327,9 +328,8 @@ void TFZestaw::buildOutputPanel(int x, int top) {
   int y = output_list_->height() + 4;
 
   printers_ = new QComboBox(output_panel_);
-  QStringList names = printers_given_ ? printer_names_ : QPrinterInfo::availablePrinterNames();
-  names.removeAll(output::kZefirPdfPrinter);
-  names << output::kZefirPdfPrinter;
+  const QStringList names =
+      output::printerList(printers_given_ ? printer_names_ : QPrinterInfo::availablePrinterNames());
   for (const QString& n : names) printers_->addItem(" " + n, n);
   const QString current = QPrinterInfo::defaultPrinterName();
   const int at = printers_->findData(current);

@@ -26,6 +26,7 @@ void registerDocumentOperations() {
           !st)
         return st;
       request.baseFolder = run.baseFolder;
+      request.outputCode = run.outputCode;
       return documentOutput()(request);
     });
   }

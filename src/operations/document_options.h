@@ -14,6 +14,7 @@ struct DocumentRequest {
   const AssetRecord* asset = nullptr;
   SelectedDocument document;
   std::string baseFolder;
+  std::string outputCode = "p";  // "p" the viewer; else the copies to print at once
 };
 
 using DocumentOutput = std::function<Status(const DocumentRequest&)>;

@@ -21,4 +21,16 @@ void textInBox(DocumentCanvas& canvas, double left, double width, double top, do
   canvas.text(left, top, width, height, text, size, style);
 }
 
+void drawCalibrationGrid(DocumentCanvas& canvas, double width, double height) {
+  auto pen = [](int i) { return (5 - i % 5) * kCalibrationPen; };
+  for (int i = 0; i <= 91; ++i) {
+    canvas.line(i, 0, i, height, pen(i));
+    canvas.line(width - i, 0, width - i, height, pen(i));
+  }
+  for (int i = 0; i <= height / 2; ++i) {
+    canvas.line(0, i, width, i, pen(i));
+    canvas.line(0, height - i, width, height - i, pen(i));
+  }
+}
+
 }  // namespace zefir::output

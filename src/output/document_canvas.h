@@ -47,4 +47,12 @@ int fittingTextSize(DocumentCanvas& canvas, std::string_view text, const TextSty
 void textInBox(DocumentCanvas& canvas, double left, double width, double top, double height,
                std::string_view text, TextStyle style = {});
 
+// The printer calibration grid, drawn under a document when the viewer's
+// calibration option is set: vertical lines every millimetre from 0 to 91 mm
+// in from both side edges, horizontal lines every millimetre in from the top
+// and the bottom edge up to the middle; line i is drawn (5 - i mod 5) x
+// kCalibrationPen wide, so every fifth millimetre stands out.
+inline constexpr double kCalibrationPen = 0.05;  // mm
+void drawCalibrationGrid(DocumentCanvas& canvas, double width, double height);
+
 }  // namespace zefir::output

@@ -1,5 +1,6 @@
 #include "output/document_viewer_model.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zefir::output {
@@ -66,6 +67,33 @@ int zoomedOut(int zoom) {
 
 int picturePixels(double extent, int zoom) {
   return static_cast<int>(std::floor(extent * zoom / 5)) + 7;
+}
+
+int fittedZoom(int zoom, double extentWidth, int screenWidth) {
+  while (zoom > kViewerLeastZoom && picturePixels(extentWidth, zoom) + 31 > screenWidth - 10)
+    --zoom;
+  return std::max(zoom, kViewerLeastZoom);
+}
+
+int clampedOffset(int offset, int panelHeight, int pictureHeight) {
+  return std::min(0, std::max(offset, panelHeight - pictureHeight));
+}
+
+int wheelScroll(int delta, int zoom) {
+  return delta * zoom / 25;
+}
+
+ViewerButtonRow viewerButtonRow(int width) {
+  ViewerButtonRow row;
+  constexpr int kFixed = 39 + 4 * 25 + 39;
+  if (width - kFixed - row.print - row.close < 2 * kLeastListWidth) {
+    row.compact = true;
+    row.print = row.close = 25;
+  }
+  const int spare = std::max(0, width - kFixed - row.print - row.close);
+  row.copiesList = spare / 2;
+  row.printerList = spare - row.copiesList;
+  return row;
 }
 
 }  // namespace zefir::output

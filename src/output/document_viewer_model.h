@@ -48,4 +48,29 @@ int zoomedOut(int zoom);
 // The page picture in pixels: extent x zoom / 5 + 7 each way.
 int picturePixels(double extent, int zoom);
 
+// The zoom that fits the screen: from `zoom` down one step at a time while
+// the window (picture width + 31) would be wider than the screen width - 10;
+// never below 4.
+int fittedZoom(int zoom, double extentWidth, int screenWidth);
+
+// The picture's vertical offset kept between panel height - picture height
+// (scrolled to the bottom) and 0 (the top); 0 when the picture fits.
+int clampedOffset(int offset, int panelHeight, int pictureHeight);
+
+// The wheel's scroll in pixels for an angle delta: delta x zoom / 25.
+int wheelScroll(int delta, int zoom);
+
+// The button row of a window `width` pixels wide: "ZAP" 39, the copies list,
+// "Wydrukuj" 89, four page and zoom buttons of 25, "Zamknij" 79, the printer
+// chooser, "PDF" 39. The spare width is shared between the two lists; when
+// the lists would get less than kLeastListWidth each, "Wydrukuj" and
+// "Zamknij" lose their captions and become 25 wide.
+inline constexpr int kLeastListWidth = 60;
+struct ViewerButtonRow {
+  bool compact = false;
+  int print = 89, close = 79;
+  int copiesList = 0, printerList = 0;
+};
+ViewerButtonRow viewerButtonRow(int width);
+
 }  // namespace zefir::output

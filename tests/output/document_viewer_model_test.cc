@@ -51,5 +51,37 @@ TEST(ViewerZoom, StopsAtFourAndHasNoUpperLimit) {
   EXPECT_EQ(picturePixels(184, 30), 184 * 6 + 7);
 }
 
+TEST(ViewerZoom, FittedToTheScreenStepByStepButNeverBelowFour) {
+  // A4 (210 mm) at 30 is 1267 pixels: the window needs 1298 of a screen 10 wider.
+  EXPECT_EQ(fittedZoom(30, 210, 1308), 30);
+  EXPECT_EQ(fittedZoom(30, 210, 1307), 29);
+  const int z = fittedZoom(30, 210, 800);
+  EXPECT_LE(picturePixels(210, z) + 31, 790);
+  EXPECT_GT(picturePixels(210, z + 1) + 31, 790);
+  EXPECT_EQ(fittedZoom(30, 210, 100), 4);
+  EXPECT_EQ(fittedZoom(50, 210, 5000), 50) << "only ever lowered";
+}
+
+TEST(ViewerScrolling, OffsetStaysBetweenTheBottomAndTheTop) {
+  EXPECT_EQ(clampedOffset(-300, 500, 1800), -300);
+  EXPECT_EQ(clampedOffset(120, 500, 1800), 0);
+  EXPECT_EQ(clampedOffset(-5000, 500, 1800), -1300);
+  EXPECT_EQ(clampedOffset(-10, 500, 400), 0) << "a picture shorter than the panel stays on top";
+  EXPECT_EQ(wheelScroll(120, 30), 144);
+  EXPECT_EQ(wheelScroll(-120, 5), -24);
+}
+
+TEST(ViewerButtons, SpareWidthSharedAndCaptionsDroppedWhenTight) {
+  const ViewerButtonRow wide = viewerButtonRow(1000);
+  EXPECT_FALSE(wide.compact);
+  EXPECT_EQ(wide.copiesList + wide.printerList + 39 + 89 + 4 * 25 + 79 + 39, 1000);
+  EXPECT_LE(std::abs(wide.copiesList - wide.printerList), 1);
+  const ViewerButtonRow tight = viewerButtonRow(400);
+  EXPECT_TRUE(tight.compact);
+  EXPECT_EQ(tight.print, 25);
+  EXPECT_EQ(tight.close, 25);
+  EXPECT_EQ(tight.copiesList + tight.printerList + 39 + 25 + 4 * 25 + 25 + 39, 400);
+}
+
 }  // namespace
 }  // namespace zefir::output

@@ -68,34 +68,46 @@ void PainterCanvas::picture(double left, double top, double width, double height
   p_.drawImage(QRectF(at(left, top), at(left + width, top + height)), picture);
 }
 
-bool drawDocumentCopies(QPagedPaintDevice& device, const std::vector<DocumentCopy>& copies) {
+void drawDocumentPage(QPainter& painter, const QRectF& printable, double k,
+                      const DocumentCopy& copy, bool calibration) {
+  const double pageWidth = printable.width() / k, pageHeight = printable.height() / k;
+  const double height = operations::documentHeight(pageHeight);
+  const QPointF origin =
+      printable.topLeft() +
+      QPointF((pageWidth - 3 - operations::kDocumentWidth) * k, (pageHeight - height) / 2 * k);
+  PainterCanvas canvas(painter, origin, k);
+  if (calibration) drawCalibrationGrid(canvas, operations::kDocumentWidth, height);
+  copy.draw(canvas);
+  textInBox(canvas, 0, operations::kDocumentWidth, height - 5 + kTitleGapMm, 3, copy.title,
+            TextStyle{false, false, BoxAlign::Right});
+}
+
+bool drawDocumentCopies(QPagedPaintDevice& device, const std::vector<DocumentCopy>& copies,
+                        bool calibration) {
   QPainter painter;
   if (!painter.begin(&device)) return false;
   const double k = device.logicalDpiX() / 25.4;
-  const double pageWidth = device.width() / k, pageHeight = device.height() / k;
-  const double height = operations::documentHeight(pageHeight);
-  const QPointF origin((pageWidth - 3 - operations::kDocumentWidth) * k,
-                       (pageHeight - height) / 2 * k);
+  const QRectF printable(0, 0, device.width(), device.height());
   bool first = true;
   for (const DocumentCopy& copy : copies) {
     if (!first) device.newPage();
     first = false;
-    PainterCanvas canvas(painter, origin, k);
-    copy.draw(canvas);
-    textInBox(canvas, 0, operations::kDocumentWidth, height - 5 + kTitleGapMm, 3, copy.title,
-              TextStyle{false, false, BoxAlign::Right});
+    drawDocumentPage(painter, printable, k, copy, calibration);
   }
   return painter.end();
 }
 
-bool writeDocumentPdf(const QString& path, const std::vector<DocumentCopy>& copies) {
+bool writeDocumentPdf(const QString& path, const std::vector<DocumentCopy>& copies,
+                      bool calibration) {
   QPdfWriter writer(path);
   writer.setResolution(600);
   writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                   QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter));
+                                   QMarginsF(kDocumentPageMarginMm, kDocumentPageMarginMm,
+                                             kDocumentPageMarginMm, kDocumentPageMarginMm),
+                                   QPageLayout::Millimeter));
   writer.setCreator(QStringLiteral("Zefir"));
   if (!copies.empty()) writer.setTitle(qtText(copies.front().title));
-  return drawDocumentCopies(writer, copies);
+  return drawDocumentCopies(writer, copies, calibration);
 }
 
 }  // namespace zefir::output

@@ -45,14 +45,25 @@ struct DocumentCopy {
   std::function<void(DocumentCanvas&)> draw;
 };
 
-// Draws each copy on a page of its own: 184 mm wide against the right edge of
-// the printable width less 3 mm, its height stepped down from 290 mm to fit
-// the page, centred vertically; the copy's title stands under it.
-// False when the device could not be painted on.
-bool drawDocumentCopies(QPagedPaintDevice& device, const std::vector<DocumentCopy>& copies);
+// The margins of Zefir's own PDF printer's A4 page; the viewer shows the page
+// with the same margins.
+inline constexpr double kDocumentPageMarginMm = 5;
+
+// Draws one copy into a printable area (device pixels, `pixelsPerMm`): 184 mm
+// wide against the right edge of the printable width less 3 mm, its height
+// stepped down from 290 mm to fit, centred vertically; the copy's title
+// stands under it. With `calibration` the calibration grid is drawn first.
+void drawDocumentPage(QPainter& painter, const QRectF& printable, double pixelsPerMm,
+                      const DocumentCopy& copy, bool calibration);
+
+// Draws each copy on a page of its own. False when the device could not be
+// painted on.
+bool drawDocumentCopies(QPagedPaintDevice& device, const std::vector<DocumentCopy>& copies,
+                        bool calibration = false);
 
 // The copies as a PDF file on A4 (Zefir's own PDF printer); false when the
 // file could not be written.
-bool writeDocumentPdf(const QString& path, const std::vector<DocumentCopy>& copies);
+bool writeDocumentPdf(const QString& path, const std::vector<DocumentCopy>& copies,
+                      bool calibration = false);
 
 }  // namespace zefir::output

@@ -17,6 +17,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "output/gui/printer_choice.h"
 #include "output/report_buffer.h"
 #include "output/report_context.h"
 
@@ -29,9 +30,6 @@ class QScrollBar;
 namespace zefir::output {
 
 class ReportTable;
-
-// The name of Zefir's own PDF printer, offered after the system's printers.
-inline const QString kZefirPdfPrinter = QStringLiteral("Zefir PDF");
 
 // The "JPK" button writes JPK_ST_KR for a listing that named its year and
 // register (and is not the accounting-books or VAT option).

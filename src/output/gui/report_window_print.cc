@@ -19,27 +19,10 @@ namespace {
 // Why the last run of Zefir's own PDF printer wrote nothing ("" when it did).
 std::string failure;
 
-bool isPdfPrinter(const QString& name) {
-  return name.contains(QStringLiteral("PDF"));
-}
-
-// Where Zefir's own PDF printer writes: the PDF folder of the base folder.
-QString pdfPath(const std::string& jobTitle) {
-  QString base = qtText(reportContext().baseFolder);
-  base.replace(QLatin1Char('\\'), QLatin1Char('/'));
-  QDir dir(base.isEmpty() ? QDir::currentPath() : base);
-  dir.mkpath(QStringLiteral("PDF"));
-  return dir.filePath(QStringLiteral("PDF/") + qtText(jobTitle) + QStringLiteral(".pdf"));
-}
-
 }  // namespace
 
-// The system's printers, then Zefir's own PDF printer, so the "PDF" button
-// works on every machine.
 void TFRaport::loadPrinters() {
-  printers_ = QPrinterInfo::availablePrinterNames();
-  printers_.removeAll(kZefirPdfPrinter);
-  printers_.append(kZefirPdfPrinter);
+  printers_ = printerList(QPrinterInfo::availablePrinterNames());
   chooser_->clear();
   for (const QString& name : printers_) chooser_->addItem(QLatin1Char(' ') + name);
   const QString preferred = QPrinterInfo::defaultPrinterName();
@@ -94,7 +77,7 @@ void TFRaport::printOn(const QString& printerName, bool landscape) {
   bool done = true;
   failure.clear();
   if (printerName == kZefirPdfPrinter) {
-    const QString path = pdfPath(job);
+    const QString path = pdfPrinterPath(ctx.baseFolder, qtText(job));
     done = writeReportPdf(buffer_, landscape, path, from, to, texts, qtText(job)) > 0;
     lastPdf_ = done ? path : QString();
     if (!done) {
@@ -116,9 +99,7 @@ void TFRaport::printOn(const QString& printerName, bool landscape) {
 }
 
 void TFRaport::printPdf(bool landscape) {
-  QString pdfPrinter;
-  for (const QString& name : printers_)
-    if (isPdfPrinter(name)) pdfPrinter = name;
+  const QString pdfPrinter = lastPdfPrinter(printers_);
   if (pdfPrinter.isEmpty()) return;
   const QString remembered = currentPrinter_;
   setCurrentPrinter(pdfPrinter);

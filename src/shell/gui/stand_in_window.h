@@ -1,5 +1,5 @@
 // A window the desktop opens where the real one is still to come (pick list,
-// document viewer, web page, F3 window, parameter-set dialog): it says
+// web page, F3 window, parameter-set dialog): it says
 // "Opcja w przygotowaniu" with the caption of what was asked for (the chosen
 // option's title, or the window's own Polish name); Esc hides it and brings
 // the menu back.

@@ -5,7 +5,8 @@
 #include "dialogs/pick_list_window.h"
 #include "operations/catalogue_hooks.h"
 #include "output/gui/report_window.h"
-#include "shell/gui/document_pdf_output.h"
+#include "shell/desktop_settings.h"
+#include "shell/gui/document_output.h"
 #include "shell/gui/stand_in_window.h"
 #include "shell/shell_state.h"
 #include "shell/window_slots.h"
@@ -34,9 +35,33 @@ output::TFRaport* reportWindow(TFPulpit* desktop) {
   return w;
 }
 
+// The document viewer of slot 8: the documents' preview opens it; its
+// "Zamknij" hides it and brings back the parameter set that ran the option.
+output::TFViewer* documentViewer(TFPulpit* desktop) {
+  auto* w = new output::TFViewer(shell::desktopRegisters().base);
+  desktop->addWindow(w);
+  QObject::connect(w, &output::TFViewer::showRequested, desktop,
+                   [desktop, w] { desktop->showWindow(8, w); });
+  installDocumentOutput(*w);
+  return w;
+}
+
+void returnToParameterSet(TFPulpit* desktop, output::TFViewer* viewer, QWidget* parameterSet) {
+  QObject::connect(viewer, &output::TFViewer::closeRequested, desktop,
+                   [desktop, viewer, parameterSet] {
+                     const bool back = parameterSet->isVisible();
+                     desktop->hideWindow(8, viewer, !back);
+                     if (!back) return;
+                     parameterSet->parentWidget()->raise();
+                     parameterSet->activateWindow();
+                     parameterSet->setFocus();
+                   });
+}
+
 // The parameter-set dialog: placed under its option's position key (the
 // slot's name for the settings pages), hidden with its slot's bookkeeping.
-TFZestaw* parameterSetDialog(TFPulpit* desktop, output::TFRaport* report) {
+TFZestaw* parameterSetDialog(TFPulpit* desktop, output::TFRaport* report,
+                             output::TFViewer* viewer) {
   auto* w = new TFZestaw;
   desktop->addWindow(w);
   w->setCarriedSettings(&desktop->carriedSettings());
@@ -51,6 +76,8 @@ TFZestaw* parameterSetDialog(TFPulpit* desktop, output::TFRaport* report) {
   QObject::connect(w, &TFZestaw::closeRequested, desktop,
                    [desktop, w](int slot) { desktop->hideWindow(slot, w, true); });
   QObject::connect(w, &TFZestaw::printerChosen, report, &output::TFRaport::setCurrentPrinter);
+  QObject::connect(w, &TFZestaw::printerChosen, viewer, &output::TFViewer::setCurrentPrinter);
+  returnToParameterSet(desktop, viewer, w);
   return w;
 }
 
@@ -91,17 +118,17 @@ DesktopWindows::DesktopWindows(const QString& firstArgument)
     : desktop(std::make_unique<TFPulpit>(firstArgument)) {
   TFPulpit* d = desktop.get();
   operations::registerBuiltOperations();
-  installDocumentPdfOutput();
   answer = new TFOdpowi(d);
   d->setAnswerDialog(answer);
   auto* pickListW = pickListWindow(d);
   pickList = pickListW;
   auto* reportW = reportWindow(d);
   report = reportW;
-  viewer = standIn(d, "TFViewer", "Przeglądarka dokumentów", 8);
+  auto* viewerW = documentViewer(d);
+  viewer = viewerW;
   webPage = standIn(d, "TFWebPage", "Strona internetowa", 0);
   f3 = f3Window(d, pickListW);
-  parameterSet = parameterSetDialog(d, reportW);
+  parameterSet = parameterSetDialog(d, reportW, viewerW);
   menu = new TFMen(d);
   d->addWindow(menu);
   d->setMenuWindow(menu);
