@@ -193,6 +193,7 @@ bool TFViewer::open(ViewerDocument document) {
     raise();
     activateWindow();
   }
+  layOut();  // a window shown before comes back at its old size otherwise
   panel_->setFocus();
   redraw();
   return true;
