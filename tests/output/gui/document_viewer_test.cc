@@ -7,13 +7,14 @@
 #include <QComboBox>
 #include <QDir>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWheelEvent>
 #include <QtTest>
+
+#include "pdf_text.h"
 
 #include "output/gui/document_viewer.h"
 #include "output/gui/printer_choice.h"
@@ -285,10 +286,7 @@ class DocumentViewerTest : public QObject {
     const QString path = base.filePath(QStringLiteral("PDF/DOC-o.pdf"));
     QCOMPARE(viewer->lastPdfPath(), path);
     QVERIFY(QFile::exists(path));
-    QProcess text;
-    text.start("pdftotext", {"-layout", path, "-"});
-    QVERIFY(text.waitForFinished());
-    const QString out = QString::fromUtf8(text.readAllStandardOutput());
+    const QString out = pdfText(path);
     QCOMPARE(out.count(QChar('\f')), 3);
     QCOMPARE(out.count(QStringLiteral("PRASA HYDRAULICZNA")), 3);
     QVERIFY(out.contains("DOC-k"));

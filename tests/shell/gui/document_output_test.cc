@@ -6,19 +6,19 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include "../../output/gui/pdf_text.h"
 
 #include "operations/document_options.h"
 #include "operations/operation_registry.h"
 #include "output/gui/document_painter.h"
+#include "press_asset.h"
 #include "register/asset_register.h"
 #include "register/base_record.h"
 #include "shell/desktop_settings.h"
 #include "shell/gui/document_output.h"
-#include "text/codepage.h"
-#include "text/dates.h"
 
 using namespace zefir;
 
@@ -44,14 +44,7 @@ class DocumentOutputTest : public QObject {
   void initTestCase() {
     QVERIFY(dir.isValid());
     QVERIFY(reg.insertAtCurrent().ok());
-    AssetRecord& a = reg.currentRecord();
-    a.Symb = "ST/9";
-    a.Nazw = "Prasa";
-    a.DtOT = text::dayFromDate(2025, 6, 15);
-    a.WaOT = a.WaBr = 4321;
-    a.MeUm = 'L';
-    a.K[0].StPo = 20;
-    a.K[0].WsPo = 1;
+    fillPress(reg.currentRecord());
     operations::registerBuiltOperations();
     QVERIFY(
         shell::desktopRegisters()
@@ -89,10 +82,7 @@ class DocumentOutputTest : public QObject {
     QVERIFY(!viewer->isVisible());
     const QString pdf = QDir(dir.path()).filePath("PDF/OT-ST-9-A-oryg.pdf");
     QVERIFY(QFile::exists(pdf));
-    QProcess text;
-    text.start("pdftotext", {"-layout", pdf, "-"});
-    QVERIFY(text.waitForFinished());
-    const QString out = QString::fromUtf8(text.readAllStandardOutput());
+    const QString out = pdfText(pdf);
     QCOMPARE(out.count(QChar('\f')), 3);
     QVERIFY(out.contains("OT-ST-9-A-kopia"));
     QVERIFY(out.contains("OT-ST-9-A-ko(2)"));

@@ -15,13 +15,13 @@
 #include "dialogs/parameter_set_dialog.h"
 #include "output/gui/document_viewer.h"
 #include "output/report_context.h"
+#include "press_asset.h"
 #include "register/asset_register.h"
 #include "shell/base_loading.h"
 #include "shell/desktop_settings.h"
 #include "shell/gui/desktop_window.h"
 #include "shell/gui/zefir_main_windows.h"
 #include "shell/shell_state.h"
-#include "text/dates.h"
 
 using namespace zefir;
 using zefir::gui::DesktopWindows;
@@ -197,14 +197,7 @@ class MenuWindowTest : public QObject {
     AssetRegister& reg = shell::desktopRegister();
     reg.clear();
     QVERIFY(reg.insertAtCurrent().ok());
-    AssetRecord& a = reg.currentRecord();
-    a.Symb = "ST/9";
-    a.Nazw = "Prasa";
-    a.DtOT = text::dayFromDate(2025, 6, 15);
-    a.WaOT = a.WaBr = 4321;
-    a.MeUm = 'L';
-    a.K[0].StPo = 20;
-    a.K[0].WsPo = 1;
+    fillPress(reg.currentRecord());
     key(mainList(), "b");
     key(subList(), "b");
     w->desktop->tickNow();
