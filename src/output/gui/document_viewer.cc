@@ -9,12 +9,14 @@
 #include <QMessageBox>
 #include <QMetaMethod>
 #include <QPainter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include "output/gui/printer_choice.h"
 #include "output/gui/qt_text.h"
 #include "platform/status_line.h"
 #include "shell/settings_register.h"
@@ -91,6 +93,10 @@ TFViewer::TFViewer(shell::SettingsRegister& memory, QWidget* parent)
   setWindowTitle(u("Przeglądarka dokumentów"));
   createControls();
   resize(width(), 0);
+  // The copies an option prints at once go here until the viewer or the
+  // parameter set chooses a printer.
+  currentPrinter_ = QPrinterInfo::defaultPrinterName();
+  if (currentPrinter_.isEmpty()) currentPrinter_ = kZefirPdfPrinter;
 }
 
 TFViewer::~TFViewer() = default;

@@ -76,8 +76,11 @@ class DocumentOutputTest : public QObject {
   }
 
   // An output of copies prints them at once on the viewer's current printer,
-  // here Zefir's own PDF printer into the base folder's PDF/.
+  // here Zefir's own PDF printer into the base folder's PDF/, whether or not
+  // the viewer was ever opened.
   void copiesOutputPrintsAtOnce() {
+    viewer = std::make_unique<output::TFViewer>(shell::desktopRegisters().base);
+    gui::installDocumentOutput(*viewer);
     QVERIFY(run("DruOT", "okl").ok());
     QVERIFY(!viewer->isVisible());
     const QString pdf = QDir(dir.path()).filePath("PDF/OT-ST-9-A-oryg.pdf");
