@@ -4,7 +4,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QMetaMethod>
@@ -14,7 +13,6 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
-#include <QWheelEvent>
 
 #include "output/gui/printer_choice.h"
 #include "output/gui/qt_text.h"
@@ -35,32 +33,8 @@ QString settingTemplate(const std::string& setting) {
   const QString name = qtText(setting);
   if (setting == "DokKod") return "FViewer." + name + " := 'OT';";
   if (setting == "KopRodz") return "FViewer." + name + " := 2;";
-  return "FViewer." + name + " := Rect(0, 0, 210, 297);";
-}
-
-// The code shown in the caption for each scrolling key (the keyboard's
-// virtual key codes, as the accountants know them from the other windows).
-int keyCode(const QKeyEvent& e) {
-  switch (e.key()) {
-    case Qt::Key_PageUp:
-      return 33;
-    case Qt::Key_PageDown:
-      return 34;
-    case Qt::Key_End:
-      return 35;
-    case Qt::Key_Home:
-      return 36;
-    case Qt::Key_Up:
-      return 38;
-    case Qt::Key_Down:
-      return 40;
-    case Qt::Key_Plus:
-      return 107;
-    case Qt::Key_Minus:
-      return 109;
-    default:
-      return e.key() & 0xffff;
-  }
+  if (setting == "Rozmiar") return "FViewer." + name + " := Rect(0, 0, 210, 297);";
+  return "FViewer." + name + " := ...;";
 }
 
 }  // namespace
@@ -318,111 +292,6 @@ int TFViewer::panelHeight() const {
   return panel_->height();
 }
 
-void TFViewer::setOffset(int offset) {
-  offset_ = clampedOffset(offset, panelHeight(), picture_.height());
-  updateScrollBar();
-  panel_->update();
-}
-
-void TFViewer::updateScrollBar() {
-  updatingScroll_ = true;
-  scroll_->setRange(0, std::max(0, picture_.height() - panelHeight()));
-  scroll_->setPageStep(std::max(1, panelHeight()));
-  scroll_->setValue(-offset_);
-  updatingScroll_ = false;
-}
-
-void TFViewer::zoomIn() {
-  zoom_ = zoomedIn(zoom_);
-  redraw();
-}
-
-void TFViewer::zoomOut() {
-  zoom_ = zoomedOut(zoom_);
-  redraw();
-}
-
-void TFViewer::nextPage() {
-  if (page() >= pageCount()) return;
-  ++document_.settings.page;
-  updatePageButtons();
-  redraw();
-}
-
-void TFViewer::previousPage() {
-  if (page() <= 1) return;
-  --document_.settings.page;
-  updatePageButtons();
-  redraw();
-}
-
-void TFViewer::setCalibration(bool on) {
-  calibration_ = on;
-  if (isVisible()) redraw();
-}
-
-bool TFViewer::scrollKey(QKeyEvent* e) {
-  const bool keypad = e->modifiers() & Qt::KeypadModifier;
-  switch (e->key()) {
-    case Qt::Key_PageUp:
-      setOffset(offset_ + 300);
-      break;
-    case Qt::Key_PageDown:
-      setOffset(offset_ - 300);
-      break;
-    case Qt::Key_Home:
-      setOffset(0);
-      break;
-    case Qt::Key_End:
-      setOffset(panelHeight() - picture_.height());
-      break;
-    case Qt::Key_Up:
-      setOffset(offset_ + 30);
-      break;
-    case Qt::Key_Down:
-      setOffset(offset_ - 30);
-      break;
-    case Qt::Key_Plus:
-      if (!keypad) return false;
-      zoomIn();
-      break;
-    case Qt::Key_Minus:
-      if (!keypad) return false;
-      zoomOut();
-      break;
-    default:
-      return false;
-  }
-  const int page = document_.settings.page;
-  const QString title = page >= 1 && page <= static_cast<int>(copies_list_.size())
-                            ? qtText(copies_list_[page - 1].title)
-                            : QString();
-  setWindowTitle(u(" ") + title + u("   ") + QString::number(keyCode(*e)));
-  return true;
-}
-
-bool TFViewer::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == panel_ && event->type() == QEvent::KeyPress) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    // Ctrl+K: the calibration grid under the document, on or off.
-    if (key->key() == Qt::Key_K && (key->modifiers() & Qt::ControlModifier)) {
-      setCalibration(!calibration_);
-      return true;
-    }
-    return scrollKey(key);
-  }
-  if (watched == panel_ && event->type() == QEvent::Wheel) {
-    setOffset(offset_ + wheelScroll(static_cast<QWheelEvent*>(event)->angleDelta().y(), zoom_));
-    return true;
-  }
-  return QDialog::eventFilter(watched, event);
-}
-
-void TFViewer::resizeEvent(QResizeEvent* event) {
-  QDialog::resizeEvent(event);
-  setOffset(offset_);
-}
-
 void TFViewer::reject() {
   document_ = ViewerDocument{};
   copies_list_.clear();
@@ -431,22 +300,6 @@ void TFViewer::reject() {
     emit closeRequested();
   else
     hide();
-}
-
-// The window follows the mouse pressed on its background (inside the
-// desktop, its frame does).
-QPoint TFViewer::dragPoint(const QMouseEvent& event) {
-  const QPoint global = event.globalPosition().toPoint();
-  QWidget* parent = frameWidget()->parentWidget();
-  return parent ? parent->mapFromGlobal(global) : global;
-}
-
-void TFViewer::mousePressEvent(QMouseEvent* event) {
-  dragOffset_ = dragPoint(*event) - frameWidget()->pos();
-}
-
-void TFViewer::mouseMoveEvent(QMouseEvent* event) {
-  if (event->buttons() & Qt::LeftButton) frameWidget()->move(dragPoint(*event) - dragOffset_);
 }
 
 }  // namespace zefir::output

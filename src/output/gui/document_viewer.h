@@ -34,8 +34,6 @@ class SettingsRegister;
 
 namespace zefir::output {
 
-class ViewerPanel;
-
 // Draws a document's copies for a copies code ("okl": original, first and
 // second copy; "ee": two unmarked copies).
 using CopiesProducer = std::function<std::vector<DocumentCopy>(std::string_view codes)>;
@@ -147,7 +145,7 @@ class TFViewer : public QDialog {
   std::vector<DocumentCopy> copies_list_;
   QPushButton *zap_, *print_, *previous_, *smaller_, *larger_, *next_, *close_, *pdf_;
   QComboBox *copies_, *chooser_;
-  ViewerPanel* panel_;
+  QWidget* panel_;  // the dark panel the picture lies on
   QScrollBar* scroll_;
   QImage picture_;
   QStringList printers_;
