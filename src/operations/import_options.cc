@@ -55,8 +55,11 @@ Status runImport(ImportRequest& request, OperationRun& run) {
     return Status::Ok();
   }
   if (!request.table)
+    // The new base's records carry the clock every other save of the base
+    // in force takes (the file server's, through the journal's probe).
     return importSheets(book, request.version, stemOf(path), run.baseFolder,
-                        run.journal ? run.journal->workstationSuffix() : ".xxx", *run.report);
+                        run.journal ? run.journal->writeStamp() : writeStampNow("", ".xxx"),
+                        *run.report);
   if (!run.journal || !run.assets)
     return Status::Error(text::fromUtf8("Nie wybrano bazy: nic nie zapisano"));
   return importTable(book, request.version, *run.assets, *run.journal, *run.report,
