@@ -31,10 +31,10 @@ inline constexpr const char* kNewBaseWorkName = "Nowe.tmp";
 
 // The source folder of a base folder: base folder + "DBF/".
 std::string sourceFolder(std::string_view baseFolder);
-// The source file: `name` in the source folder, as given when it has one of
-// `extensions` (letter case ignored), else with the first extension (tried in
-// order, each as given, upper and lower case) whose file exists; the first
-// one when none does.
+// The source file: `name` in the source folder, as given when it ends in one
+// of `extensions`, else with the first extension (tried in order) whose file
+// exists; a file whose name differs only in letter case when none is there
+// as given; the name as given (with the first extension) when none exists.
 std::string sourcePath(std::string_view baseFolder, std::string_view name,
                        const std::vector<std::string>& extensions);
 inline const std::vector<std::string>& sheetExtensions() {
