@@ -99,7 +99,8 @@ DesktopWindows::DesktopWindows(const QString& firstArgument)
   auto* reportW = reportWindow(d);
   report = reportW;
   viewer = standIn(d, "TFViewer", "Przeglądarka dokumentów", 8);
-  webPage = standIn(d, "TFWebPage", "Strona internetowa", 0);
+  webPage = new TFWebPage;
+  d->addWindow(webPage);
   f3 = f3Window(d, pickListW);
   parameterSet = parameterSetDialog(d, reportW);
   menu = new TFMen(d);
