@@ -29,11 +29,6 @@ using zefir::shell::testing::ProgramFolder;
 
 namespace {
 
-void copyDemoBase() {
-  for (const auto& entry : std::filesystem::directory_iterator(ZEFIR_DEMO_DIR))
-    if (entry.is_regular_file()) std::filesystem::copy(entry.path(), entry.path().filename());
-}
-
 // The other program's table in its first layout, two rows.
 void writeAssetTable(const std::string& path) {
   DBFHandle h = DBFCreateEx(path.c_str(), "LDID/200");
@@ -106,7 +101,7 @@ class ImportMenuTest : public QObject {
 
   void spreadsheetImportFromTheMenuWritesTheNewBaseAndShowsItsReport() {
     ProgramFolder folder;
-    copyDemoBase();
+    ProgramFolder::copyDemoBase();
     std::filesystem::create_directories("DBF");
     std::filesystem::copy_file(ZEFIR_TEST_DATA_DIR "/xls/Maszyny.xls", "DBF/Maszyny.xls");
     auto w = startDesktop();
@@ -170,7 +165,7 @@ class ImportMenuTest : public QObject {
 
   void tableImportFromTheMenuSavesItsRowsIntoTheBaseInForce() {
     ProgramFolder folder;
-    copyDemoBase();
+    ProgramFolder::copyDemoBase();
     std::filesystem::create_directories("DBF");
     writeAssetTable("DBF/Srodki.dbf");
     auto w = startDesktop();
