@@ -42,7 +42,9 @@ void BM_ImportXlsx5000Rows(benchmark::State& state) {
     imp::Workbook book;
     if (!imp::readWorkbook(source.string(), book).ok()) state.SkipWithError("unreadable");
     zefir::output::ReportBuffer report;
-    if (!imp::importSheets(book, "Fabrika", "Fabrika", folder.string(), ".001", report).ok())
+    if (!imp::importSheets(book, "Fabrika", "Fabrika", folder.string(),
+                           zefir::writeStampNow("", ".001"), report)
+             .ok())
       state.SkipWithError("not imported");
   }
   fs::remove_all(folder);

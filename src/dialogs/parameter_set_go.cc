@@ -37,8 +37,10 @@ constexpr int kUpdateSlot = 80;  // F10 "Akt.Zefir"
 // copy puts itself in place on its first tick. A refusal stays in the status line.
 Status updateProgram() {
   net::UpdateRequest request;
-  request.program_path = QCoreApplication::applicationFilePath().toLocal8Bit().toStdString();
-  request.maker_address = shell::desktopRegisters().program.text("AdrAktu.xxx");
+  const shell::SettingsRegister& program = shell::desktopRegisters().program;
+  request.program_path = shell::shellState().programFile;
+  request.maker_address = program.text("AdrAktu.xxx");
+  request.limits.ca_file = program.text("CertAktu.xxx");
   std::string downloaded;
   Status status = net::downloadUpdate(request, &downloaded);
   if (!status) return status;

@@ -70,8 +70,16 @@ std::string partialName(std::string_view file) {
   return std::string(file) + ".part";
 }
 
+std::string downloadStatusText(std::string_view file) {
+  return "www=>" + std::string(file);
+}
+
 Status download(std::string_view url, std::string_view file, const DownloadLimits& limits) {
-  showStatus("www=>" + std::string(file), StatusKind::Information);
+  showStatus(downloadStatusText(file), StatusKind::Information);
+  return downloadQuietly(url, file, limits);
+}
+
+Status downloadQuietly(std::string_view url, std::string_view file, const DownloadLimits& limits) {
   initialiseCurlOnce();
   const std::string part = partialName(file);
   Sink sink;

@@ -31,5 +31,11 @@ std::string partialName(std::string_view file);
 // it was.
 [[nodiscard]] Status download(std::string_view url, std::string_view file,
                               const DownloadLimits& limits = {});
+// The status text a download shows before it starts.
+std::string downloadStatusText(std::string_view file);
+// The same download without the status text, for a thread other than the
+// status line's (the caller shows downloadStatusText itself).
+[[nodiscard]] Status downloadQuietly(std::string_view url, std::string_view file,
+                                     const DownloadLimits& limits = {});
 
 }  // namespace zefir::net

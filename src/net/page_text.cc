@@ -85,12 +85,16 @@ std::string pageText(std::string_view html) {
   return withEntitiesDecoded(std::string_view(text).substr(0, text.find('<')));
 }
 
-std::string readWebPage(std::string_view url, std::string_view file, const DownloadLimits& limits) {
-  if (Status status = download(url, file, limits); !status) {
-    showStatus(status.message(), StatusKind::Error);
+std::string downloadedPageText(const Status& downloaded, std::string_view file) {
+  if (!downloaded) {
+    showStatus(downloaded.message(), StatusKind::Error);
     return text::fromUtf8("2. Brak dostępu.");
   }
   return pageText(platform::readWholeFile(file).value_or(""));
+}
+
+std::string readWebPage(std::string_view url, std::string_view file, const DownloadLimits& limits) {
+  return downloadedPageText(download(url, file, limits), file);
 }
 
 }  // namespace zefir::net

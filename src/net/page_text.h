@@ -20,8 +20,12 @@ std::string windowsText(std::string_view downloaded);
 // for an empty page: "2. Brak dostępu.". Code page 1250.
 std::string pageText(std::string_view html);
 
-// Downloads `url` into `file` and returns its pageText; when the page cannot
-// be had, "2. Brak dostępu." with the reason in the status line (kind 0).
+// The result of a page downloaded into `file` with the outcome `downloaded`:
+// its pageText; when the download failed, "2. Brak dostępu." with the reason
+// in the status line (kind 0).
+std::string downloadedPageText(const Status& downloaded, std::string_view file);
+
+// Downloads `url` into `file` and returns downloadedPageText.
 std::string readWebPage(std::string_view url, std::string_view file,
                         const DownloadLimits& limits = {});
 

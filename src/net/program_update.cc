@@ -119,6 +119,7 @@ SelfCheckResult checkProgramFile(std::string_view program_path) {
   const std::string proper = folder + std::string(kProgramFile);
   const std::string old = folder + std::string(kOldProgramFile);
   SelfCheckResult result;
+  result.programFile = std::string(program_path);
   if (name == kProgramFile) {
     // The new program has started once: the old one is no longer needed.
     platform::removeFile(old);
@@ -127,7 +128,8 @@ SelfCheckResult checkProgramFile(std::string_view program_path) {
   if (text::asciiLowerCase(name) == kProgramFile) {
     // Only the letter case differs. On a file system that tells the cases
     // apart a different "zefir" may stand beside it; that one is kept.
-    if (!platform::exists(proper)) platform::renameFile(std::string(program_path), proper);
+    if (!platform::exists(proper) && platform::renameFile(std::string(program_path), proper))
+      result.programFile = proper;
     return result;
   }
   // Any name but the download's is a copy someone made: it never touches "zefir".

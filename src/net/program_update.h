@@ -51,6 +51,9 @@ enum class SelfCheck {
 struct SelfCheckResult {
   SelfCheck action = SelfCheck::GoOn;
   std::string restart;  // the program file to start
+  // With GoOn: the running program's file after the check (renamed to
+  // "zefir" when only its letter case differed), for a later update.
+  std::string programFile;
 };
 
 // The first tick's check of the running program's file name.

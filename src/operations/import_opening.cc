@@ -34,19 +34,21 @@ std::string sourcePath(std::string_view baseFolder, std::string_view name,
                        const std::vector<std::string>& extensions) {
   const std::string folder = sourceFolder(baseFolder);
   const std::string lowered = lower(name);
+  std::vector<std::string> endings = extensions;  // what follows the name
   for (const std::string& ext : extensions)
-    if (lowered.size() > ext.size() && lowered.ends_with(ext)) return folder + std::string(name);
-  for (const std::string& ext : extensions)
+    if (lowered.size() > ext.size() && lowered.ends_with(ext)) endings = {""};
+  for (const std::string& ext : endings)
     for (const std::string& e : {ext, upper(ext)})
       if (platform::exists(folder + std::string(name) + e)) return folder + std::string(name) + e;
-  // Any letter case of the extension ("Srodki.Dbf").
+  // Any letter case: the parameter set shows its fields in upper case
+  // ("MASZYNY.XLS"), and tables come as "Srodki.Dbf".
   std::error_code ec;
-  for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-    const std::string file = entry.path().filename().string();
-    for (const std::string& ext : extensions)
+  for (const std::string& ext : endings)
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+      const std::string file = entry.path().filename().string();
       if (lower(file) == lowered + ext) return folder + file;
-  }
-  return folder + std::string(name) + extensions.front();
+    }
+  return folder + std::string(name) + endings.front();
 }
 
 Status openSource(const std::string& path, std::string_view sheetName, Workbook& book,

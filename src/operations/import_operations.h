@@ -31,10 +31,10 @@ inline constexpr const char* kNewBaseWorkName = "Nowe.tmp";
 
 // The source folder of a base folder: base folder + "DBF/".
 std::string sourceFolder(std::string_view baseFolder);
-// The source file: `name` in the source folder, as given when it has one of
-// `extensions` (letter case ignored), else with the first extension (tried in
-// order, each as given, upper and lower case) whose file exists; the first
-// one when none does.
+// The source file: `name` in the source folder, as given when it ends in one
+// of `extensions`, else with the first extension (tried in order) whose file
+// exists; a file whose name differs only in letter case when none is there
+// as given; the name as given (with the first extension) when none exists.
 std::string sourcePath(std::string_view baseFolder, std::string_view name,
                        const std::vector<std::string>& extensions);
 inline const std::vector<std::string>& sheetExtensions() {
@@ -58,12 +58,18 @@ void writeAnalysis(const Workbook& book, std::string_view fileName, output::Repo
 
 // The spreadsheet versions, in the pick list's order after "Analiza".
 const std::vector<std::string>& sheetVersions();
+// The columns a spreadsheet version reads (UTF-8; empty for another name).
+const std::vector<std::string>& sheetVersionColumns(std::string_view version);
+// The DBF program whose table is read by layout 1; any other name is layout 2.
+inline constexpr const char* kFirstLayoutProgram = "Srodki";
+// The fields the DBF import reads for a program (layout 1 or 2).
+const std::vector<std::string>& tableLayoutFields(std::string_view program);
 // The spreadsheet import ("Import z pliku " + file + ".XLS", `XU`) into
-// `baseFolder` + "Nowe.PST". Refused before anything is written for an
-// unknown version; a base that cannot be written is an error, and the old
-// "Nowe.PST" (if any) stays as it was.
+// `baseFolder` + "Nowe.PST", every record stamped with `stamp`. Refused
+// before anything is written for an unknown version; a base that cannot be
+// written is an error, and the old "Nowe.PST" (if any) stays as it was.
 Status importSheets(const Workbook& book, std::string_view version, std::string_view fileName,
-                    std::string_view baseFolder, std::string_view suffix,
+                    std::string_view baseFolder, const base::WriteStamp& stamp,
                     output::ReportBuffer& report);
 
 // The DBF import ("Tabliczka środków trwałych", `TST`): layout 1 for

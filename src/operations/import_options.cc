@@ -13,19 +13,39 @@ namespace {
 
 constexpr int kImportRegisterCount = 5000;
 
+// The parameter set shows its fields in upper case: a version is the known
+// one of that name in any letter case.
+std::string knownVersion(const std::string& typed, const std::vector<std::string>& known) {
+  for (const std::string& name : known)
+    if (text::upperCase(name) == text::upperCase(typed)) return name;
+  return typed;
+}
+
+// The option's run: a failure is said in the status line (the opening of the
+// source says its own), never left for the dialog to call "Wykonane.".
+Status runShown(ImportRequest& request, OperationRun& run) {
+  Status s = runImport(request, run);
+  if (!s && !request.sourceFailed) showStatus(s.message(), StatusKind::Error);
+  return s;
+}
+
 Status runSheetImport(OperationRun& run) {
-  ImportRequest request{false, trimmed(run.values.text("IXLZ")), trimmed(run.values.text("IXLP"))};
+  std::vector<std::string> known = sheetVersions();
+  known.insert(known.begin(), kAnalysisVersion);
+  ImportRequest request{false, trimmed(run.values.text("IXLZ")),
+                        knownVersion(trimmed(run.values.text("IXLP")), known)};
   if (request.version.empty()) request.version = kAnalysisVersion;
-  return runImport(request, run);
+  return runShown(request, run);
 }
 
 Status runTableImport(OperationRun& run) {
-  std::string program = trimmed(run.values.text("IDBP"));
-  if (program.empty()) program = "Srodki";
+  std::string program =
+      knownVersion(trimmed(run.values.text("IDBP")), {kAnalysisVersion, kFirstLayoutProgram});
+  if (program.empty()) program = kFirstLayoutProgram;
   // The analysis looks at the known table; the import reads the table named
   // by the program chosen.
-  ImportRequest request{true, program == kAnalysisVersion ? "Srodki" : program, program};
-  return runImport(request, run);
+  ImportRequest request{true, program == kAnalysisVersion ? kFirstLayoutProgram : program, program};
+  return runShown(request, run);
 }
 
 }  // namespace
@@ -55,8 +75,11 @@ Status runImport(ImportRequest& request, OperationRun& run) {
     return Status::Ok();
   }
   if (!request.table)
+    // The new base's records carry the clock every other save of the base
+    // in force takes (the file server's, through the journal's probe).
     return importSheets(book, request.version, stemOf(path), run.baseFolder,
-                        run.journal ? run.journal->workstationSuffix() : ".xxx", *run.report);
+                        run.journal ? run.journal->writeStamp() : writeStampNow("", ".xxx"),
+                        *run.report);
   if (!run.journal || !run.assets)
     return Status::Error(text::fromUtf8("Nie wybrano bazy: nic nie zapisano"));
   return importTable(book, request.version, *run.assets, *run.journal, *run.report,

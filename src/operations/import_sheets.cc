@@ -139,8 +139,15 @@ const std::vector<std::string>& sheetVersions() {
   return names;
 }
 
+const std::vector<std::string>& sheetVersionColumns(std::string_view version) {
+  static const std::vector<std::string> none;
+  for (const SheetVersion& v : versions())
+    if (v.name == version) return v.columns;
+  return none;
+}
+
 Status importSheets(const Workbook& book, std::string_view version, std::string_view fileName,
-                    std::string_view baseFolder, std::string_view suffix,
+                    std::string_view baseFolder, const base::WriteStamp& stamp,
                     output::ReportBuffer& report) {
   const auto v = std::find_if(versions().begin(), versions().end(),
                               [&](const SheetVersion& s) { return s.name == version; });
@@ -185,8 +192,7 @@ Status importSheets(const Workbook& book, std::string_view version, std::string_
             [](const AssetRecord& a, const AssetRecord& b) { return a.Symb < b.Symb; });
   std::string folder(baseFolder);
   if (!folder.empty() && folder.back() != '/' && folder.back() != '\\') folder += '/';
-  Status written =
-      writeNewJournal(folder + kNewBaseName, folder + kNewBaseWorkName, assets, suffix);
+  Status written = writeNewJournal(folder + kNewBaseName, folder + kNewBaseWorkName, assets, stamp);
   report.addRule('-');
   report.addRow({"", fromUtf8("Zapisano ") + std::to_string(assets.size()) +
                          fromUtf8(" środków do ") + kNewBaseName +

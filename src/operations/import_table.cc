@@ -226,13 +226,20 @@ std::string rowsText(const std::vector<int>& rows) {
   return out.empty() ? "-" : out;
 }
 
+const TableLayout& layoutOf(std::string_view program) {
+  return text::upperCase(program) == text::upperCase(kFirstLayoutProgram) ? layout1() : layout2();
+}
+
 }  // namespace
+
+const std::vector<std::string>& tableLayoutFields(std::string_view program) {
+  return layoutOf(program).fields;
+}
 
 Status importTable(const Workbook& book, std::string_view program, AssetRegister& reg,
                    BaseJournal& journal, output::ReportBuffer& report,
                    const std::function<bool()>& stop, DayNumber today) {
-  const bool first = text::upperCase(program) == "SRODKI";
-  const TableLayout& layout = first ? layout1() : layout2();
+  const TableLayout& layout = layoutOf(program);
   report.beginReport("TST", fromUtf8("Tabliczka środków trwałych"), 1);
   reportHeaders(layout, report);
   report.endHeaders(std::string(program));
@@ -257,7 +264,7 @@ Status importTable(const Workbook& book, std::string_view program, AssetRegister
       report.addRow(std::span<const std::string>(cells));
       std::string failure;
       try {
-        AssetRecord edited = first ? fromLayout1(r, today) : fromLayout2(r);
+        AssetRecord edited = &layout == &layout1() ? fromLayout1(r, today) : fromLayout2(r);
         if (edited.Symb.empty()) throw RowError{fromUtf8("brak symbolu")};
         base::asTheBaseKeepsIt(edited);
         // The symbol step: an asset already there (an earlier run) is the

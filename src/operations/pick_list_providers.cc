@@ -4,6 +4,7 @@
 // and the file, folder and text-line lists.
 #include <algorithm>
 
+#include "operations/import_operations.h"
 #include "operations/pick_list.h"
 #include "operations/pick_list_fixed.h"
 #include "platform/file_system.h"
@@ -144,22 +145,27 @@ void addDictionary(PickList& list, const Dictionary* dict, const PickListSources
     list.add("Pusty plik podpowiedzi \"" + s.baseFolder + fileName + "\"");
 }
 
+// The import's layouts: each row names a version (`i`) or program (`j`) and
+// the columns the import reads by it, taken from the import itself so the
+// list never offers what the import would not read. "Analiza" comes first.
 void addVersions(PickList& list, int key) {
+  const auto row = [](std::string_view name, const std::vector<std::string>& columns) {
+    std::string heads;
+    for (std::size_t i = 0; i < columns.size(); ++i) heads += (i ? ", " : "") + columns[i];
+    return std::string(name) + std::string(kSep) + text::fromUtf8(heads);
+  };
   list.header = text::fromUtf8("Wersja × i co z tego wynika");
+  list.sorted = false;
   if (key == 'i') {
     list.kind = text::fromUtf8("Wybierz wersję plików XLS");
     list.add(text::fromUtf8("Analiza × Analiza statystyczna pliku XLS"));
-    list.add(text::fromUtf8("Fabrika × Obiekt, Opis obiektu, Data nabycia, Gr. obiektów"));
-    list.add(text::fromUtf8(
-        "UG-Wzorcowo × Nr działki, Pow. [ha], AM, Obręb ew., Jednostka ew., "
-        "Jed. rejestrowa, Udział, Właściciele/Władający, KW, Klasoużytki, MPZP, Wartość"));
-    list.add(
-        text::fromUtf8("UM-Wzorcowo × Poz., Symbol, Nazwa składnika, Jedn. miary, Ilość, "
-                       "Cena jednostkowa, Wartość, Uwagi, Symbol środka trwałego, Numer, "
-                       "Protokół ujawnienia"));
+    for (const std::string& version : import::sheetVersions())
+      list.add(row(version, import::sheetVersionColumns(version)));
   } else {
     list.kind = text::fromUtf8("Wybierz wersję plików SRODKI.DBF");
     list.add(text::fromUtf8("Analiza × Analiza statystyczna pliku SRODKI.DBF"));
+    list.add(
+        row(import::kFirstLayoutProgram, import::tableLayoutFields(import::kFirstLayoutProgram)));
     list.add(text::fromUtf8("Nie ma  × Nie ma jeszcze dobrej bazy do przeciągania"));
   }
 }
@@ -185,14 +191,17 @@ std::string fileRow(const platform::FolderEntry& e, std::size_t nameWidth) {
          text::intText(static_cast<long>(e.size), 14);
 }
 
-void addFiles(PickList& list, const std::string& folder, const std::string& extension,
+// The files of `folder` with one of `extensions` (any letter case); the
+// first extension names what is missing when there is none.
+void addFiles(PickList& list, const std::string& folder, const std::vector<std::string>& extensions,
               std::size_t nameWidth) {
   list.header = text::fromUtf8("Zbiór         z dnia i godziny         wielkość");
   for (const platform::FolderEntry& e : platform::listFolder(folder))
-    if (!e.folder && upperExtension(e.name) == text::upperCase(extension))
-      list.add(fileRow(e, nameWidth));
+    if (!e.folder)
+      for (const std::string& extension : extensions)
+        if (upperExtension(e.name) == text::upperCase(extension)) list.add(fileRow(e, nameWidth));
   if (list.size() == 0)
-    list.add(std::string(kSep) + text::fromUtf8("Nie widzę zbiorów ") + extension);
+    list.add(std::string(kSep) + text::fromUtf8("Nie widzę zbiorów ") + extensions.front());
 }
 
 void addLogoFiles(PickList& list, const PickListSources& s) {
@@ -284,10 +293,13 @@ PickList buildPickList(int listKey, const PickListSources& s, std::string_view f
     const std::string ext =
         extension.empty() ? (listKey == 'Z' ? "PST" : "WZO") : std::string(extension);
     list.kind = ext;
-    addFiles(list, s.baseFolder, ext, 12);
+    addFiles(list, s.baseFolder, {ext}, 12);
   } else if (listKey == kSpreadsheetFiles) {
+    // The spreadsheet import's sources: every kind it reads, in its folder.
     list.kind = ".XLS";
-    addFiles(list, s.baseFolder, "XLS", 25);
+    std::vector<std::string> extensions;
+    for (const std::string& e : import::sheetExtensions()) extensions.push_back(text::upperCase(e.substr(1)));
+    addFiles(list, import::sourceFolder(s.baseFolder), extensions, 25);
   } else if (listKey == ' ' || listKey == 'Y') {
     addLines(list, s.textFile);
   } else if (listKey == 'A') {

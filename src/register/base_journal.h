@@ -39,6 +39,11 @@
 
 namespace zefir {
 
+// A write stamp for a save written now: the file server's clock through
+// `clockProbe` (platform::sharedClock; the local clock when empty or when the
+// probe cannot be written) and the writer identifier of `suffix`.
+base::WriteStamp writeStampNow(std::string_view clockProbe, std::string_view suffix);
+
 class BaseJournal {
  public:
   // `pstPath`: the main base file, the base folder path + base name + ".PST"
@@ -59,6 +64,9 @@ class BaseJournal {
   // take the file server's clock through it, else the local clock. Empty:
   // the local clock.
   void setClockProbe(std::string path) { clockProbe_ = std::move(path); }
+  // The stamp a save written now carries: the clock through the probe, this
+  // workstation's writer identifier.
+  base::WriteStamp writeStamp() const { return writeStampNow(clockProbe_, suffix_); }
 
   // Called with the desktop's new caption after a full load (code page 1250):
   // "   Zorza-Zefir   Zorza-Systemy   " + path + 7 blanks + assets + " środków".
@@ -136,12 +144,13 @@ class BaseJournal {
 Status checkNewAssetSave(const AssetRecord& asset);
 
 // Writes a new base file holding `assets`, each as one save of a new asset
-// (local clock, this workstation's suffix). The file is written whole under
+// stamped with `stamp` (BaseJournal::writeStamp of the base in force, so the
+// new base's records carry the same clock as every other save). The file is written whole under
 // `workPath` and renamed to `path` only when complete, so `path` never holds
 // a half-written base; a refused asset (checkNewAssetSave) writes nothing.
 // Callers check their assets first and pass unique symbols.
 Status writeNewJournal(const std::string& path, const std::string& workPath,
-                       const std::vector<AssetRecord>& assets, std::string_view suffix);
+                       const std::vector<AssetRecord>& assets, const base::WriteStamp& stamp);
 
 // Every record of a journal file as it lies, with its check result, for
 // tools that inspect a base (`zefir-cli check`, `dump`). No locking beyond a

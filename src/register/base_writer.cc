@@ -91,19 +91,22 @@ Status checkStorable(const AssetRecord& loaded, const AssetRecord& edited,
 
 }  // namespace
 
+base::WriteStamp writeStampNow(std::string_view clockProbe, std::string_view suffix) {
+  const platform::ClockReading clock = platform::sharedClock(clockProbe);
+  return {clock.day, clock.minutes, base::writerIdentifier(suffix)};
+}
+
 Status checkNewAssetSave(const AssetRecord& asset) {
   std::vector<BaseRecord> records;
   return checkStorable(AssetRegister::emptyRecord(), asset, records, ".xxx");
 }
 
 Status writeNewJournal(const std::string& path, const std::string& workPath,
-                       const std::vector<AssetRecord>& assets, std::string_view suffix) {
+                       const std::vector<AssetRecord>& assets, const base::WriteStamp& stamp) {
   std::vector<BaseRecord> all;
-  const platform::ClockReading clock = platform::localClock();
-  const base::WriteStamp stamp{clock.day, clock.minutes, base::writerIdentifier(suffix)};
   for (const AssetRecord& asset : assets) {
     std::vector<BaseRecord> records;
-    if (Status s = checkStorable(AssetRegister::emptyRecord(), asset, records, suffix); !s)
+    if (Status s = checkStorable(AssetRegister::emptyRecord(), asset, records, ".xxx"); !s)
       return s;
     for (BaseRecord& r : records) base::setStamp(r, stamp);
     base::markSave(records.data(), records.size());
@@ -125,7 +128,6 @@ Status BaseJournal::saveAsset(AssetRegister& reg, const AssetRecord& loaded,
   if (path_.empty()) return Status::Error(text::fromUtf8("Nie wybrano bazy: nic nie zapisano"));
   std::vector<BaseRecord> records;
   if (Status s = checkStorable(loaded, edited, records, suffix_); !s) return s;
-  const auto writer = base::writerIdentifier(suffix_);
   if (!records.empty()) {
     // "bZestaw:Dopisz": read what others appended, mark, open, append.
     Status before = readAppended(reg);
@@ -141,8 +143,7 @@ Status BaseJournal::saveAsset(AssetRegister& reg, const AssetRecord& loaded,
         showStatus(text, StatusKind::Error);
         return Status::Error(text);
       }
-      platform::ClockReading clock = platform::sharedClock(clockProbe_);
-      base::WriteStamp stamp{clock.day, clock.minutes, writer};
+      const base::WriteStamp stamp = writeStamp();
       for (BaseRecord& r : records) base::setStamp(r, stamp);
       base::markSave(records.data(), records.size());
       // The whole save goes out in one write under the append lock, so no

@@ -17,6 +17,7 @@ constexpr SettingDefault kDefaults[] = {
     {P, "KonRapE1", "T;c Consolas;----;10;CG;600;1"},
     {P, "KonPrint", "c Consolas;Bold"},
     {P, "AdrAktu.xxx", "https://zefir.example.pl/pobierz/"},
+    {P, "CertAktu.xxx", ""},
     {P, "AdrNBP.xxx", "https://static.nbp.pl/dane/kursy/Archiwum/"},
     {B, "Dla kogo", "Zorza-Soft"},
     {B, "DatyBOBZ", "010118;311218"},

@@ -25,6 +25,9 @@ struct WindowFont {
 struct ShellState {
   StartMode start;
   std::string programFolder;  // the current folder at start
+  // The running program's file (set when the desktop is made): the first
+  // tick's self-check looks at its name, the update downloads beside it.
+  std::string programFile;
   // The base folder relative to the program folder, ending with its
   // separator, or empty for the program folder itself.
   std::string baseFolder;

@@ -155,6 +155,12 @@ TEST_F(SelfCheckTest, ALetterCaseNameIsOnlyRenamed) {
   EXPECT_EQ(result.action, SelfCheck::GoOn);
   EXPECT_EQ(read("zefir"), "program");
   EXPECT_FALSE(platform::exists(dir_.file("Zefir")));
+  // A later update goes beside the file under its new name.
+  EXPECT_EQ(result.programFile, dir_.file("zefir"));
+  // A "zefir" already there is another program: the file keeps its name.
+  platform::writeWholeFile(dir_.file("ZEFIR"), "copy");
+  EXPECT_EQ(checkProgramFile(dir_.file("ZEFIR")).programFile, dir_.file("ZEFIR"));
+  EXPECT_EQ(read("zefir"), "program");
 }
 
 TEST_F(SelfCheckTest, TheDownloadReplacesTheProgramKeepingTheOldOneUntilItStarts) {

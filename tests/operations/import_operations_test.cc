@@ -9,6 +9,7 @@
 #include "operations/import_operations.h"
 #include "platform/file_system.h"
 #include "register/base_journal.h"
+#include "table_layout1.h"
 #include "text/codepage.h"
 #include "text/dates.h"
 
@@ -35,6 +36,7 @@ class ImportTest : public ::testing::Test {
   std::string base(const std::string& name) { return dir_.file(name); }
   testing::TempDir dir_;
   output::ReportBuffer report_;
+  base::WriteStamp stamp_ = writeStampNow("", ".007");
 };
 
 TEST_F(ImportTest, AnalysisMeasuresEachSheetAndASheetWithEmptyRowOneHasNoColumns) {
@@ -79,7 +81,7 @@ TEST_F(ImportTest, SheetImportWritesEveryGoodRowAsAnAssetAndListsEveryBadRowWith
        {"M-3", "Powtórzony", "", ""}});
   Workbook book;
   ASSERT_TRUE(readWorkbook(source("Fab.xlsx"), book).ok());
-  ASSERT_TRUE(importSheets(book, "Fabrika", "Fab", dir_.path(), ".007", report_).ok());
+  ASSERT_TRUE(importSheets(book, "Fabrika", "Fab", dir_.path(), stamp_, report_).ok());
   EXPECT_EQ(report_.code(), "XU");
   EXPECT_GT(rowWith(report_, 1, "w. 3: Data nabycia: to nie jest data"), 0);
   EXPECT_GT(rowWith(report_, 1, "w. 5:"), 0);
@@ -108,7 +110,7 @@ TEST_F(ImportTest, ASymbolOverFifteenCharactersIsRefusedByNameNeverCutOntoAnothe
                           {"ABCDEFGHIJKLMNOP", "Dłuższy", "15.04.2021", "491"}});
   Workbook book;
   ASSERT_TRUE(readWorkbook(source("Dl.xlsx"), book).ok());
-  ASSERT_TRUE(importSheets(book, "Fabrika", "Dl", dir_.path(), ".007", report_).ok());
+  ASSERT_TRUE(importSheets(book, "Fabrika", "Dl", dir_.path(), stamp_, report_).ok());
   EXPECT_GT(rowWith(report_, 1, "w. 3:"), 0);
   EXPECT_GT(rowWith(report_, 1, "ABCDEFGHIJKLMNOP"), 0);
 
@@ -128,8 +130,54 @@ TEST_F(ImportTest, AFailedWriteLeavesTheEarlierNewBaseAsItWas) {
   book.sheets.resize(1);
   ASSERT_TRUE(book.sheets[0].set(1, 1, "Obiekt").ok());
   ASSERT_TRUE(book.sheets[0].set(2, 1, "A-1").ok());
-  EXPECT_FALSE(importSheets(book, "Fabrika", "F", dir_.path(), ".001", report_).ok());
+  EXPECT_FALSE(importSheets(book, "Fabrika", "F", dir_.path(), stamp_, report_).ok());
   EXPECT_EQ(*platform::readWholeFile(base(kNewBaseName)), "earlier");
+}
+
+TEST_F(ImportTest, EveryRecordOfTheNewBaseCarriesTheClockOfTheBaseInForce) {
+  const auto stampsOfNewBase = [this] {
+    std::vector<base::WriteStamp> stamps;
+    scanJournal(base(kNewBaseName),
+                [&stamps](const ScannedRecord& r) { stamps.push_back(base::stampOf(*r.bytes)); });
+    return stamps;
+  };
+  Workbook book;
+  book.sheets.resize(1);
+  ASSERT_TRUE(book.sheets[0].set(1, 1, "Obiekt").ok());
+  ASSERT_TRUE(book.sheets[0].set(2, 1, "A-1").ok());
+  ASSERT_TRUE(book.sheets[0].set(3, 1, "A-2").ok());
+  const base::WriteStamp given{text::dayFromDate(2024, 2, 29), 10 * 60 + 15,
+                               base::writerIdentifier(".042")};
+  ASSERT_TRUE(importSheets(book, "Fabrika", "F", dir_.path(), given, report_).ok());
+  const std::vector<base::WriteStamp> stamps = stampsOfNewBase();
+  ASSERT_GE(stamps.size(), 2u);
+  for (const base::WriteStamp& s : stamps) EXPECT_EQ(s, given);
+
+  // Through the option: the clock is read through the journal's probe file,
+  // as for every save of the base (here a link to the "server" file, which
+  // the probe's byte lands in).
+  ASSERT_TRUE(platform::writeWholeFile(base("server"), "x"));
+  std::filesystem::create_symlink(base("server"), base("Tmp.042"));
+  ASSERT_TRUE(platform::writeWholeFile(source("Lista.csv"), "Obiekt\nB-1\n"));
+  BaseJournal journal(base("Srodki.PST"));
+  journal.setWorkstationSuffix(".042");
+  journal.setClockProbe(base("Tmp.042"));
+  FieldValues values;
+  AssetRegister reg;
+  OperationRun run{*findOption(63), values, &reg, dir_.path() + "/", 0, "p", &report_};
+  run.journal = &journal;
+  ImportRequest request{false, "Lista", "Fabrika"};
+  ASSERT_TRUE(runImport(request, run).ok());
+  EXPECT_EQ(*platform::readWholeFile(base("server")), "!");
+  const platform::ClockReading server =
+      platform::clockOfStamp(*platform::fileStamp(base("server")));
+  const std::vector<base::WriteStamp> probed = stampsOfNewBase();
+  ASSERT_FALSE(probed.empty());
+  for (const base::WriteStamp& s : probed) {
+    EXPECT_EQ(s.writer, base::writerIdentifier(".042"));
+    EXPECT_EQ(s.day, server.day);
+    EXPECT_EQ(s.minutes, server.minutes);
+  }
 }
 
 TEST_F(ImportTest, EquipmentAndParcelVersionsCarryTheirColumnsIntoTheAsset) {
@@ -144,7 +192,7 @@ TEST_F(ImportTest, EquipmentAndParcelVersionsCarryTheirColumnsIntoTheAsset) {
     ASSERT_TRUE(s.set(1, static_cast<int>(c) + 1, fromUtf8(heads[c])).ok());
     ASSERT_TRUE(s.set(2, static_cast<int>(c) + 1, fromUtf8(row[c])).ok());
   }
-  ASSERT_TRUE(importSheets(book, "UM-Wzorcowo", "UM", dir_.path(), ".001", report_).ok());
+  ASSERT_TRUE(importSheets(book, "UM-Wzorcowo", "UM", dir_.path(), stamp_, report_).ok());
   AssetRegister reg;
   BaseJournal journal(base(kNewBaseName));
   ASSERT_TRUE(journal.load(reg).ok());
@@ -159,15 +207,10 @@ TEST_F(ImportTest, EquipmentAndParcelVersionsCarryTheirColumnsIntoTheAsset) {
 class TableImportTest : public ImportTest {
  protected:
   void writeTable(const std::vector<std::vector<std::string>>& rows) {
-    std::vector<import_test::DbfField> fields;
-    const char* names[] = {"NR_EWID",   "UZYTK",   "M_UZYTK",  "ROZDZIAL", "ZADANIE",
-                           "GRUPA",     "P_GRUPA", "RODZAJ",   "NAZWA",    "CHAR3",
-                           "DAT_PROD",  "DAT_NAB", "LIKWID",   "DAT_ZAL",  "STOPA",
-                           "WART_POCZ", "UM_NAR",  "WART_INW", "WART_UM"};
-    const char types[] = "CCCCCNNNCCDDCDNNNNN";
-    const int widths[] = {32, 5, 5, 5, 3, 1, 1, 1, 32, 32, 8, 8, 1, 8, 6, 15, 15, 15, 15};
-    for (int i = 0; i < 19; ++i)
-      fields.push_back({names[i], types[i], widths[i], types[i] == 'N' && widths[i] > 1 ? 2 : 0});
+    using namespace import_test;
+    std::vector<DbfField> fields;
+    for (int i = 0; i < kLayout1FieldCount; ++i)
+      fields.push_back({kLayout1Names[i], kLayout1Types[i], kLayout1Widths[i], layout1Decimals(i)});
     import_test::writeDbf(source("SRODKI.DBF"), "LDID/100", fields, rows);
   }
   Status run(AssetRegister& reg, BaseJournal& journal) {

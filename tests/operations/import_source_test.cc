@@ -167,11 +167,39 @@ TEST_F(ImportSourceTest, DbfWhoseRecordCountDisagreesWithItsLengthIsRefused) {
   EXPECT_FALSE(readWorkbook(file("short.dbf"), book).ok());
 }
 
-TEST_F(ImportSourceTest, XlsThatIsNoWorkbookAsksToSaveItFirst) {
-  // No .xls writer is at hand; the reader is held to its refusal here.
-  ASSERT_TRUE(platform::writeWholeFile(file("a.xls"), std::string(4096, '\x11')));
+TEST_F(ImportSourceTest, XlsGivesEverySheetWithTextsNumbersAndDatesAsTheWorkbookHoldsThem) {
+  // A BIFF8 workbook written once by tests/data/xls/make_maszyny_xls.py.
   Workbook book;
-  EXPECT_EQ(readWorkbook(file("a.xls"), book).message(), unreadableText());
+  ASSERT_TRUE(readWorkbook(ZEFIR_TEST_DATA_DIR "/xls/Maszyny.xls", book).ok());
+  ASSERT_EQ(book.sheets.size(), 2u);
+  const Sheet& machines = book.sheets[0];
+  EXPECT_EQ(machines.name, "Maszyny");
+  EXPECT_EQ(machines.usedRows(), 4);
+  EXPECT_EQ(machines.cell(1, 4), fromUtf8("Gr. obiektów"));
+  EXPECT_EQ(machines.cell(2, 2), fromUtf8("Tokarka uniwersalna TUR-50 z wyposażeniem specjalnym"));
+  EXPECT_EQ(machines.cell(2, 3), "2019-03-15");  // a serial day with a date format
+  EXPECT_EQ(machines.cell(2, 4), "491");         // a whole number
+  EXPECT_EQ(machines.cell(2, 5), "48250.5");     // a fraction
+  EXPECT_EQ(machines.cell(3, 4), "491");         // the same typed as text
+  EXPECT_EQ(machines.cell(4, 3), "15.04.2021");  // a date typed as text
+  EXPECT_EQ(machines.cell(4, 5), "7999.99");
+  const Sheet& vehicles = book.sheets[1];
+  EXPECT_EQ(vehicles.name, "Pojazdy");
+  EXPECT_EQ(vehicles.usedRows(), 3);
+  EXPECT_EQ(vehicles.cell(3, 2), fromUtf8("Żuraw samojezdny"));
+  EXPECT_EQ(vehicles.cell(3, 5), "1250000.75");
+  EXPECT_EQ(vehicles.cell(4, 1), "");  // past the last row
+}
+
+TEST_F(ImportSourceTest, XlsThatIsNoWorkbookOrACutOneAsksToSaveItFirst) {
+  ASSERT_TRUE(platform::writeWholeFile(file("a.xls"), std::string(4096, '\x11')));
+  const auto whole = platform::readWholeFile(ZEFIR_TEST_DATA_DIR "/xls/Maszyny.xls");
+  ASSERT_TRUE(whole);
+  ASSERT_TRUE(platform::writeWholeFile(file("cut.xls"), whole->substr(0, whole->size() / 2)));
+  for (const char* name : {"a.xls", "cut.xls"}) {
+    Workbook book;
+    EXPECT_EQ(readWorkbook(file(name), book).message(), unreadableText()) << name;
+  }
 }
 
 TEST(ImportValuesTest, DatesAndNumbersInEveryFormTheSourcesUse) {

@@ -6,6 +6,8 @@
 
 #include <filesystem>
 
+#include "operations/import_operations.h"
+#include "operations/option_catalogue.h"
 #include "platform/file_system.h"
 #include "register/asset_register.h"
 #include "text/codepage.h"
@@ -228,6 +230,58 @@ TEST(PickListFiles, FilesOfAnExtensionAndTheirAbsence) {
   EXPECT_EQ(lines.rows()[0], "pierwsza linia");
   src.rateFile = dir + "/brak.csv";
   EXPECT_EQ(buildPickList('A', src, "").rows()[0].find(u(" × Nie widzę")), 0u);
+}
+
+TEST(PickListImport, VersionRowsNameWhatTheImportReadsAndFitTheirFields) {
+  const PickList sheets = buildPickList('i', {}, "");
+  const std::vector<std::string> versions = keysOf(sheets);
+  ASSERT_EQ(versions.size(), 1 + import::sheetVersions().size());
+  EXPECT_EQ(versions.front(), import::kAnalysisVersion);
+  const PickResult parcels = acceptRow('i', sheets.rows()[2]);
+  EXPECT_EQ(parcels.key, "UG-Wzorcowo");
+  EXPECT_NE(parcels.description.find(u("Nr działki, Pow. [ha], AM")), std::string::npos);
+  for (std::size_t i = 1; i < versions.size(); ++i)
+    EXPECT_FALSE(import::sheetVersionColumns(versions[i]).empty()) << versions[i];
+
+  const PickList tables = buildPickList('j', {}, "");
+  const std::vector<std::string> programs = keysOf(tables);
+  const std::vector<std::string> want = {"Analiza", "Srodki", "Nie ma"};
+  EXPECT_EQ(programs, want);
+  // The "Srodki" row lists the 19 fields of the first layout.
+  const std::string fields = acceptRow('j', tables.rows()[1]).description;
+  EXPECT_NE(fields.find("Nr_ewid, Uzytk, M_uzytk"), std::string::npos);
+  EXPECT_NE(fields.find("Wart_inw, Wart_um"), std::string::npos);
+  EXPECT_EQ(acceptRow('j', tables.rows()[2]).description,
+            u("Nie ma jeszcze dobrej bazy do przeciągania"));
+
+  // A key longer than its field would be cut into a name the import refuses.
+  const FieldInfo* version = findField("IXLP");
+  const FieldInfo* program = findField("IDBP");
+  ASSERT_TRUE(version && program);
+  EXPECT_EQ(listKeyOf(version->pickList, version->pickVariant), 'i');
+  EXPECT_EQ(listKeyOf(program->pickList, program->pickVariant), 'j');
+  for (const std::string& k : versions) EXPECT_LE(static_cast<int>(k.size()), version->width);
+  for (const std::string& k : programs) EXPECT_LE(static_cast<int>(k.size()), program->width);
+}
+
+TEST(PickListImport, SourceFilesAreEverySpreadsheetKindInTheImportFolder) {
+  const std::string dir = testing::TempDir() + "pick_sources";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir + "/DBF");
+  for (const char* name : {"DBF/Maszyny.xls", "DBF/Stan.XLSX", "DBF/Lista.ods", "DBF/Spis.csv",
+                           "DBF/SRODKI.DBF", "Obok.xls"})
+    ASSERT_TRUE(platform::writeWholeFile(dir + "/" + name, "x"));
+  PickListSources src;
+  src.baseFolder = dir + "/";
+  const PickList files = buildPickList(kSpreadsheetFiles, src, "");
+  const std::vector<std::string> want = {"Lista.ods", "Maszyny.xls", "Spis.csv", "Stan.XLSX"};
+  EXPECT_EQ(keysOf(files), want);
+  // Each key names its source as the import looks for it.
+  for (const std::string& k : want)
+    EXPECT_EQ(import::sourcePath(src.baseFolder, k, import::sheetExtensions()),
+              import::sourceFolder(src.baseFolder) + k);
+  std::filesystem::remove_all(dir + "/DBF");
+  EXPECT_EQ(buildPickList(kSpreadsheetFiles, src, "").rows()[0], u(" × Nie widzę zbiorów XLS"));
 }
 
 }  // namespace

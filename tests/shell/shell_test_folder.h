@@ -30,6 +30,12 @@ class ProgramFolder {
     if (p.has_parent_path()) std::filesystem::create_directories(p.parent_path());
     std::ofstream(p, std::ios::binary) << content;
   }
+  // The demo base's files into the current folder. The base files only: a
+  // `make run` leaves settings and markers beside them.
+  static void copyDemoBase() {
+    for (const auto& entry : std::filesystem::directory_iterator(ZEFIR_DEMO_DIR))
+      if (entry.is_regular_file()) std::filesystem::copy(entry.path(), entry.path().filename());
+  }
   static std::string read(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});

@@ -54,6 +54,9 @@ TFPulpit* desktop() {
 TFPulpit::TFPulpit(const QString& firstArgument, QWidget* parent)
     : QMainWindow(parent), first_argument_(firstArgument) {
   the_desktop = this;
+  if (shell::shellState().programFile.empty())
+    shell::shellState().programFile =
+        QCoreApplication::applicationFilePath().toLocal8Bit().toStdString();
   setObjectName("TFPulpit");
   setWindowTitle(QString::fromUtf8("Zefir środki trwałe Zorza-Soft"));
   mdi_ = new QMdiArea(this);
@@ -239,9 +242,12 @@ void TFPulpit::stop(std::string_view text) {
 }
 
 void TFPulpit::checkProgramName() {
-  const auto result =
-      net::checkProgramFile(QCoreApplication::applicationFilePath().toLocal8Bit().toStdString());
-  if (result.action == net::SelfCheck::GoOn) return;
+  std::string& programFile = shell::shellState().programFile;
+  const auto result = net::checkProgramFile(programFile);
+  if (result.action == net::SelfCheck::GoOn) {
+    programFile = result.programFile;  // an update goes beside the file as it is now named
+    return;
+  }
   // The new copy has taken the program's name (or could not): it ends here
   // without writing settings, and the program under its proper name goes on.
   stopping_ = true;
@@ -253,6 +259,10 @@ void TFPulpit::checkProgramName() {
 void TFPulpit::endForProgram(const QString& program) {
   needs_confirm_ = false;
   close();
+  if (hand_over_) {
+    hand_over_(program);
+    return;
+  }
   if (!program.isEmpty()) QProcess::startDetached(program, QCoreApplication::arguments().mid(1));
   QCoreApplication::exit(0);
 }

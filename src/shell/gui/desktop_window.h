@@ -85,6 +85,11 @@ class TFPulpit : public QMainWindow,
   shell::DesktopSettings& carriedSettings() { return settings_; }
   // How a stop with a message ends the program (a message box, then quit).
   void setStopHandler(std::function<void(const QString&)> handler) { stop_ = std::move(handler); }
+  // How endForProgram hands over once the desktop is closed: by default it
+  // starts the program file ("" none) and quits.
+  void setHandOver(std::function<void(const QString&)> handOver) {
+    hand_over_ = std::move(handOver);
+  }
   // Runs one tick at once (tests drive the timer this way).
   void tickNow();
 
@@ -160,6 +165,7 @@ class TFPulpit : public QMainWindow,
   std::unique_ptr<shell::TableMarks> marks_;
   std::string placement_text_;
   std::function<void(const QString&)> stop_;
+  std::function<void(const QString&)> hand_over_;
 };
 
 // The desktop in force (nullptr before it is created).

@@ -7,21 +7,12 @@
 #include "output/gui/report_window.h"
 #include "shell/desktop_settings.h"
 #include "shell/gui/document_output.h"
-#include "shell/gui/stand_in_window.h"
 #include "shell/shell_state.h"
 #include "shell/window_slots.h"
 
 namespace zefir::gui {
 
 namespace {
-
-QWidget* standIn(TFPulpit* desktop, const char* name, const char* caption, int slot,
-                 bool showsOptions = false) {
-  auto* w = new StandInWindow(desktop, QString::fromLatin1(name), QString::fromUtf8(caption), slot,
-                              showsOptions);
-  desktop->addWindow(w);
-  return w;
-}
 
 // The report window of slot 7: the report buffer shows it when a report
 // ends, and its Esc or "Zamknij" hides it and brings the menu back.
@@ -126,7 +117,8 @@ DesktopWindows::DesktopWindows(const QString& firstArgument)
   report = reportW;
   auto* viewerW = documentViewer(d);
   viewer = viewerW;
-  webPage = standIn(d, "TFWebPage", "Strona internetowa", 0);
+  webPage = new TFWebPage;
+  d->addWindow(webPage);
   f3 = f3Window(d, pickListW);
   parameterSet = parameterSetDialog(d, reportW, viewerW);
   menu = new TFMen(d);

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "dialogs/answer_dialog.h"
+#include "net/gui/web_page_window.h"
 #include "shell/gui/desktop_window.h"
 #include "shell/gui/menu_window.h"
 
@@ -21,7 +22,7 @@ struct DesktopWindows {
   QWidget* pickList = nullptr;
   QWidget* report = nullptr;
   QWidget* viewer = nullptr;
-  QWidget* webPage = nullptr;
+  TFWebPage* webPage = nullptr;  // hidden; loads a page and keeps its text
   QWidget* f3 = nullptr;
   QWidget* parameterSet = nullptr;
   TFMen* menu = nullptr;

@@ -25,12 +25,6 @@ using zefir::shell::testing::ProgramFolder;
 
 namespace {
 
-void copyDemoBase() {
-  // The base files only: a `make run` leaves settings and markers beside them.
-  for (const auto& entry : std::filesystem::directory_iterator(ZEFIR_DEMO_DIR))
-    if (entry.is_regular_file()) std::filesystem::copy(entry.path(), entry.path().filename());
-}
-
 // Presses `key` in the answer dialog as soon as it asks.
 void answerWhenAsked(gui::TFOdpowi* dialog, Qt::Key key) {
   auto* poll = new QTimer(dialog);
@@ -57,7 +51,7 @@ class DesktopStartTest : public QObject {
 
   void timerRunsTheStartUpUpToTheLoadedBase() {
     ProgramFolder folder;
-    copyDemoBase();
+    ProgramFolder::copyDemoBase();
     DesktopWindows w("1");
     gui::TFPulpit& d = *w.desktop;
     d.show();
@@ -98,7 +92,7 @@ class DesktopStartTest : public QObject {
 
   void reportEndedShowsTheReportWindowAndEscBringsTheMenuBack() {
     ProgramFolder folder;
-    copyDemoBase();
+    ProgramFolder::copyDemoBase();
     DesktopWindows w("6");
     gui::TFPulpit& d = *w.desktop;
     d.show();
@@ -142,7 +136,7 @@ class DesktopStartTest : public QObject {
 
   void loginFileStartLoadsNothingAndOpensTheLoginPage() {
     ProgramFolder folder;
-    copyDemoBase();
+    ProgramFolder::copyDemoBase();
     ProgramFolder::write("!/Login.txt", "7,jan,haslo,K,,\r\n");
     DesktopWindows w("");
     w.desktop->show();
@@ -207,7 +201,7 @@ class DesktopStartTest : public QObject {
   // once the idle watch had lowered it, and "Środków: 62" read "Srodków: 62".
   void statusTextKeepsItsPolishLettersAtEveryBarHeight() {
     ProgramFolder folder;
-    copyDemoBase();
+    ProgramFolder::copyDemoBase();
     DesktopWindows w("1");
     gui::TFPulpit& d = *w.desktop;
     d.show();
