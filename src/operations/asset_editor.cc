@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "operations/field_rules.h"
 #include "operations/operation_registry.h"
 #include "platform/file_system.h"
 #include "platform/status_line.h"
@@ -193,6 +194,13 @@ std::optional<std::string> AssetEditor::pagedSymbol(AssetRegister& reg, std::str
 
 Status AssetEditor::save(BaseJournal& journal, AssetRegister& reg, const SymbolQuestion& ask,
                          std::string* outcome) {
+  // Neither a symbol to save under nor an asset to delete: an empty symbol
+  // field over an empty form is refused before it could append a record
+  // without a symbol.
+  if (card_.edited.Symb.empty() && card_.original.Symb.empty()) {
+    outcome->clear();
+    return Status::Error(fixHereText());
+  }
   EditState state{card_.edited, card_.original, symbol_};
   const Status s = saveWithSymbolStep(journal, reg, state, answers_, ask, outcome);
   card_.edited = state.edit;

@@ -215,6 +215,12 @@ class AssetEditorSave : public ::testing::Test {
 };
 
 TEST_F(AssetEditorSave, TheCardsEditsAreSavedAndAnUnchangedFormAppendsNothing) {
+  // No symbol at all: nothing is appended.
+  editor_.load(reg_, "");
+  editor_.store(reg_, "ENaz", "BEZ SYMBOLU");
+  EXPECT_FALSE(save().ok());
+  EXPECT_EQ(fileSize(), 0);
+
   editor_.load(reg_, "N/1");
   editor_.store(reg_, "SroX", "N/1");
   editor_.store(reg_, "ENaz", "PILA");
