@@ -14,6 +14,7 @@
 #include <QTest>
 #include <memory>
 
+#include "../register/sample_assets.h"
 #include "dialogs/f3_window.h"
 #include "dialogs/parameter_set_dialog.h"
 #include "dialogs/pick_list_window.h"
@@ -35,18 +36,6 @@ using zefir::gui::TFZestaw;
 namespace {
 
 const DayNumber kToday = text::dayFromDate(2026, 12, 9);
-
-AssetRecord machine(const char* symb, const char* name) {
-  AssetRecord a;
-  a.Symb = symb;
-  a.Nazw = name;
-  a.DtOT = text::dayFromDate(2025, 6, 15);
-  a.WaOT = a.WaBr = 1200;
-  a.RokP = 2025;
-  a.MeUm = 'L';
-  a.K[0] = RateEntry{0, "491", 10, 1, 10, 1};
-  return a;
-}
 
 }  // namespace
 
@@ -137,7 +126,7 @@ class AssetEditFormTest : public QObject {
   // card through F3, then "Zapisz"; the journal grows by the kinds that
   // changed, and a second save of the name alone by its record only.
   void newAssetTypedFromTheMenuIsSavedWithTheCardsValues() {
-    writeBase({machine("A/1", "Tokarka")});
+    writeBase({testing::linearMachine("A/1", "Tokarka")});
     gui::DesktopWindows w("");
     shell::shellState().baseFolder = dir->path().toStdString() + "/";
     w.desktop->show();
@@ -214,7 +203,8 @@ class AssetEditFormTest : public QObject {
   void pagingKeysStepThroughTheRegisterFromTheSymbolField() {
     setStatusLine(&line);
     setDesktopServices(&services);
-    writeBase({machine("A/1", "Tokarka"), machine("B/1", "Frezarka"), machine("C/1", "Prasa")});
+    writeBase({testing::linearMachine("A/1", "Tokarka"), testing::linearMachine("B/1", "Frezarka"),
+               testing::linearMachine("C/1", "Prasa")});
     auto d = openForm();
     QLineEdit* symbol = d->field(0);
     QLineEdit* name = d->field(QStringLiteral("ENaz"));
@@ -250,7 +240,7 @@ class AssetEditFormTest : public QObject {
   void goingBackToTheSymbolDropsTheUnsavedEdits() {
     setStatusLine(&line);
     setDesktopServices(&services);
-    writeBase({machine("A/1", "Tokarka")});
+    writeBase({testing::linearMachine("A/1", "Tokarka")});
     auto d = openForm();
     type(d->field(0), "A/1");
     QTest::keyClick(d->field(0), Qt::Key_Return);
@@ -280,6 +270,39 @@ class AssetEditFormTest : public QObject {
     const qint64 before = records();
     QTest::keyClick(d->field(0), Qt::Key_F10);
     QCOMPARE(records(), before);  // nothing left to save
+  }
+
+  // A new symbol that another asset holds: cancelling the question saves
+  // nothing and keeps the edits; yes to both questions renames.
+  void renameOntoAnExistingAssetAsksAndCancelKeepsTheEdits() {
+    setStatusLine(&line);
+    setDesktopServices(&services);
+    writeBase({testing::linearMachine("A/1", "Tokarka"), testing::linearMachine("B/1", "Prasa")});
+    auto d = openForm();
+    type(d->field(0), "A/1");
+    QTest::keyClick(d->field(0), Qt::Key_Return);
+    type(d->field(2), "Tokarka nowa");
+    QTest::keyClick(d->field(2), Qt::Key_Up);
+    type(d->field(1), "B/1");
+    const qint64 before = records();
+    services.answer = Answer::Back;
+    QTest::keyClick(d->field(1), Qt::Key_F10);
+    QCOMPARE(records(), before);
+    QCOMPARE(services.questions.size(), std::size_t{1});
+    QCOMPARE(text::toUtf8(services.questions[0]), std::string("Skasować poprzednią zawartość"));
+    QCOMPARE(d->currentField(), 0);
+    QCOMPARE(d->field(0)->text(), QStringLiteral("A/1"));
+    QCOMPARE(d->field(2)->text(), QStringLiteral("TOKARKA NOWA"));  // kept
+
+    services.answer = Answer::Yes;
+    QTest::keyClick(d->field(0), Qt::Key_F10);
+    QCOMPARE(services.questions.size(), std::size_t{3});
+    QCOMPARE(QString::fromStdString(text::toUtf8(line.last_text)),
+             QStringLiteral("Indeks zmieniony"));
+    QCOMPARE(d->field(0)->text(), QStringLiteral("B/1"));
+    QCOMPARE(dumped(QStringLiteral("B/1")).value("Nazw").toString(),
+             QStringLiteral("TOKARKA NOWA"));
+    QVERIFY(dumped(QStringLiteral("A/1")).isEmpty());
   }
 };
 

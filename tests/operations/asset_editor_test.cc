@@ -3,21 +3,16 @@
 // the card changed.
 #include "operations/asset_editor.h"
 
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "../register/base_test_util.h"
+#include "../register/sample_assets.h"
 #include "platform/file_system.h"
 #include "text/codepage.h"
 #include "text/dates.h"
 
 namespace zefir::operations {
 namespace {
-
-namespace fs = std::filesystem;
 
 const DayNumber kToday = text::dayFromDate(2026, 12, 9);
 
@@ -26,15 +21,7 @@ std::string utf8(const std::string& cp1250) {
 }
 
 AssetRecord machine(const char* symb) {
-  AssetRecord a = AssetRegister::emptyRecord();
-  a.Symb = symb;
-  a.Nazw = "Tokarka";
-  a.DtOT = text::dayFromDate(2025, 6, 15);
-  a.WaOT = a.WaBr = 1200;
-  a.RokP = 2025;
-  a.MeUm = 'L';
-  a.K[0] = RateEntry{0, "491", 10, 1, 10, 1};
-  return a;
+  return testing::linearMachine(symb, "Tokarka");
 }
 
 class AssetEditorTest : public ::testing::Test {
@@ -191,21 +178,18 @@ TEST_F(AssetEditorTest, AcceptanceAndLiquidationListsNameTheirEntries) {
 class AssetEditorSave : public ::testing::Test {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/zefir-editor-XXXXXX";
-    dir_ = ::mkdtemp(pattern);
-    path_ = (dir_ / "Srodki.PST").string();
+    path_ = dir_.file("Srodki.PST");
     journal_ = std::make_unique<BaseJournal>(path_);
     ASSERT_TRUE(journal_->load(reg_).ok());
     editor_.setToday(kToday);
   }
-  void TearDown() override { fs::remove_all(dir_); }
   std::int64_t fileSize() const { return platform::fileSize(path_).value_or(0); }
   Status save() {
     return editor_.save(
         *journal_, reg_, [](std::string_view, char) { return 'N'; }, &outcome_);
   }
 
-  fs::path dir_;
+  testing::TempDir dir_;
   std::string path_;
   std::unique_ptr<BaseJournal> journal_;
   AssetRegister reg_;
