@@ -51,11 +51,14 @@ std::string entryList(const WorkingRecord& wr, std::string_view kind, bool byDat
   return list;
 }
 
-// The net value on the analysis day: the gross value less the accumulated
-// depreciation.
-long double netValue(const WorkingRecord& wr) {
+// Whether the asset had a value that liquidations took away by the analysis
+// day: its gross value, and with it its net value, is gone. An asset that
+// never had a value, or is only written off (net value zero, gross value
+// still there), is not liquidated.
+bool liquidated(const WorkingRecord& wr) {
   const AsOfSummary& s = wr.summary;
-  return s.grossBO + s.increasesYTD - s.decreasesYTD - s.accumDay;
+  const long double had = s.grossBO + s.increasesYTD;
+  return had > 0 && text::equalMoney(had - s.decreasesYTD, 0);
 }
 
 std::string classificationName(const AssetRegister& reg, const std::string& symbol) {
@@ -80,11 +83,8 @@ std::string acceptanceList(const WorkingRecord& wr) {
 }
 
 std::string liquidationList(const WorkingRecord& wr) {
-  // An asset accepted into the register whose net value has gone is marked
-  // first; an asset never accepted has no value to lose.
-  const bool gone = wr.asset.DtOT != 0 && text::equalMoney(netValue(wr), 0);
-  const std::string list =
-      (gone ? text::fromUtf8(", zlikwidowany") : std::string()) + entryList(wr, "LT", true);
+  const std::string list = (liquidated(wr) ? text::fromUtf8(", zlikwidowany") : std::string()) +
+                           entryList(wr, "LT", true);
   return list.empty() ? list : list.substr(1);
 }
 

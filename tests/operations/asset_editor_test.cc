@@ -173,6 +173,15 @@ TEST_F(AssetEditorTest, AcceptanceAndLiquidationListsNameTheirEntries) {
   editor_.load(reg_, "G/1");
   EXPECT_EQ(utf8(editor_.text("eZmn")), " 31-08-26(200,00zł)");
   EXPECT_EQ(editor_.text("eZwi"), "");
+
+  // Written off whole but still held: no net value, yet not liquidated.
+  a = machine("H/1");
+  a.DtOT = text::dayFromDate(2010, 1, 10);
+  a.RokP = 2010;
+  add(a);
+  editor_.load(reg_, "H/1");
+  EXPECT_EQ(editor_.text("eSty"), "");  // nothing left to depreciate
+  EXPECT_EQ(editor_.text("eZmn"), "");
 }
 
 class AssetEditorSave : public ::testing::Test {
