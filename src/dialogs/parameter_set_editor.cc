@@ -10,6 +10,7 @@
 #include "shell/base_loading.h"
 #include "shell/desktop_settings.h"
 #include "shell/listing_settings.h"
+#include "shell/settings_pages.h"
 
 namespace zefir::gui {
 
@@ -84,7 +85,16 @@ void TFZestaw::dropUnsavedEdits() {
 void TFZestaw::afterEditFormSave(const Status& saved) {
   // Saved: the form shows the asset as the register now holds it. Refused or
   // cancelled: the edits stay, also when the focus goes back to the symbol.
-  if (saved.ok()) dropUnsavedEdits();
+  if (saved.ok()) {
+    dropUnsavedEdits();
+    // A copy or rename made another asset the current one: it is the one
+    // remembered, and the selection fields' pattern.
+    operations::FieldValues current;
+    current.set("SroE", operations::assetEditor().currentSymbol());
+    const Status stored = shell::storeSettingFields(current, slot_, shell::desktopRegisters(),
+                                                    shell::shellState(), carried_);
+    if (!stored.ok()) showStatus(stored.message(), StatusKind::Error);
+  }
   keepEdits_ = true;
 }
 

@@ -300,6 +300,7 @@ class AssetEditFormTest : public QObject {
     QCOMPARE(QString::fromStdString(text::toUtf8(line.last_text)),
              QStringLiteral("Indeks zmieniony"));
     QCOMPARE(d->field(0)->text(), QStringLiteral("B/1"));
+    QCOMPARE(shell::desktopRegisters().base.text("SroE"), std::string("B/1"));
     QCOMPARE(dumped(QStringLiteral("B/1")).value("Nazw").toString(),
              QStringLiteral("TOKARKA NOWA"));
     QVERIFY(dumped(QStringLiteral("A/1")).isEmpty());
