@@ -272,6 +272,26 @@ class AssetEditFormTest : public QObject {
     QCOMPARE(records(), before);  // nothing left to save
   }
 
+  // Fields that cannot show their value whole (a date past the text forms'
+  // last year, a rate of many decimals) are left alone by a save.
+  void anUntouchedFormAppendsNothing() {
+    setStatusLine(&line);
+    setDesktopServices(&services);
+    AssetRecord a = testing::linearMachine("A/1", "Tokarka");
+    a.DtZa = text::kLastTextDay + 400;
+    a.K[0].StPo = 12.3456L;
+    writeBase({a});
+    auto d = openForm();
+    type(d->field(0), "A/1");
+    QTest::keyClick(d->field(0), Qt::Key_Return);
+    QCOMPARE(d->field(QStringLiteral("EStA"))->text(), QStringLiteral("12.34"));
+    const qint64 before = records();
+    QTest::keyClick(d->field(2), Qt::Key_F10);
+    QCOMPARE(records(), before);
+    QCOMPARE(dumped(QStringLiteral("A/1")).value("DtZa").toInt(),
+             static_cast<int>(text::kLastTextDay + 400));
+  }
+
   // A new symbol that another asset holds: cancelling the question saves
   // nothing and keeps the edits; yes to both questions renames.
   void renameOntoAnExistingAssetAsksAndCancelKeepsTheEdits() {
