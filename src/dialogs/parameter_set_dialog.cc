@@ -125,6 +125,11 @@ QString TFZestaw::fieldCode(int index) const {
                                             : QString();
 }
 
+QLineEdit* TFZestaw::displayField(const QString& code) const {
+  const auto it = displays_.find(code.toStdString());
+  return it == displays_.end() ? nullptr : it->second;
+}
+
 QStringList TFZestaw::labelTexts() const {
   QStringList texts;
   for (QWidget* w : widgets_)
@@ -139,6 +144,7 @@ void TFZestaw::openFor(int slot, int value) {
     inputs_[current_].edit->setText(qtText(shell::pickListAnswer().key));
     onEdited(current_);
   }
+  if (value == 3 && editForm()) fillEditForm();  // the card changed the edited asset
   if (value == 3 && current_ >= 0 && inputs_[current_].info) {
     // Back from a selection-pattern window: the field shows the list's pattern.
     const char section = operations::sectionOfSlot(inputs_[current_].info->f3Window);
@@ -159,6 +165,7 @@ void TFZestaw::clearFields() {
   for (QWidget* w : widgets_) w->deleteLater();
   for (QWidget* w : widgets_) w->hide();
   widgets_.clear();
+  displays_.clear();
   inputs_.clear();
   choices_.clear();
   go_ = cancel_ = pdf_ = pdf_original_ = save_default_ = nullptr;
@@ -196,6 +203,7 @@ void TFZestaw::build(int slot) {
   if (operations::inputFields(lines).empty() && !shell::isSettingsPage(slot_))
     lines.push_back({{"", 0, text::fromUtf8(kConfirmRowUtf8), operations::kInputField, 0}});
   layOut(lines);
+  if (editForm()) loadEditForm();
   if (!inputs_.empty()) enterField(0);
 }
 
@@ -254,6 +262,7 @@ void TFZestaw::layOut(const std::vector<operations::LayoutLine>& lines) {
           e->setReadOnly(true);
           e->setFocusPolicy(Qt::NoFocus);
           e->setStyleSheet(kDisplayStyle);
+          displays_[p.code] = e;
           continue;
         }
         const bool marked =

@@ -68,6 +68,8 @@ class TFZestaw : public QWidget, public operations::ReportBracket {
   QPushButton* saveDefaultButton() const { return save_default_; }
   QLabel* messagePanel() const { return message_; }
   QStringList labelTexts() const;
+  // A display field of the asset edit form ("eNaD", "eZwi", ...), or nullptr.
+  QLineEdit* displayField(const QString& code) const;
   bool running() const { return running_; }
 
   // ReportBracket
@@ -126,6 +128,16 @@ class TFZestaw : public QWidget, public operations::ReportBracket {
   void repeatKey(int index);
   void onEdited(int index);
 
+  // The asset edit form of option 11 (parameter_set_editor.cc): its fields
+  // show the program's edit form and write into it when accepted.
+  bool editForm() const;
+  void loadEditForm();
+  void fillEditForm();
+  void storeEditField(int index, const std::string& text);
+  bool pagingKey(int index, int key);
+  void dropUnsavedEdits();
+  void afterEditFormSave(const Status& saved);
+
   // Go (parameter_set_go.cc).
   bool storeFields(operations::FieldValues& values);
   void runWith(const std::string& outputCode, const QString& outputText, const QString& printer);
@@ -139,6 +151,8 @@ class TFZestaw : public QWidget, public operations::ReportBracket {
   const operations::OptionInfo* option_ = nullptr;
   std::vector<Input> inputs_;
   std::vector<QWidget*> widgets_;  // everything built for the slot
+  std::map<std::string, QLineEdit*> displays_;
+  bool keepEdits_ = false;  // the focus goes back to the symbol without reloading
   std::vector<operations::OutputChoice> choices_;
   int current_ = -1;
   bool running_ = false;

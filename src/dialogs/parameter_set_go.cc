@@ -134,6 +134,10 @@ void TFZestaw::runWith(const std::string& outputCode, const QString& outputText,
     env.stopRequested = [this] { return stop_requested_; };
     env.journal = &shell::desktopJournal();
     env.ask = [](std::string_view question) { return askYesNo(question, 'T') == Answer::Yes; };
+    env.choose = [](std::string_view question, char defaultAnswer) {
+      const Answer a = askYesNo(question, defaultAnswer);
+      return a == Answer::Yes ? 'T' : a == Answer::No ? 'N' : char{0};
+    };
     noteReportForExports(*option_, values);
     outcome = operations::wykonaOpc(*option_, values, env);
     running_ = false;
@@ -145,8 +149,10 @@ void TFZestaw::runWith(const std::string& outputCode, const QString& outputText,
     outcome.status = Status::Error(message);
   }
   if (statusCount() == before) showStatus("Wykonane.", StatusKind::Information);
+  if (editForm()) afterEditFormSave(outcome.status);
   if (outcome.focus == operations::FocusAfter::FirstField) enterField(0);
   if (outcome.focus == operations::FocusAfter::LastField) enterField(fieldCount() - 1);
+  keepEdits_ = false;
 }
 
 void TFZestaw::logIn(const operations::FieldValues& values) {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "dialogs/parameter_set_dialog.h"
+#include "operations/asset_editor.h"
 #include "operations/catalogue_hooks.h"
 #include "output/gui/qt_text.h"
 #include "shell/desktop_services.h"
@@ -61,6 +62,7 @@ bool TFZestaw::fieldKey(int index, QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) escape();
     return true;
   }
+  if (pagingKey(index, event->key())) return true;
   switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -106,6 +108,8 @@ bool TFZestaw::fieldKey(int index, QKeyEvent* event) {
 
 void TFZestaw::enterField(int index) {
   if (index < 0 || index >= fieldCount()) return;
+  // `ZapisAnul`: back in the asset's symbol, the asset is loaded again.
+  if (index == 0 && current_ > 0 && editForm() && !keepEdits_) dropUnsavedEdits();
   current_ = index;
   Input& in = inputs_[index];
   if (in.edit->text().isEmpty() && in.info) {
@@ -134,6 +138,10 @@ bool TFZestaw::leaveField(int index) {
     return false;
   }
   if (done != text) in.edit->setText(qtText(done));
+  // A field left as it was filled writes nothing: its text may not read back
+  // as the value it shows (a date past 2039 shows "  ??  ").
+  if (editForm() && (text != cpText(in.previous) || in.placement.code == "SroX"))
+    storeEditField(index, done);
   // What was typed is remembered at once, so it is back after Esc too;
   // settings are written only by Go.
   if (!shell::fieldSetting(in.placement.code, slot_)) rememberedValues()[in.rememberKey] = done;
@@ -156,8 +164,11 @@ void TFZestaw::enterKey(int index) {
       go();
     return;
   }
+  // The asset form's dates open their card section while the edited asset
+  // has no such date.
+  const AssetRecord* edited = editForm() ? &operations::assetEditor().edited() : nullptr;
   const operations::EnterStep step = operations::enStNeGo(
-      operations::kCatalogueModule, *option_, placements, index, values, fieldContext());
+      operations::kCatalogueModule, *option_, placements, index, values, fieldContext(), edited);
   if (step.answer == 1) {
     enterField(step.next);
   } else if (step.answer == 2) {
@@ -176,6 +187,8 @@ void TFZestaw::f3Key(int index) {
     showStatus(text::fromUtf8("Tu  F3  nie działa !"), StatusKind::Notice);
     return;
   }
+  // The card works on the edited asset: what the field holds goes in first.
+  if (editForm() && !leaveField(index)) return;
   desktopServices().requestWindow(window, 1);
 }
 

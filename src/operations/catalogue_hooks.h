@@ -67,7 +67,8 @@ struct EnterStep {
   int next = 0;      // with answer 1: the input field to go to
   int f3Window = 0;  // with answer 0: the F3 window to open instead of moving on
 };
-// `loaded` is the asset the editor has loaded (option 11), or nullptr.
+// `loaded` is the asset as the edit form holds it (option 11; the form
+// passes its edit record, so a date just typed counts), or nullptr.
 EnterStep enStNeGo(std::string_view module, const OptionInfo& option,
                    const std::vector<FieldPlacement>& inputs, int index, const FieldValues& values,
                    const FieldContext& context, const AssetRecord* loaded = nullptr);

@@ -158,6 +158,7 @@ RunOutcome wykonaOpc(const OptionInfo& option, const FieldValues& values, RunEnv
   if (env.stopRequested) run.stopRequested = env.stopRequested;
   run.journal = env.journal;
   if (env.ask) run.ask = env.ask;
+  if (env.choose) run.choose = env.choose;
   if (report && env.bracket) env.bracket->begin(periodText(values));
   Status status = it->second(run);
   if (report && env.bracket) env.bracket->end(*report, status);

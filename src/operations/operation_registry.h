@@ -82,6 +82,11 @@ struct OperationRun {
   // Asks a yes/no question (code page 1250, without " ?"); true for yes.
   // Never empty; the default answers no.
   std::function<bool(std::string_view)> ask = [](std::string_view) { return false; };
+  // Asks a question that may also be cancelled: 'T' yes, 'N' no, 0 cancel;
+  // `defaultAnswer` ('T' or 'N') is offered first. Never empty; the default
+  // cancels.
+  std::function<char(std::string_view question, char defaultAnswer)> choose =
+      [](std::string_view, char) { return char{0}; };
 };
 
 using Operation = std::function<Status(OperationRun&)>;
@@ -124,11 +129,12 @@ struct RunEnvironment {
   std::string baseFolder;
   DayNumber today = 0;
   std::string outputCode = "p";
-  output::ReportBuffer* report = nullptr;     // where a report goes (required for reports)
-  ReportBracket* bracket = nullptr;           // optional
-  std::function<bool()> stopRequested;        // optional
-  BaseJournal* journal = nullptr;             // optional: the base in force
-  std::function<bool(std::string_view)> ask;  // optional: a yes/no question
+  output::ReportBuffer* report = nullptr;              // where a report goes (required for reports)
+  ReportBracket* bracket = nullptr;                    // optional
+  std::function<bool()> stopRequested;                 // optional
+  BaseJournal* journal = nullptr;                      // optional: the base in force
+  std::function<bool(std::string_view)> ask;           // optional: a yes/no question
+  std::function<char(std::string_view, char)> choose;  // optional: yes, no or cancel
 };
 
 // `WykonaOpc`: runs the option. An option whose operation is not built yet

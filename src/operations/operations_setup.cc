@@ -1,6 +1,7 @@
 // The one place that registers the operations that exist. Each family of
 // operations adds its registration call here.
 #include "operations/asset_description.h"
+#include "operations/asset_editor.h"
 #include "operations/base_control_report.h"
 #include "operations/by_key_reports.h"
 #include "operations/document_options.h"
@@ -26,6 +27,7 @@ void registerBuiltOperations() {
   registerBaseControlOperation();
   registerDescriptionOperations();
   registerDocumentOperations();
+  registerAssetEditingOperation();
   import::registerImportOperations();
 }
 
