@@ -15,15 +15,18 @@
 
 #include "operations/asset_card.h"
 #include "operations/option_catalogue.h"
+#include "operations/symbol_step.h"
 #include "output/gui/qt_text.h"
 #include "platform/file_system.h"
 #include "platform/status_line.h"
 #include "shell/base_loading.h"
+#include "shell/desktop_services.h"
 #include "shell/shell_state.h"
 #include "shell/window_requests.h"
 #include "text/codepage.h"
 #include "text/dates.h"
 #include "text/numbers.h"
+#include "text/short_strings.h"
 
 namespace zefir::gui {
 
@@ -34,6 +37,24 @@ using output::qtText;
 using output::u;
 
 constexpr int kPage = 10;
+
+// The answers of the symbol step's questions, offered again for the
+// program's run.
+operations::SymbolAnswers& symbolAnswers() {
+  static operations::SymbolAnswers answers;
+  return answers;
+}
+
+char askedLetter(std::string_view question, char defaultAnswer) {
+  switch (askYesNo(question, defaultAnswer)) {
+    case Answer::Yes:
+      return 'T';
+    case Answer::No:
+      return 'N';
+    default:
+      return 0;
+  }
+}
 
 }  // namespace
 
@@ -68,6 +89,12 @@ TFLisF45::TFLisF45(QWidget* parent) : QWidget(parent) {
   czeka_ = new QLabel(u("Proszę czekać, tworzę listę podpowiedzi."), this);
   czeka_->setObjectName("Czeka");
   czeka_->hide();
+  newSymbolLabel_ = new QLabel(u("Nowy symbol"), this);
+  newSymbol_ = new QLineEdit(this);
+  newSymbol_->setObjectName("NowyE");
+  newSymbol_->setMaxLength(kSymbMax);
+  newSymbolLabel_->hide();
+  newSymbol_->hide();
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(kind_, 0, 0, 1, 4);
@@ -83,14 +110,17 @@ TFLisF45::TFLisF45(QWidget* parent) : QWidget(parent) {
   auto* buttons = new QHBoxLayout;
   for (QPushButton* b : {go_, esc_, ren_, del_}) buttons->addWidget(b);
   grid->addLayout(buttons, 5, 0, 1, 4);
+  grid->addWidget(newSymbolLabel_, 6, 0);
+  grid->addWidget(newSymbol_, 6, 1, 1, 3);
 
   lis_->installEventFilter(this);
   pre_->installEventFilter(this);
   pos_->installEventFilter(this);
+  newSymbol_->installEventFilter(this);
   connect(go_, &QPushButton::clicked, this, &TFLisF45::go);
   connect(esc_, &QPushButton::clicked, this, &TFLisF45::escape);
-  connect(del_, &QPushButton::clicked, this, [this] { emit deleteRequested(qtText(key_)); });
-  connect(ren_, &QPushButton::clicked, this, [this] { emit renameRequested(qtText(key_)); });
+  connect(del_, &QPushButton::clicked, this, &TFLisF45::deleteSelected);
+  connect(ren_, &QPushButton::clicked, this, &TFLisF45::startRename);
   connect(lis_, &QListWidget::currentRowChanged, this, [this](int) { followSelection(); });
   connect(lis_, &QListWidget::itemDoubleClicked, this, [this] { accept(); });
   connect(mc_, &QCalendarWidget::clicked, this, [this](const QDate& d) {
@@ -120,6 +150,12 @@ void TFLisF45::open(int listKey, const std::string& currentText, bool search,
   pre_->setEnabled(true);
   pos_->clear();
   pos_->setEnabled(true);
+  endRename();
+  if (listKey == 'A' && rateRefresh_) {
+    czeka_->show();
+    const std::string refreshed = rateRefresh_();
+    if (!refreshed.empty()) sources_.rateFile = refreshed;
+  }
   rebuild(currentText);
   emit showRequested(shell::kPickListSlot);
   show();
@@ -144,9 +180,8 @@ void TFLisF45::rebuild(const std::string& currentText) {
   nl_->setText(qtText(list_.header));
   mc_->setVisible(list_.calendar);
   logo_->setVisible(listKey_ == 'L');
-  const bool editable = listKey_ == operations::kAssetListEditable;
-  del_->setEnabled(editable);
-  ren_->setEnabled(editable);
+  del_->setEnabled(editsAssets());
+  ren_->setEnabled(editsAssets());
   // A date field holds DDMMYY; its list is ordered by day number.
   std::string at = currentText;
   if (listKey_ == 'D') {
@@ -182,6 +217,19 @@ void TFLisF45::followSelection() {
 }
 
 bool TFLisF45::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == newSymbol_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      renameSelected();
+      return true;
+    }
+    if (key == Qt::Key_Escape) {  // leaves the rename, not the list
+      endRename();
+      lis_->setFocus();
+      return true;
+    }
+    return QWidget::eventFilter(watched, event);
+  }
   if (event->type() == QEvent::FocusIn) {
     if (watched == pre_) mode_ = 0;
     if (watched == pos_) enterSearch();
@@ -235,6 +283,14 @@ bool TFLisF45::listKey(QKeyEvent* event) {
       return true;
     case Qt::Key_F5:
       enterSearch();
+      return true;
+    case Qt::Key_Delete:
+      if (!editsAssets()) break;
+      deleteSelected();
+      return true;
+    case Qt::Key_F2:
+      if (!editsAssets()) break;
+      startRename();
       return true;
     case Qt::Key_Plus:
       searchFrom(true);
@@ -347,6 +403,90 @@ void TFLisF45::finish(bool chosen) {
   shell::returnFromPickList(chosen);
 }
 
+void TFLisF45::setAssetBase(BaseJournal* journal, AssetRegister* reg) {
+  journal_ = journal;
+  assets_ = reg;
+}
+
+bool TFLisF45::editsAssets() const {
+  return listKey_ == operations::kAssetListEditable && journal_ && assets_;
+}
+
+std::string TFLisF45::selectedKey() const {
+  const int row = lis_->currentRow();
+  if (row < 0 || row >= list_.size()) return {};
+  return operations::acceptRow(listKey_, list_.rows()[row]).key;
+}
+
+void TFLisF45::showAgainAt(const std::string& symbol) {
+  sources_.reg = assets_;
+  rebuild(symbol);
+  lis_->setFocus();
+}
+
+void TFLisF45::deleteSelected() {
+  if (!editsAssets()) return;
+  const std::string symbol = selectedKey();
+  std::string outcome;
+  const Status s =
+      operations::deleteListedAsset(*journal_, *assets_, symbol, askedLetter, &outcome);
+  if (!s.ok()) {
+    showStatus(s.message(), StatusKind::Error);
+  } else {
+    showStatus(outcome, StatusKind::Notice);
+  }
+  showAgainAt(symbol);
+}
+
+void TFLisF45::startRename() {
+  if (!editsAssets()) return;
+  renaming_ = selectedKey();
+  if (renaming_.empty()) return;
+  newSymbolLabel_->show();
+  newSymbol_->show();
+  newSymbol_->setText(qtText(renaming_));
+  newSymbol_->selectAll();
+  newSymbol_->setFocus();
+}
+
+void TFLisF45::renameSelected() {
+  const std::string from = renaming_;
+  const std::string to = text::upperCase(text::trimmed(cpText(newSymbol_->text())));
+  endRename();
+  std::string outcome;
+  const Status s = operations::renameListedAsset(*journal_, *assets_, from, to, symbolAnswers(),
+                                                 askedLetter, &outcome);
+  if (!s.ok()) {
+    showStatus(s.message(), StatusKind::Error);
+  } else if (!outcome.empty()) {
+    showStatus(outcome, StatusKind::Notice);
+  }
+  showAgainAt(s.ok() ? to : from);
+}
+
+void TFLisF45::endRename() {
+  renaming_.clear();
+  newSymbol_->clear();
+  newSymbol_->hide();
+  newSymbolLabel_->hide();
+}
+
+void TFLisF45::useDesktopSources() {
+  const shell::ShellState& s = shell::shellState();
+  sources_.reg = &shell::desktopRegister();
+  setAssetBase(&shell::desktopJournal(), &shell::desktopRegister());
+  sources_.baseFolder = s.baseFolder;
+  sources_.programFolder = s.programFolder;
+  sources_.rateFile = desktopRateFile();
+  // The document lists show the documents of the asset being edited.
+  sources_.asset = &operations::cardState().edited;
+  const operations::OptionInfo* option = operations::findOption(s.option.slot);
+  sources_.documentKind = option ? option->documentKind : std::string();
+  const auto screens = QGuiApplication::screens();
+  if (!screens.isEmpty()) sources_.screenHeight = screens.front()->geometry().height();
+  sources_.secondScreenHeight = screens.size() > 1 ? screens.at(1)->geometry().height() : 0;
+}
+
 void TFLisF45::openFor(int /*slot*/, int /*value*/) {
   const shell::PickListCall& call = shell::pickListCall();
   const operations::FieldInfo* field = operations::findField(call.fieldKind);
@@ -355,20 +495,8 @@ void TFLisF45::openFor(int /*slot*/, int /*value*/) {
     shell::returnFromPickList(false);
     return;
   }
-  const shell::ShellState& s = shell::shellState();
-  sources_.reg = &shell::desktopRegister();
-  sources_.baseFolder = s.baseFolder;
-  sources_.programFolder = s.programFolder;
-  // The exchange-rate list reads this year's rate file in the current folder.
-  sources_.rateFile =
-      s.programFolder + "/Kurs" + std::to_string(text::yearOfDay(platform::localClock().day));
-  // The document lists show the documents of the asset being edited.
-  sources_.asset = &operations::cardState().edited;
-  const operations::OptionInfo* option = operations::findOption(s.option.slot);
-  sources_.documentKind = option ? option->documentKind : std::string();
-  const auto screens = QGuiApplication::screens();
-  if (!screens.isEmpty()) sources_.screenHeight = screens.front()->geometry().height();
-  sources_.secondScreenHeight = screens.size() > 1 ? screens.at(1)->geometry().height() : 0;
+  useDesktopSources();
+  setTextFile(shell::shellState().baseFolder + operations::textListFile(field->code));
   fromDesktop_ = true;
   open(key, call.startText, call.search, operations::fileListExtension(field->pickList));
 }

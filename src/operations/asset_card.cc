@@ -175,11 +175,12 @@ CardLayout cardLayout(char section, const CardState& state) {
   CardLayout l;
   switch (section) {
     case 'B':
-      l.title = text::fromUtf8("Środek trwały ") + state.edited.Symb.str();
+      l.title = text::trimmed(text::fromUtf8("Środek trwały ") + state.edited.Symb.str());
       addAssetNotes(l, state.edited);
       break;
     case 'N':
-      l.title = text::fromUtf8("Środek trwały przed zmianami ") + state.original.Symb.str();
+      l.title = text::trimmed(text::fromUtf8("Środek trwały przed zmianami ") +
+                              state.original.Symb.str());
       addAssetNotes(l, state.original);
       break;
     case 'C':

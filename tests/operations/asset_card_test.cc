@@ -164,6 +164,7 @@ TEST(AssetCardSections, BAndNShowTheEditedAndTheOriginalAssetWithoutCells) {
   EXPECT_TRUE(has(cardLayout('B', s), u("Pełna nazwa  Koparka gąsienicowa")));
   EXPECT_TRUE(has(cardLayout('N', s), u("Pełna nazwa  Koparka")));
   EXPECT_TRUE(has(cardLayout('B', s), "Data OT  150320"));
+  EXPECT_EQ(cardLayout('B', s).title, u("Środek trwały A1"));
   EXPECT_EQ(sectionOfSlot(66), 'B');
   for (char other : {'A', 'O', 'Z'}) {
     EXPECT_EQ(cardLayout(other, s).title, "F3 tu nie pracuje");
