@@ -3,8 +3,6 @@
 #include <algorithm>
 
 #include "operations/pick_list.h"
-#include "platform/file_system.h"
-#include "platform/paths.h"
 #include "register/change_entry.h"
 #include "text/codepage.h"
 #include "text/dates.h"
@@ -60,8 +58,6 @@ int patternRows(const PatternList& list) {
   return std::min<int>(
       {static_cast<int>(list.patterns.size()) + kSpareRows, kPatternMax, kCardCellMax - 1});
 }
-
-constexpr std::string_view kSeveralPatterns = "\x85\x85";  // "……"
 
 // Sections B and N show the asset (the edited one, the original) as
 // caption-only lines.
@@ -412,40 +408,6 @@ int cardPickList(char section, std::string_view code, std::string_view rowKind) 
     }
   }
   return -1;
-}
-
-void seedPatternList(char section, std::string_view fieldText, CardState& state) {
-  const int width = patternWidth(section);
-  if (width == 0) return;
-  PatternList& p = state.patterns[patternIndex(section)];
-  const std::string t = text::upperCase(text::trimmed(fieldText));
-  if (!p.patterns.empty() || t.empty() || t == kSeveralPatterns) return;
-  p.patterns = {text::pattern(t, width)};
-  p.current = p.patterns[0];
-}
-
-Status readPatternFile(std::string_view name, const std::string& baseFolder, int width,
-                       std::vector<std::string>* patterns) {
-  std::string file = text::trimmed(name);
-  if (platform::fileNameOf(file).find('.') == std::string::npos) file += ".WZO";
-  std::string folder = platform::folderOf(file);
-  if (folder.empty()) folder = baseFolder;
-  const std::string found = platform::fileNameAnyCase(folder, platform::fileNameOf(file))
-                                .value_or(platform::fileNameOf(file));
-  const std::string path = platform::nativePath(folder + found);
-  const auto content = platform::readWholeFile(path);
-  if (!content) return Status::Error("Nie ma " + path);
-  std::size_t start = 0;
-  while (start < content->size()) {
-    auto end = content->find('\n', start);
-    if (end == std::string::npos) end = content->size();
-    std::string_view raw = std::string_view(*content).substr(start, end - start);
-    if (raw.ends_with('\r')) raw.remove_suffix(1);
-    const std::string line = text::upperCase(text::trimmed(raw));
-    if (!line.empty()) patterns->push_back(text::pattern(line, width));
-    start = end + 1;
-  }
-  return Status::Ok();
 }
 
 std::string changeRowText(const ChangeRow& row) {

@@ -18,6 +18,8 @@ namespace zefir::operations {
 
 inline constexpr int kCardCellMax = 200;
 inline constexpr int kPatternMax = 1000;
+// The current pattern of a list holding several: "……".
+inline constexpr std::string_view kSeveralPatterns = "\x85\x85";
 
 // One cell of a card section.
 struct CardCell {
