@@ -107,6 +107,7 @@ void TFOknaF3::openSection(char letter) {
   section_ = letter;
   accepted_ = false;
   operations::CardState& state = operations::cardState();
+  state.baseFolder = shell::shellState().baseFolder;  // pattern files (`WzoP`)
   layout_ = operations::cardLayout(letter, state);
   texts_ = operations::fillCells(letter, state);
   lab_->setText(qtText(layout_.title));
@@ -126,22 +127,26 @@ void TFOknaF3::openSection(char letter) {
 
   const QFontMetrics fm(font());
   const int zero = fm.horizontalAdvance('0');
-  int gridRow = 0;
-  if (!layout_.gridHeader.empty()) {
-    for (std::size_t c = 0; c < layout_.gridHeader.size(); ++c) {
-      auto* h = new QLabel(qtText(layout_.gridHeader[c]), body_);
-      grid_->addWidget(h, 0, static_cast<int>(c));
-      built_.push_back(h);
-    }
-    gridRow = 1;
+  int nextRow = 0;  // the grid's next free line
+  for (const std::string& note : layout_.notes) {
+    auto* label = new QLabel(qtText(note), body_);
+    grid_->addWidget(label, nextRow++, 0, 1, -1);
+    built_.push_back(label);
   }
+  for (std::size_t c = 0; c < layout_.gridHeader.size(); ++c) {
+    auto* h = new QLabel(qtText(layout_.gridHeader[c]), body_);
+    grid_->addWidget(h, nextRow, static_cast<int>(c));
+    built_.push_back(h);
+  }
+  if (!layout_.gridHeader.empty()) ++nextRow;
+  int gridRow = 0;
   int column = 1;
   int lastRow = -1;
   for (std::size_t i = 0; i < layout_.cells.size(); ++i) {
     const operations::CardCell& c = layout_.cells[i];
     if (c.row == 0 || c.row != lastRow) {
       // A new line: its caption (the row number of a grid row) first.
-      if (lastRow != -1 || !layout_.gridHeader.empty() || i > 0) ++gridRow;
+      gridRow = nextRow++;
       auto* label = new QLabel(qtText(c.caption), body_);
       grid_->addWidget(label, gridRow, 0);
       built_.push_back(label);
@@ -156,9 +161,9 @@ void TFOknaF3::openSection(char letter) {
     cells_.push_back(cell);
     built_.push_back(cell);
   }
-  ed_->setVisible(layout_.works());
+  ed_->setVisible(!cells_.empty());
   grid_->activate();
-  if (layout_.works()) moveTo(0);
+  if (!cells_.empty()) moveTo(0);
   adjustSize();
 }
 
@@ -168,7 +173,25 @@ void TFOknaF3::openFor(int slot, int /*value*/) {
   emit showRequested(slot);
   openSection(operations::sectionOfSlot(slot));
   show();
-  ed_->setFocus();
+  if (cells_.empty())
+    setFocus();  // a section without cells takes Enter, PgDn and Esc itself
+  else
+    ed_->setFocus();
+}
+
+void TFOknaF3::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_PageDown:
+      go();
+      return;
+    case Qt::Key_Escape:
+      escape();
+      return;
+    default:
+      QWidget::keyPressEvent(event);
+  }
 }
 
 void TFOknaF3::placeEdit() {
@@ -252,6 +275,8 @@ void TFOknaF3::openPickList(bool search) {
     status(operations::noPickListText());
     return;
   }
+  if (fromDesktop_) pick_->useDesktopSources();
+  pick_->setTextFile(shell::shellState().baseFolder + operations::textListFile(c.code));
   waitingForList_ = true;
   connect(
       pick_, &TFLisF45::closeRequested, this,

@@ -50,13 +50,14 @@ class TFOknaF3 : public QWidget {
   void closeRequested(int slot, bool accepted);
 
  public slots:
-  // A window request for an F3 slot (67 'C' .. 77 'M').
+  // A window request for an F3 slot (66 'B' .. 77 'M').
   void openFor(int slot, int value);
   void go();
   void escape();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void clearCells();

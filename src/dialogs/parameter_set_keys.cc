@@ -182,6 +182,16 @@ void TFZestaw::enterKey(int index) {
 
 void TFZestaw::f3Key(int index) {
   const Input& in = inputs_[index];
+  current_ = index;  // the window's answer comes back into this field
+  if (in.info && operations::patternSectionOf(*in.info) != 0) {
+    // A selection field is accepted first; its pattern window starts from it.
+    if (!leaveField(index)) return;
+    int window = 0;
+    (void)operations::nOknoKr6(operations::kCatalogueModule, *in.info, cpText(in.edit->text()),
+                               operations::cardState(), &window);
+    if (window != 0) desktopServices().requestWindow(window, 1);
+    return;
+  }
   const int window = in.info ? operations::f3orDbKlik(operations::kCatalogueModule, *in.info) : 0;
   if (window == 0) {
     showStatus(text::fromUtf8("Tu  F3  nie działa !"), StatusKind::Notice);
@@ -194,6 +204,7 @@ void TFZestaw::f3Key(int index) {
 
 void TFZestaw::pickListKey(int index, int key) {
   const Input& in = inputs_[index];
+  current_ = index;  // the chosen key comes back into this field
   if (!in.info) {
     showStatus(operations::noPickListText(), StatusKind::Notice);
     return;

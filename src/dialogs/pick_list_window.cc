@@ -68,6 +68,12 @@ TFLisF45::TFLisF45(QWidget* parent) : QWidget(parent) {
   czeka_ = new QLabel(u("Proszę czekać, tworzę listę podpowiedzi."), this);
   czeka_->setObjectName("Czeka");
   czeka_->hide();
+  newSymbolLabel_ = new QLabel(u("Nowy symbol"), this);
+  newSymbol_ = new QLineEdit(this);
+  newSymbol_->setObjectName("NowyE");
+  newSymbol_->setMaxLength(kSymbMax);
+  newSymbolLabel_->hide();
+  newSymbol_->hide();
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(kind_, 0, 0, 1, 4);
@@ -83,14 +89,17 @@ TFLisF45::TFLisF45(QWidget* parent) : QWidget(parent) {
   auto* buttons = new QHBoxLayout;
   for (QPushButton* b : {go_, esc_, ren_, del_}) buttons->addWidget(b);
   grid->addLayout(buttons, 5, 0, 1, 4);
+  grid->addWidget(newSymbolLabel_, 6, 0);
+  grid->addWidget(newSymbol_, 6, 1, 1, 3);
 
   lis_->installEventFilter(this);
   pre_->installEventFilter(this);
   pos_->installEventFilter(this);
+  newSymbol_->installEventFilter(this);
   connect(go_, &QPushButton::clicked, this, &TFLisF45::go);
   connect(esc_, &QPushButton::clicked, this, &TFLisF45::escape);
-  connect(del_, &QPushButton::clicked, this, [this] { emit deleteRequested(qtText(key_)); });
-  connect(ren_, &QPushButton::clicked, this, [this] { emit renameRequested(qtText(key_)); });
+  connect(del_, &QPushButton::clicked, this, &TFLisF45::deleteSelected);
+  connect(ren_, &QPushButton::clicked, this, &TFLisF45::startRename);
   connect(lis_, &QListWidget::currentRowChanged, this, [this](int) { followSelection(); });
   connect(lis_, &QListWidget::itemDoubleClicked, this, [this] { accept(); });
   connect(mc_, &QCalendarWidget::clicked, this, [this](const QDate& d) {
@@ -120,6 +129,12 @@ void TFLisF45::open(int listKey, const std::string& currentText, bool search,
   pre_->setEnabled(true);
   pos_->clear();
   pos_->setEnabled(true);
+  endRename();
+  if (listKey == 'A' && rateRefresh_) {
+    czeka_->show();
+    const std::string refreshed = rateRefresh_();
+    if (!refreshed.empty()) sources_.rateFile = refreshed;
+  }
   rebuild(currentText);
   emit showRequested(shell::kPickListSlot);
   show();
@@ -144,9 +159,8 @@ void TFLisF45::rebuild(const std::string& currentText) {
   nl_->setText(qtText(list_.header));
   mc_->setVisible(list_.calendar);
   logo_->setVisible(listKey_ == 'L');
-  const bool editable = listKey_ == operations::kAssetListEditable;
-  del_->setEnabled(editable);
-  ren_->setEnabled(editable);
+  del_->setEnabled(editsAssets());
+  ren_->setEnabled(editsAssets());
   // A date field holds DDMMYY; its list is ordered by day number.
   std::string at = currentText;
   if (listKey_ == 'D') {
@@ -182,6 +196,19 @@ void TFLisF45::followSelection() {
 }
 
 bool TFLisF45::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == newSymbol_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      renameSelected();
+      return true;
+    }
+    if (key == Qt::Key_Escape) {  // leaves the rename, not the list
+      endRename();
+      lis_->setFocus();
+      return true;
+    }
+    return QWidget::eventFilter(watched, event);
+  }
   if (event->type() == QEvent::FocusIn) {
     if (watched == pre_) mode_ = 0;
     if (watched == pos_) enterSearch();
@@ -235,6 +262,14 @@ bool TFLisF45::listKey(QKeyEvent* event) {
       return true;
     case Qt::Key_F5:
       enterSearch();
+      return true;
+    case Qt::Key_Delete:
+      if (!editsAssets()) break;
+      deleteSelected();
+      return true;
+    case Qt::Key_F2:
+      if (!editsAssets()) break;
+      startRename();
       return true;
     case Qt::Key_Plus:
       searchFrom(true);
@@ -347,6 +382,22 @@ void TFLisF45::finish(bool chosen) {
   shell::returnFromPickList(chosen);
 }
 
+void TFLisF45::useDesktopSources() {
+  const shell::ShellState& s = shell::shellState();
+  sources_.reg = &shell::desktopRegister();
+  setAssetBase(&shell::desktopJournal(), &shell::desktopRegister());
+  sources_.baseFolder = s.baseFolder;
+  sources_.programFolder = s.programFolder;
+  sources_.rateFile = desktopRateFile();
+  // The document lists show the documents of the asset being edited.
+  sources_.asset = &operations::cardState().edited;
+  const operations::OptionInfo* option = operations::findOption(s.option.slot);
+  sources_.documentKind = option ? option->documentKind : std::string();
+  const auto screens = QGuiApplication::screens();
+  if (!screens.isEmpty()) sources_.screenHeight = screens.front()->geometry().height();
+  sources_.secondScreenHeight = screens.size() > 1 ? screens.at(1)->geometry().height() : 0;
+}
+
 void TFLisF45::openFor(int /*slot*/, int /*value*/) {
   const shell::PickListCall& call = shell::pickListCall();
   const operations::FieldInfo* field = operations::findField(call.fieldKind);
@@ -355,20 +406,8 @@ void TFLisF45::openFor(int /*slot*/, int /*value*/) {
     shell::returnFromPickList(false);
     return;
   }
-  const shell::ShellState& s = shell::shellState();
-  sources_.reg = &shell::desktopRegister();
-  sources_.baseFolder = s.baseFolder;
-  sources_.programFolder = s.programFolder;
-  // The exchange-rate list reads this year's rate file in the current folder.
-  sources_.rateFile =
-      s.programFolder + "/Kurs" + std::to_string(text::yearOfDay(platform::localClock().day));
-  // The document lists show the documents of the asset being edited.
-  sources_.asset = &operations::cardState().edited;
-  const operations::OptionInfo* option = operations::findOption(s.option.slot);
-  sources_.documentKind = option ? option->documentKind : std::string();
-  const auto screens = QGuiApplication::screens();
-  if (!screens.isEmpty()) sources_.screenHeight = screens.front()->geometry().height();
-  sources_.secondScreenHeight = screens.size() > 1 ? screens.at(1)->geometry().height() : 0;
+  useDesktopSources();
+  setTextFile(shell::shellState().baseFolder + operations::textListFile(field->code));
   fromDesktop_ = true;
   open(key, call.startText, call.search, operations::fileListExtension(field->pickList));
 }

@@ -51,12 +51,15 @@ std::string rateArchiveName(int year) {
 std::string rateFileName(int year) {
   return "Kurs" + std::to_string(year);
 }
+std::string rateFilePath(const std::string& folder, int year) {
+  return inFolder(folder, rateFileName(year));
+}
 
 RateRefreshResult refreshRates(const RateRefresh& request) {
   const DayNumber today = request.today != 0 ? request.today : platform::localClock().day;
   const int year = request.year != 0 ? request.year : text::yearOfDay(today);
   RateRefreshResult result;
-  result.rate_file = inFolder(request.folder, rateFileName(year));
+  result.rate_file = rateFilePath(request.folder, year);
   if (writtenToday(result.rate_file, today)) return result;
 
   std::vector<int> years = {year};

@@ -39,6 +39,8 @@ struct RateRefreshResult {
 // "archiwum_tab_a_2026.csv" and "Kurs2026".
 std::string rateArchiveName(int year);
 std::string rateFileName(int year);
+// The rate file of `year` in `folder` ("" the current folder).
+std::string rateFilePath(const std::string& folder, int year);
 
 RateRefreshResult refreshRates(const RateRefresh& request);
 

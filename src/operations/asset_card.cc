@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "operations/pick_list.h"
 #include "register/change_entry.h"
 #include "text/codepage.h"
 #include "text/dates.h"
@@ -52,9 +53,26 @@ int patternIndex(char section) {
   return section - 'I';
 }
 
+// The pattern rows leave room for the `WzoP` cell after them.
 int patternRows(const PatternList& list) {
   return std::min<int>(
-      {static_cast<int>(list.patterns.size()) + kSpareRows, kPatternMax, kCardCellMax});
+      {static_cast<int>(list.patterns.size()) + kSpareRows, kPatternMax, kCardCellMax - 1});
+}
+
+// Sections B and N show the asset (the edited one, the original) as
+// caption-only lines.
+void addAssetNotes(CardLayout& l, const AssetRecord& a) {
+  const auto line = [&l](const char* caption, const std::string& value) {
+    l.notes.push_back(text::fromUtf8(caption) + "  " + value);
+  };
+  line("Symbol środka", a.Symb.str());
+  line("Pełna nazwa", a.Nazw.str());
+  line("Dodatkowy opis", a.Na2w.str());
+  line("Data zakupu", dateText(a.DtZa));
+  line("Data OT", dateText(a.DtOT));
+  line("Przyjęta KŚT", a.K[0].SKST.str());
+  line("Metoda umorzenia", std::string(1, a.MeUm));
+  line("Wartość OT", money(a.WaOT));
 }
 
 // The references of a parsed entry as the text writes them ("1/2/").
@@ -129,8 +147,8 @@ CardState& cardState() {
 }
 
 char sectionOfSlot(int slot) {
-  if (slot < 67 || slot > 77) return 0;
-  return static_cast<char>('C' + (slot - 67));
+  if (slot < 66 || slot > 78) return 0;
+  return static_cast<char>('B' + (slot - 66));
 }
 
 int patternWidth(char section) {
@@ -152,6 +170,15 @@ int patternWidth(char section) {
 CardLayout cardLayout(char section, const CardState& state) {
   CardLayout l;
   switch (section) {
+    case 'B':
+      l.title = text::trimmed(text::fromUtf8("Środek trwały ") + state.edited.Symb.str());
+      addAssetNotes(l, state.edited);
+      break;
+    case 'N':
+      l.title = text::trimmed(text::fromUtf8("Środek trwały przed zmianami ") +
+                              state.original.Symb.str());
+      addAssetNotes(l, state.original);
+      break;
     case 'C':
       l.title = "Roczny plan amortyzacji";
       addField(l, "Analiza planu na dzień", "NaDz", 6, true);
@@ -223,6 +250,7 @@ CardLayout cardLayout(char section, const CardState& state) {
       const int rows = patternRows(state.patterns[patternIndex(section)]);
       for (int r = 1; r <= rows; ++r)
         l.cells.push_back({text::twoDigits(r % 100), "Wzor", patternWidth(section), false, 0});
+      addField(l, "Wczytaj z pliku", "WzoP", 25);
       break;
     }
     default:
@@ -263,8 +291,8 @@ std::vector<std::string> fillCells(char section, const CardState& state) {
     case 'L':
     case 'M': {
       const PatternList& p = state.patterns[patternIndex(section)];
-      std::vector<std::string> cells(patternRows(p));
-      std::copy_n(p.patterns.begin(), std::min(p.patterns.size(), cells.size()), cells.begin());
+      std::vector<std::string> cells(patternRows(p) + 1);  // the last is `WzoP`
+      std::copy_n(p.patterns.begin(), std::min(p.patterns.size(), cells.size() - 1), cells.begin());
       return cells;
     }
     default:
@@ -277,6 +305,9 @@ Status acceptCells(char section, const std::vector<std::string>& c, CardState& s
   if (c.size() != layout.cells.size()) return Status::Error("F3 tu nie pracuje");
   AssetRecord& a = state.edited;
   switch (section) {
+    case 'B':
+    case 'N':
+      break;  // nothing to copy back
     case 'C':
       state.planDay = dateOf(c[0]);
       break;
@@ -318,15 +349,26 @@ Status acceptCells(char section, const std::vector<std::string>& c, CardState& s
     case 'L':
     case 'M': {
       PatternList& p = state.patterns[patternIndex(section)];
+      const std::size_t rows = c.size() - 1;  // the last cell is `WzoP`
       std::vector<std::string> kept;
-      for (const std::string& cell : c) {
-        const std::string t = text::upperCase(text::trimmed(cell));
+      for (std::size_t i = 0; i < rows; ++i) {
+        const std::string t = text::upperCase(text::trimmed(c[i]));
         if (!t.empty()) kept.push_back(text::pattern(t, patternWidth(section)));
       }
       // Patterns beyond the rows the card shows are kept.
-      for (std::size_t i = c.size(); i < p.patterns.size(); ++i) kept.push_back(p.patterns[i]);
+      for (std::size_t i = rows; i < p.patterns.size(); ++i) kept.push_back(p.patterns[i]);
+      if (!text::trimmed(c[rows]).empty()) {
+        std::vector<std::string> loaded;
+        if (Status s = readPatternFile(c[rows], state.baseFolder, patternWidth(section), &loaded);
+            !s.ok())
+          return s;
+        kept.insert(kept.end(), loaded.begin(), loaded.end());
+      }
+      if (kept.size() > kPatternMax) kept.resize(kPatternMax);
       p.patterns = kept;
-      p.current = kept.size() == 1 ? kept[0] : kept.empty() ? std::string() : "\x85\x85";
+      p.current = kept.size() == 1 ? kept[0]
+                  : kept.empty()   ? std::string()
+                                   : std::string(kSeveralPatterns);
       break;
     }
     default:
@@ -340,11 +382,14 @@ int cardPickList(char section, std::string_view code, std::string_view rowKind) 
     return 'D';
   if (code == "ZmCo") return 'z';
   if (code == "Klas") return 'q';
+  if (code == "Opis" || code == "Dost") return 'Y';
+  if (code == "WzoP") return kPatternFiles;
   if (code == "ZmKo") {
     if (rowKind == "MU") return 'm';
     if (rowKind == "OO") return 'o';
     if (rowKind.size() == 2 && rowKind[0] == 'K') return 'k';
-    return -1;
+    if (rowKind.empty() || rowKind == "F4") return -1;
+    return ' ';  // a document's contractor: the code before the first blank
   }
   if (code == "Wzor") {
     switch (section) {

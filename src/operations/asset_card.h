@@ -18,6 +18,8 @@ namespace zefir::operations {
 
 inline constexpr int kCardCellMax = 200;
 inline constexpr int kPatternMax = 1000;
+// The current pattern of a list holding several: "……".
+inline constexpr std::string_view kSeveralPatterns = "\x85\x85";
 
 // One cell of a card section.
 struct CardCell {
@@ -32,7 +34,10 @@ struct CardLayout {
   std::string title;                    // "F3 tu nie pracuje" when the section has none
   std::vector<std::string> gridHeader;  // column captions of a grid, empty otherwise
   std::vector<CardCell> cells;          // at most kCardCellMax
-  bool works() const { return !cells.empty(); }
+  // Caption-only lines (width 0), shown above the cells; sections B and N
+  // show the asset with them and have no cells.
+  std::vector<std::string> notes;
+  bool works() const { return !cells.empty() || !notes.empty(); }
 };
 
 // A selection-pattern list (sections I to M).
@@ -47,23 +52,41 @@ struct CardState {
   AssetRecord edited;
   DayNumber planDay = 0;                  // the plan analysis's as-of day (C)
   std::array<PatternList, 5> patterns{};  // I symbols, J persons, K places, L KŚT, M cost centres
+  std::string baseFolder;                 // where a pattern file named in `WzoP` is looked for
 };
 CardState& cardState();
 
-// The section's letter of an F3 window slot (67 'C' .. 77 'M'), or 0.
+// The section's letter of an F3 window slot (66 'B' .. 78 'N'), or 0.
 char sectionOfSlot(int slot);
-// The width of the patterns of section I..M.
+// The width of the patterns of section I..M, 0 for the other sections.
 int patternWidth(char section);
+
+// A field's text taken into the pattern list it opens: an empty list starts
+// with it, so the card shows what the field held ("……", the mark of several
+// patterns, and an empty text are not patterns).
+void seedPatternList(char section, std::string_view fieldText, CardState& state);
+
+// The patterns of a pattern file (`WzoP`, "Wczytaj z pliku"): a text file,
+// one pattern a line, blank lines skipped; each line upper-cased and made a
+// pattern of `width` like a typed one. A name without a folder is looked for
+// in `baseFolder`, and one without an extension gets ".WZO". An unreadable
+// file gives "Nie ma " and its path.
+Status readPatternFile(std::string_view name, const std::string& baseFolder, int width,
+                       std::vector<std::string>* patterns);
 
 CardLayout cardLayout(char section, const CardState& state);
 std::vector<std::string> fillCells(char section, const CardState& state);
 // Copies the cells back. A change row with an unknown kind, or one whose text
 // would not fit an entry, refuses the whole section: nothing is written and
-// the status gives the row.
+// the status gives the row. A pattern section whose `WzoP` names a file adds
+// the file's patterns after the typed ones; a file that cannot be read
+// refuses the section the same way.
 Status acceptCells(char section, const std::vector<std::string>& cells, CardState& state);
 
 // The pick list (list key) of a card cell, -1 for none; the key cell of a
-// change row takes the list its kind names (places, persons, accounts).
+// change row takes the list its kind names (places, persons, accounts; the
+// contractors' lines for the documents and the other kinds). The text-line
+// lists read the file textListFile() names for the cell.
 int cardPickList(char section, std::string_view code, std::string_view rowKind);
 
 // A change row written as entry text: kind, ":", date and "," when dated,

@@ -107,6 +107,22 @@ int f3orDbKlik(std::string_view module, const FieldInfo& field) {
   return field.f3Window;
 }
 
+char patternSectionOf(const FieldInfo& field) {
+  const char section = sectionOfSlot(field.f3Window);
+  return patternWidth(section) > 0 ? section : 0;
+}
+
+int nOknoKr6(std::string_view module, const FieldInfo& field, std::string_view acceptedText,
+             CardState& card, int* window) {
+  *window = 0;
+  if (!hookModuleIs("nOknoKr6", module)) return -1;
+  const char section = patternSectionOf(field);
+  if (section == 0) return -1;
+  seedPatternList(section, acceptedText, card);
+  *window = field.f3Window;
+  return -1;
+}
+
 EnterStep enStNeGo(std::string_view module, const OptionInfo& option,
                    const std::vector<FieldPlacement>& inputs, int index, const FieldValues& values,
                    const FieldContext& context, const AssetRecord* loaded) {

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "operations/asset_card.h"
 #include "operations/field_rules.h"
 #include "operations/operation_registry.h"
 #include "operations/option_catalogue.h"
@@ -59,6 +60,17 @@ std::string noPickListText();  // "Tu F4 nie pracuje"
 
 // `F3orDbKlik`: the F3 window of a field, 0 when it has none.
 int f3orDbKlik(std::string_view module, const FieldInfo& field);
+
+// The pattern section (I..M) whose F3 window a selection field opens
+// (`SroW`, `OsoW`, `MieW`, `KRSW`, `MPKW`), 0 for any other field.
+char patternSectionOf(const FieldInfo& field);
+
+// `nOknoKr6`: for a selection field, after the dialog has accepted it: its
+// text goes into its pattern list when that is empty (seedPatternList) and
+// `window` gets the F3 window of the section, which the dialog then opens;
+// for any other field `window` gets 0. Always answers -1.
+int nOknoKr6(std::string_view module, const FieldInfo& field, std::string_view acceptedText,
+             CardState& card, int* window);
 
 // `EnStNeGo`: Enter in the input field at `index` of the option's input
 // fields (inputFields of its layout), whose texts are in `values`.

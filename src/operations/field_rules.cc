@@ -2,10 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
-#include <system_error>
 
 #include "operations/asset_documents.h"
+#include "platform/file_system.h"
 #include "platform/paths.h"
 #include "register/asset_register.h"
 #include "register/change_documents.h"
@@ -32,17 +31,9 @@ FieldVerdict refused() {
   return {false, fixHereText(), StatusKind::Error};
 }
 
-// A base file of that name, compared without regard to letter case: the
-// names are typed in upper case, and on Windows "SRODKI.PST" is "Srodki.PST".
+// A base file of that name, compared without regard to letter case.
 std::optional<std::string> existingBaseFile(const std::string& folder, const std::string& name) {
-  std::string wanted = text::upperCase(name + ".PST");
-  std::string dir = folder.empty() ? std::string(".") : platform::nativePath(folder);
-  std::error_code ec;
-  for (const auto& entry : std::filesystem::directory_iterator(dir, ec)) {
-    std::string file = entry.path().filename().string();
-    if (text::upperCase(file) == wanted) return file;
-  }
-  return std::nullopt;
+  return platform::fileNameAnyCase(folder, name + ".PST");
 }
 
 std::string baseFilePath(const std::string& folder, const std::string& name) {

@@ -39,7 +39,8 @@ struct Row {
 // Where a field's table leaves its F4 list open, a list that helps the user
 // at that field is chosen: none for the summary depths and the rates (they
 // are numbers), the base's .PST files for the archive name (so a free name
-// is easy to pick).
+// is easy to pick), the lines of the typical descriptions' file for the
+// additional description.
 const Row kRows[] = {
     // Report and selection fields.
     {.number = 33, .code = "BazJ", .label = "Obowiązywać będzie plan", .width = 8, .pick = ".PST"},
@@ -138,7 +139,12 @@ const Row kRows[] = {
      .pick = "q"},
     {.number = 63, .code = "EStA", .label = "Roczna stawka amortyzacji", .width = 5, .f3 = 71},
     {.number = 65, .code = "EWsA", .label = "Współczynnik amortyzacji", .width = 5, .f3 = 71},
-    {.number = 68, .code = "ENa2", .label = "Dodatkowy opis [F3]", .width = 40, .f3 = 68},
+    {.number = 68,
+     .code = "ENa2",
+     .label = "Dodatkowy opis [F3]",
+     .width = 40,
+     .f3 = 68,
+     .pick = "Y"},
     {.number = 71, .code = "eMie", .label = "Miejsce użytkowania", .width = 60, .pick = "m"},
     // Selection and register-maintenance fields.
     {.number = 85, .code = "MieJ", .label = "Dla miejsca użytkowania", .width = 20, .pick = "m"},

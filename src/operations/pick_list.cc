@@ -88,6 +88,13 @@ std::string fileListExtension(std::string_view list) {
   return {};
 }
 
+std::string textListFile(std::string_view code) {
+  if (code == "ENa2" || code == "Opis") return "Opisy.TXT";
+  if (code == "Dost") return "Dostawcy.TXT";
+  if (code == "ZmKo") return "Kontrah.TXT";
+  return {};
+}
+
 PickResult acceptRow(int listKey, std::string_view row) {
   PickResult r;
   const auto cross = row.find(kRowSeparator);

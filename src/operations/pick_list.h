@@ -80,6 +80,13 @@ int listKeyOf(std::string_view catalogueList, int variant);
 // The extension a file list shows ("PST", "WZO", "XLS"), "" for the others.
 std::string fileListExtension(std::string_view catalogueList);
 
+// The text file of the base folder whose lines the lists " " and Y show for
+// a field or card cell: typical descriptions ("Opisy.TXT") for the additional
+// description and the description lines, suppliers ("Dostawcy.TXT") for the
+// supplier, contractors ("Kontrah.TXT", a code, a blank, the name) for the
+// key of a document's change row; "" for any other code.
+std::string textListFile(std::string_view code);
+
 // Builds the list `listKey` with `filter` (as typed; "" none).
 PickList buildPickList(int listKey, const PickListSources& sources, std::string_view filter,
                        std::string_view extension = {});

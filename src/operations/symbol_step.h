@@ -40,4 +40,19 @@ struct SymbolAnswers {
 Status saveWithSymbolStep(BaseJournal& journal, AssetRegister& reg, EditState& state,
                           SymbolAnswers& answers, const SymbolQuestion& ask, std::string* outcome);
 
+// Del on the editable asset list: "Co zrobić z indeksem <symbol> ?" and the
+// question "Skasować go " (default no, so a stray Enter deletes nothing);
+// yes deletes the asset through the journal as an emptied symbol does
+// ("Indeks skasowany"), no or cancel leave it ("Zaniechane").
+Status deleteListedAsset(BaseJournal& journal, AssetRegister& reg, std::string_view symbol,
+                         const SymbolQuestion& ask, std::string* outcome);
+
+// Ren on the editable asset list: the asset `symbol` saved under `newSymbol`
+// by the symbol step, with its questions and answers. An empty or
+// over-long new symbol, or an asset that is no longer there, is refused
+// with nothing saved.
+Status renameListedAsset(BaseJournal& journal, AssetRegister& reg, std::string_view symbol,
+                         std::string_view newSymbol, SymbolAnswers& answers,
+                         const SymbolQuestion& ask, std::string* outcome);
+
 }  // namespace zefir::operations

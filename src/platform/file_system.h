@@ -51,6 +51,10 @@ struct FolderEntry {
 };
 // The entries of a folder sorted by name; empty when it cannot be read.
 std::vector<FolderEntry> listFolder(std::string_view path);
+// The file `name` of `folder` ("" the current folder) as the file system
+// spells it, letter case ignored, or nullopt when there is none: names are
+// typed in upper case, and on Windows "SRODKI.PST" is "Srodki.PST".
+std::optional<std::string> fileNameAnyCase(std::string_view folder, std::string_view name);
 
 // The local clock.
 ClockReading localClock();

@@ -3,6 +3,9 @@
 #include <array>
 #include <cctype>
 
+#include "platform/file_system.h"
+#include "text/codepage.h"
+
 namespace zefir::platform {
 
 namespace {
@@ -70,6 +73,13 @@ std::string fileNameOf(std::string_view path) {
     return std::string(path);
   }
   return std::string(path.substr(cut + 1));
+}
+
+std::optional<std::string> fileNameAnyCase(std::string_view folder, std::string_view name) {
+  const std::string wanted = text::upperCase(name);
+  for (const FolderEntry& e : listFolder(folder.empty() ? std::string(".") : nativePath(folder)))
+    if (!e.folder && text::upperCase(e.name) == wanted) return e.name;
+  return std::nullopt;
 }
 
 }  // namespace zefir::platform

@@ -7,18 +7,21 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <vector>
 
 #include "dialogs/parameter_set_dialog.h"
 #include "dialogs/pick_list_window.h"
 #include "operations/operation_registry.h"
+#include "platform/file_system.h"
 #include "platform/status_line.h"
 #include "recording_services.h"
 #include "shell/desktop_services.h"
 #include "shell/shell_state.h"
 #include "text/codepage.h"
 #include "text/dates.h"
+#include "text/short_strings.h"
 
 using namespace zefir;
 using zefir::gui::TFOknaF3;
@@ -89,10 +92,95 @@ class F3WindowTest : public QObject {
     QCOMPARE(w->cellText(w->cellIndex("DtOT")), QStringLiteral("030326"));
   }
 
-  void sectionWithoutCellsSaysF3DoesNotWorkHere() {
-    auto w = openCard('B');
-    QCOMPARE(w->title(), QStringLiteral("F3 tu nie pracuje"));
-    QCOMPARE(w->cellCount(), 0);
+  void slot66OpensSectionBShowingTheAssetAndOtherLettersSayF3DoesNotWorkHere() {
+    shell::shellState() = shell::ShellState();
+    shell::shellState().option.slot = 11;
+    operations::cardState().edited.Symb = "4-007";
+    operations::cardState().edited.Nazw = text::fromUtf8("Tokarka uniwersalna");
+    TFOknaF3 w;
+    w.openFor(66, 1);  // as the desktop's timer does
+    QCOMPARE(w.section(), 'B');
+    QCOMPARE(w.title(), QString::fromUtf8("Środek trwały 4-007"));
+    QCOMPARE(w.cellCount(), 0);
+    QVERIFY(!w.edit()->isVisible());
+    bool shown = false;
+    for (QLabel* l : w.findChildren<QLabel*>())
+      shown |= l->isVisible() && l->text() == QString::fromUtf8("Pełna nazwa  Tokarka uniwersalna");
+    QVERIFY(shown);
+    QTest::keyClick(&w, Qt::Key_Return);
+    QVERIFY(w.accepted());
+    QVERIFY(!w.isVisible());
+    QCOMPARE(services.requests.back(), std::make_pair(11, 3));
+
+    auto none = openCard('A');
+    QCOMPARE(none->title(), QStringLiteral("F3 tu nie pracuje"));
+    QCOMPARE(none->cellCount(), 0);
+    QTest::keyClick(none.get(), Qt::Key_Escape);
+    QVERIFY(!none->accepted());
+    QVERIFY(!none->isVisible());
+  }
+
+  void f3OnAPlaceSelectionCarriesItIntoItsPatternsAndWzoPLoadsAPatternFile() {
+    QTemporaryDir dir;
+    const std::string base = dir.path().toStdString() + "/";
+    QVERIFY(platform::writeWholeFile(base + "BIURA.WZO", "biuro-*\r\nMAG?\r\n"));
+    shell::shellState() = shell::ShellState();
+    shell::shellState().baseFolder = base;
+    shell::shellState().option.slot = 37;
+    operations::clearOperations();
+    gui::TFZestaw d;
+    d.setToday(kToday);
+    d.openFor(37, 1);  // SroW; DaDo; MieW; PoMU
+    QLineEdit* places = d.field(QStringLiteral("MieW"));
+    QVERIFY(places);
+    places->setFocus();
+    QTest::keyClicks(places, "krk*");
+    QTest::keyClick(places, Qt::Key_F3);
+    QCOMPARE(services.requests.back(), std::make_pair(75, 1));
+
+    gui::TFLisF45 list;
+    TFOknaF3 w;
+    w.setPickList(&list);
+    w.openFor(75, 1);
+    QCOMPARE(w.section(), 'K');
+    QCOMPARE(w.cellText(0), QStringLiteral("KRK?????????????"));  // what the field held
+    const int file = w.cellIndex("WzoP");
+    while (w.currentCell() < file) QTest::keyClick(w.edit(), Qt::Key_Down);
+    QTest::keyClick(w.edit(), Qt::Key_F4);  // the pattern files of the base folder
+    QVERIFY(list.isVisible());
+    QTest::keyClick(list.listWidget(), Qt::Key_Return);
+    QCOMPARE(w.cellText(file), QStringLiteral("BIURA.WZO"));
+    QTest::keyClick(w.edit(), Qt::Key_Return);  // Enter on the last cell accepts
+    QVERIFY(w.accepted());
+    const operations::PatternList& p = operations::cardState().patterns[2];
+    QCOMPARE(p.patterns.size(), std::size_t{3});
+    QCOMPARE(p.patterns[1], text::pattern("BIURO-*", 16));
+    QCOMPARE(p.patterns[2], text::pattern("MAG?", 16));
+    QCOMPARE(services.requests.back(), std::make_pair(37, 3));
+    d.openFor(37, 3);
+    QCOMPARE(places->text(), QString::fromUtf8("……"));
+  }
+
+  void f4OnAContractorsKeyCellTakesTheCodeOfTheLinePicked() {
+    QTemporaryDir dir;
+    const std::string base = dir.path().toStdString() + "/";
+    QVERIFY(platform::writeWholeFile(
+        base + "Kontrah.TXT",
+        text::fromUtf8("ABC-1 Hurtownia Świętokrzyska\r\nZ2 Zakład Usług Leśnych\r\n")));
+    shell::shellState() = shell::ShellState();
+    shell::shellState().baseFolder = base;
+    auto w = openCard('H');
+    gui::TFLisF45 list;
+    w->setPickList(&list);
+    typeInto(*w, w->cellIndex("ZmCo", 1), "lt");
+    QTest::keyClick(w->edit(), Qt::Key_Return);
+    QCOMPARE(w->currentCell(), w->cellIndex("ZmKo", 1));
+    QTest::keyClick(w->edit(), Qt::Key_F4);
+    QVERIFY(list.isVisible());
+    QCOMPARE(list.rows().kind, std::string("Kontrah.TXT"));
+    QTest::keyClick(list.listWidget(), Qt::Key_End);
+    QTest::keyClick(list.listWidget(), Qt::Key_Return);
+    QCOMPARE(w->cellText(w->cellIndex("ZmKo", 1)), QStringLiteral("Z2"));
   }
 
   void invalidChangeKindIsRefusedAndNothingWritten() {

@@ -3,6 +3,7 @@
 #include "dialogs/pick_list_window.h"
 
 #include <QCalendarWidget>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -10,13 +11,18 @@
 #include <QTest>
 #include <vector>
 
+#include "../net/rate_test_support.h"
 #include "dialogs/parameter_set_dialog.h"
 #include "operations/operation_registry.h"
+#include "platform/file_system.h"
+#include "platform/paths.h"
 #include "platform/status_line.h"
 #include "recording_services.h"
 #include "register/asset_register.h"
+#include "register/base_journal.h"
 #include "shell/base_loading.h"
 #include "shell/desktop_services.h"
+#include "shell/desktop_settings.h"
 #include "shell/shell_state.h"
 #include "shell/window_requests.h"
 #include "text/codepage.h"
@@ -191,6 +197,124 @@ class PickListWindowTest : public QObject {
     QCOMPARE(services.requests.back(), std::make_pair(20, 5));
     d.openFor(20, 5);
     QCOMPARE(daDo->text(), QStringLiteral("160320"));
+  }
+
+  void delAndRenOnTheEditableAssetListChangeTheBaseAndTheListShowsIt() {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("Srodki.PST").toStdString();
+    BaseJournal journal(path);
+    AssetRegister assets;
+    QVERIFY(journal.load(assets).ok());
+    for (const char* symbol : {"A/1", "A/2", "A/3"}) {
+      AssetRecord a = AssetRegister::emptyRecord();
+      a.Symb = symbol;
+      a.Nazw = std::string("Maszyna ") + symbol;
+      QVERIFY(journal.saveAsset(assets, AssetRegister::emptyRecord(), a).ok());
+    }
+    TFLisF45 w;
+    operations::PickListSources s;
+    s.reg = &assets;
+    w.setSources(s);
+    w.setAssetBase(&journal, &assets);
+    w.open(operations::kAssetListEditable, "A/2");
+    QVERIFY(w.deleteButton()->isEnabled());
+    QVERIFY(w.renameButton()->isEnabled());
+    QCOMPARE(keyOf(w), QString());
+    QTest::keyClick(w.listWidget(), Qt::Key_Delete);  // answered yes
+    QCOMPARE(line.last_text, std::string("Indeks skasowany"));
+    QVERIFY(!assets.exists("A/2"));
+    for (int i = 0; i < w.listWidget()->count(); ++i)  // A/2 is a free number now
+      if (w.listWidget()->item(i)->text().startsWith("A/2 "))
+        QVERIFY(w.listWidget()->item(i)->text().endsWith("wolne"));
+
+    // Ren: the new symbol typed under the list; Esc there leaves only the rename.
+    QTest::keyClick(w.listWidget(), Qt::Key_Home);
+    w.renameButton()->click();
+    QVERIFY(w.newSymbolEdit()->isVisible());
+    QCOMPARE(w.newSymbolEdit()->text(), QStringLiteral("A/1"));
+    QTest::keyClick(w.newSymbolEdit(), Qt::Key_Escape);
+    QVERIFY(w.isVisible());
+    QVERIFY(!w.newSymbolEdit()->isVisible());
+    QTest::keyClick(w.listWidget(), Qt::Key_F2);
+    w.newSymbolEdit()->selectAll();
+    QTest::keyClicks(w.newSymbolEdit(), "b/7");
+    QTest::keyClick(w.newSymbolEdit(), Qt::Key_Return);
+    QCOMPARE(line.last_text, std::string("Indeks zmieniony"));
+    QVERIFY(w.listWidget()->currentItem()->text().startsWith("B/7 "));
+    QVERIFY(!w.chosen());
+
+    // Another workstation reading the journal sees both changes, nothing else lost.
+    AssetRegister other;
+    BaseJournal otherJournal(path);
+    QVERIFY(otherJournal.load(other).ok());
+    QVERIFY(!other.exists("A/1"));
+    QVERIFY(!other.exists("A/2"));
+    QVERIFY(other.exists("B/7"));
+    QCOMPARE(std::string(other.currentRecord().Nazw), std::string("Maszyna A/1"));
+    QVERIFY(other.exists("A/3"));
+  }
+
+  void f4OnTheAdditionalDescriptionPicksALineOfItsTextFile() {
+    QTemporaryDir dir;
+    const std::string base = dir.path().toStdString() + "/";
+    QVERIFY(
+        platform::writeWholeFile(base + "Opisy.TXT", cp("nr fabryczny \r\nwyposażenie biura\r\n")));
+    shell::shellState() = shell::ShellState();
+    shell::shellState().baseFolder = base;
+    shell::shellState().option.slot = 11;
+    operations::clearOperations();
+    gui::TFZestaw d;
+    d.openFor(11, 1);
+    QLineEdit* extra = d.field(QStringLiteral("ENa2"));
+    QVERIFY(extra);
+    QTest::keyClick(extra, Qt::Key_F4);
+    QCOMPARE(services.requests.back(), std::make_pair(shell::kPickListSlot, 1));
+    TFLisF45 list;
+    list.openFor(shell::kPickListSlot, 1);
+    QCOMPARE(list.rows().kind, std::string("Opisy.TXT"));
+    QCOMPARE(list.listWidget()->count(), 2);
+    QTest::keyClick(list.listWidget(), Qt::Key_Home);
+    QTest::keyClick(list.listWidget(), Qt::Key_Down);
+    QTest::keyClick(list.listWidget(), Qt::Key_Return);
+    QCOMPARE(services.requests.back(), std::make_pair(11, 5));
+    d.openFor(11, 5);
+    QCOMPARE(extra->text(), QString::fromUtf8("WYPOSAŻENIE BIURA"));
+  }
+
+  void rateListRefreshesTheRateFileOnceADayFromTheConfiguredSource() {
+    QTemporaryDir dir;
+    const QString source = dir.filePath("archiwum.csv");
+    QVERIFY(platform::writeWholeFile(source.toStdString(), net::testing::sampleArchive1250(2024)));
+    QFile bal(dir.filePath("Zefir.BAL"));
+    QVERIFY(bal.open(QIODevice::WriteOnly));
+    bal.close();
+    shell::DesktopRegisters& r = shell::desktopRegisters();
+    QVERIFY(r.program.load(dir.filePath("Zefir.BAL").toStdString(), ".001").ok());
+    QVERIFY(r.program.set("AdrNBP.xxx", source.toStdString()).ok());
+    shell::shellState() = shell::ShellState();
+    shell::shellState().programFolder = dir.path().toStdString();
+
+    TFLisF45 w;
+    w.setRateRefresh(gui::refreshDesktopRates);
+    w.open('A', "");
+    const std::string rateFile = gui::desktopRateFile();
+    QCOMPARE(QString::fromStdString(platform::folderOf(rateFile)), dir.path() + "/");
+    const std::string written = platform::readWholeFile(rateFile).value_or("");
+    QVERIFY(!written.empty());
+    QVERIFY(written.find("03-01-2024  37988  3.9909  002/A/NBP/2024") != std::string::npos);
+    QVERIFY(w.listWidget()->count() > 10);
+    QCOMPARE(w.rows().kind, std::string("  Tabele A NBP"));
+    QVERIFY(line.last_text.starts_with("Tabela NBP wczytana  i zapisana"));
+
+    // Written today: opening the list again fetches nothing, even from a changed source.
+    QVERIFY(platform::writeWholeFile(source.toStdString(), "zepsute archiwum\n"));
+    line.last_text.clear();
+    w.open('A', "");
+    QCOMPARE(platform::readWholeFile(rateFile).value_or(""), written);
+    QVERIFY(line.last_text.empty());
+    QVERIFY(w.listWidget()->count() > 10);
+    w.escape();
+    (void)r.program.load("", "");
   }
 };
 

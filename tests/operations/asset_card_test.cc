@@ -5,6 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
+#include "operations/pick_list.h"
+#include "platform/file_system.h"
 #include "register/change_entry.h"
 #include "text/codepage.h"
 #include "text/dates.h"
@@ -139,15 +144,42 @@ TEST(AssetCardSections, DescriptionPurchaseAcceptanceAndRatesGoBackIntoTheAsset)
   c[0] = "311220";
   ASSERT_TRUE(acceptCells('C', c, s).ok());
   EXPECT_EQ(s.planDay, text::dayFromDate(2020, 12, 31));
-  EXPECT_EQ(cardLayout('B', s).title, "F3 tu nie pracuje");
-  EXPECT_FALSE(cardLayout('N', s).works());
   EXPECT_EQ(sectionOfSlot(68), 'D');
+}
+
+TEST(AssetCardSections, BAndNShowTheEditedAndTheOriginalAssetWithoutCells) {
+  CardState s = stateWith({});
+  s.edited.Nazw = u("Koparka gąsienicowa");
+  s.original.Nazw = "Koparka";
+  for (char section : {'B', 'N'}) {
+    const CardLayout l = cardLayout(section, s);
+    EXPECT_TRUE(l.works()) << section;
+    EXPECT_TRUE(l.cells.empty()) << section;
+    EXPECT_TRUE(fillCells(section, s).empty());
+    EXPECT_TRUE(acceptCells(section, {}, s).ok());
+  }
+  const auto has = [](const CardLayout& l, const std::string& line) {
+    return std::find(l.notes.begin(), l.notes.end(), line) != l.notes.end();
+  };
+  EXPECT_TRUE(has(cardLayout('B', s), u("Pełna nazwa  Koparka gąsienicowa")));
+  EXPECT_TRUE(has(cardLayout('N', s), u("Pełna nazwa  Koparka")));
+  EXPECT_TRUE(has(cardLayout('B', s), "Data OT  150320"));
+  EXPECT_EQ(cardLayout('B', s).title, u("Środek trwały A1"));
+  EXPECT_EQ(sectionOfSlot(66), 'B');
+  for (char other : {'A', 'O', 'Z'}) {
+    EXPECT_EQ(cardLayout(other, s).title, "F3 tu nie pracuje");
+    EXPECT_FALSE(cardLayout(other, s).works());
+    EXPECT_FALSE(acceptCells(other, {}, s).ok());
+  }
+  EXPECT_EQ(sectionOfSlot(65), 0);
+  EXPECT_EQ(sectionOfSlot(79), 0);
 }
 
 TEST(AssetCardPatterns, SingleStarPatternBecomesCurrentAndMatchesItsPrefix) {
   CardState s;
   std::vector<std::string> cells = fillCells('I', s);
-  ASSERT_EQ(cells.size(), 5u);
+  ASSERT_EQ(cells.size(), 6u);  // five empty rows and `WzoP`
+  EXPECT_EQ(cardLayout('I', s).cells.back().code, "WzoP");
   cells[1] = "1*";
   ASSERT_TRUE(acceptCells('I', cells, s).ok());
   const PatternList& p = s.patterns[0];
@@ -160,6 +192,40 @@ TEST(AssetCardPatterns, SingleStarPatternBecomesCurrentAndMatchesItsPrefix) {
   cells[3] = "2*";
   ASSERT_TRUE(acceptCells('I', cells, s).ok());
   EXPECT_EQ(s.patterns[0].current, "\x85\x85");
+}
+
+TEST(AssetCardPatterns, PatternFileAddsItsLinesAfterTheTypedOnesAndAMissingFileRefuses) {
+  const std::string dir = ::testing::TempDir() + "card_patterns/";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  ASSERT_TRUE(platform::writeWholeFile(dir + "BIURA.WZO", u("biuro-*\r\n\r\n  ŁÓDŹ ?1 \nmag*")));
+  CardState s;
+  s.baseFolder = dir;
+  CardLayout l = cardLayout('K', s);
+  std::vector<std::string> cells = fillCells('K', s);
+  cells[0] = "KRK";
+  cells[cellOf(l, "WzoP")] = "biura";  // the extension is the pattern files'
+  ASSERT_TRUE(acceptCells('K', cells, s).ok());
+  const PatternList& p = s.patterns[2];
+  ASSERT_EQ(p.patterns.size(), 4u);
+  EXPECT_EQ(p.patterns[0], text::pattern("KRK", 16));
+  EXPECT_EQ(p.patterns[1], text::pattern("BIURO-*", 16));
+  EXPECT_EQ(p.patterns[2], text::pattern(u("ŁÓDŹ ?1"), 16));
+  EXPECT_EQ(p.patterns[3], text::pattern("MAG*", 16));
+  EXPECT_EQ(p.current, "\x85\x85");
+  EXPECT_TRUE(text::matchesPattern("BIURO-7", p.patterns[1]));
+
+  // The card shows the loaded list; a file that is not there changes nothing.
+  l = cardLayout('K', s);
+  cells = fillCells('K', s);
+  EXPECT_EQ(cells[3], text::pattern("MAG*", 16));
+  EXPECT_EQ(cells[cellOf(l, "WzoP")], "");
+  cells[cellOf(l, "WzoP")] = "BRAK.WZO";
+  const Status refused = acceptCells('K', cells, s);
+  EXPECT_FALSE(refused.ok());
+  EXPECT_EQ(refused.message(), "Nie ma " + dir + "BRAK.WZO");
+  EXPECT_EQ(s.patterns[2].patterns.size(), 4u);
+  EXPECT_EQ(cardPickList('K', "WzoP", ""), kPatternFiles);
 }
 
 TEST(AssetCardDates, ShortDateCellsCompleteFromTodayAndBadOnesAreFlagged) {

@@ -9,6 +9,7 @@
 #include "register/asset_register.h"
 #include "text/codepage.h"
 #include "text/dates.h"
+#include "text/short_strings.h"
 
 namespace zefir::operations {
 namespace {
@@ -209,6 +210,43 @@ TEST(CatalogueHooks, EnterChecksStaysOpensF3OrRunsOnTheLastField) {
   EXPECT_EQ(enStNeGo("bZestaw", split, splitInputs, 2, names, {}).answer, 0);
   names.set("BaZg", "ZGODNE");
   EXPECT_EQ(enStNeGo("bZestaw", split, splitInputs, 2, names, {}).answer, 2);
+  setStatusLine(nullptr);
+}
+
+TEST(CatalogueHooks, SelectionFieldsOpenTheirPatternSectionCarryingTheirText) {
+  struct Case {
+    const char* code;
+    char section;
+    int window;
+  };
+  for (const Case& c : {Case{"SroW", 'I', 73}, Case{"OsoW", 'J', 74}, Case{"MieW", 'K', 75},
+                        Case{"KRSW", 'L', 76}, Case{"MPKW", 'M', 77}}) {
+    CardState card;
+    int window = -5;
+    EXPECT_EQ(nOknoKr6("bZestaw", field(c.code), "1*", card, &window), -1) << c.code;
+    EXPECT_EQ(window, c.window) << c.code;
+    EXPECT_EQ(sectionOfSlot(window), c.section);
+    const PatternList& p = card.patterns[c.section - 'I'];
+    ASSERT_EQ(p.patterns.size(), 1u) << c.code;
+    EXPECT_EQ(p.patterns[0], text::pattern("1*", patternWidth(c.section)));
+    EXPECT_EQ(p.current, p.patterns[0]);
+  }
+  // A list the user already made is not replaced, and "……" is no pattern.
+  CardState card;
+  card.patterns[0].patterns = {"A??"};
+  int window = 0;
+  nOknoKr6("bZestaw", field("SroW"), "B*", card, &window);
+  EXPECT_EQ(card.patterns[0].patterns, std::vector<std::string>{"A??"});
+  nOknoKr6("bZestaw", field("OsoW"), "\x85\x85", card, &window);
+  EXPECT_TRUE(card.patterns[1].patterns.empty());
+  // Other fields open no pattern window; another module finds nothing.
+  nOknoKr6("bZestaw", field("ENaz"), "X", card, &window);
+  EXPECT_EQ(window, 0);
+  RememberingStatusLine line;
+  setStatusLine(&line);
+  EXPECT_EQ(nOknoKr6("aZestaw", field("MieW"), "X", card, &window), -1);
+  EXPECT_EQ(window, 0);
+  EXPECT_EQ(line.last_text, text::fromUtf8("nOknoKr6 ma być w bZestaw a nie w aZestaw"));
   setStatusLine(nullptr);
 }
 

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "operations/asset_card.h"
 #include "operations/import_operations.h"
 #include "operations/option_catalogue.h"
 #include "platform/file_system.h"
@@ -282,6 +283,38 @@ TEST(PickListImport, SourceFilesAreEverySpreadsheetKindInTheImportFolder) {
               import::sourceFolder(src.baseFolder) + k);
   std::filesystem::remove_all(dir + "/DBF");
   EXPECT_EQ(buildPickList(kSpreadsheetFiles, src, "").rows()[0], u(" × Nie widzę zbiorów XLS"));
+}
+
+TEST(PickListTextLines, FieldsAndCardCellsNameTheirFileAndTheBlankListKeepsTheFirstWord) {
+  const std::string dir = testing::TempDir() + "pick_lines/";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  ASSERT_TRUE(platform::writeWholeFile(
+      dir + "Kontrah.TXT", u("ABC-1 Hurtownia Świętokrzyska\r\nZ2 Zakład Usług Leśnych\r\n")));
+  PickListSources src;
+  src.textFile = dir + textListFile("ZmKo");
+  const PickList contractors = buildPickList(' ', src, u("leśn"));
+  ASSERT_EQ(contractors.size(), 1);
+  EXPECT_EQ(contractors.kind, "Kontrah.TXT");
+  EXPECT_EQ(acceptRow(' ', contractors.rows()[0]).key, "Z2");
+  EXPECT_EQ(acceptRow('Y', contractors.rows()[0]).key, u("Z2 Zakład Usług Leśnych"));
+  // A file with no lines, or none at all, says so with its name.
+  src.textFile = dir + textListFile("ENa2");
+  EXPECT_EQ(buildPickList('Y', src, "").rows(),
+            std::vector<std::string>{u(" × Pusty zbiór Opisy.TXT")});
+
+  // Which fields and cells read which file.
+  EXPECT_EQ(listKeyOf(findField("ENa2")->pickList, 0), 'Y');
+  EXPECT_EQ(textListFile("Opis"), "Opisy.TXT");
+  EXPECT_EQ(textListFile("Dost"), "Dostawcy.TXT");
+  EXPECT_EQ(textListFile("SroW"), "");
+  EXPECT_EQ(cardPickList('D', "Opis", ""), 'Y');
+  EXPECT_EQ(cardPickList('E', "Dost", ""), 'Y');
+  EXPECT_EQ(cardPickList('H', "ZmKo", "LT"), ' ');
+  EXPECT_EQ(cardPickList('H', "ZmKo", "MU"), 'm');
+  EXPECT_EQ(cardPickList('H', "ZmKo", "KS"), 'k');
+  EXPECT_EQ(cardPickList('H', "ZmKo", "F4"), -1);
+  EXPECT_EQ(cardPickList('H', "ZmKo", ""), -1);
 }
 
 }  // namespace

@@ -156,5 +156,57 @@ TEST_F(SymbolStep, NoMakesACopyAndCancelAppendsNothing) {
   EXPECT_EQ(one.answers.replaceExisting, 'N');  // a cancel is not remembered
 }
 
+TEST_F(SymbolStep, ListedAssetIsDeletedOnlyOnYesAndRenamedWithTheStepsQuestions) {
+  Workstation one(path_), two(path_);
+  ASSERT_TRUE(one.journal.load(one.reg).ok());
+  for (const char* s : {"L/1", "L/2"}) {
+    one.load(s);
+    one.state.edit = testing::filledAsset(s);
+    ASSERT_TRUE(
+        saveWithSymbolStep(one.journal, one.reg, one.state, one.answers, answering({}), &outcome_)
+            .ok());
+  }
+  ASSERT_TRUE(two.journal.load(two.reg).ok());
+
+  // Del: asked with no as the default; no and cancel append nothing.
+  const std::int64_t before = fileSize();
+  EXPECT_FALSE(deleteListedAsset(one.journal, one.reg, "L/1", answering({'N'}), &outcome_).ok());
+  EXPECT_FALSE(deleteListedAsset(one.journal, one.reg, "L/1", answering({}), &outcome_).ok());
+  EXPECT_EQ(asked_, (std::vector<std::string>{"Skasować go /N", "Skasować go /N"}));
+  EXPECT_EQ(fileSize(), before);
+  ASSERT_TRUE(deleteListedAsset(one.journal, one.reg, "L/1", answering({'T'}), &outcome_).ok());
+  EXPECT_EQ(outcome_, "Indeks skasowany");
+  EXPECT_FALSE(one.reg.exists("L/1"));
+
+  // Ren by the other workstation, which has not read the delete yet: a
+  // symbol that is gone is refused rather than brought back.
+  EXPECT_FALSE(renameListedAsset(two.journal, two.reg, "L/1", "L/9", two.answers, answering({'T'}),
+                                 &outcome_)
+                   .ok());
+  EXPECT_FALSE(two.reg.exists("L/9"));
+  asked_.clear();
+  ASSERT_TRUE(renameListedAsset(two.journal, two.reg, "L/2", " l/3 ", two.answers, answering({'T'}),
+                                &outcome_)
+                  .ok());
+  EXPECT_EQ(asked_, std::vector<std::string>{"Skasować go /N"});
+  EXPECT_EQ(outcome_, "Indeks zmieniony");
+  ASSERT_TRUE(one.journal.readAppended(one.reg).ok());
+  EXPECT_FALSE(one.reg.exists("L/2"));
+  ASSERT_TRUE(one.reg.exists("L/3"));
+  AssetRecord renamed = one.reg.currentRecord();
+  renamed.Symb = "L/2";
+  EXPECT_TRUE(renamed == testing::filledAsset("L/2"));  // every value went along
+
+  // No new symbol, or one over 15 characters, saves nothing.
+  const std::int64_t after = fileSize();
+  EXPECT_FALSE(
+      renameListedAsset(one.journal, one.reg, "L/3", "  ", one.answers, answering({}), &outcome_)
+          .ok());
+  EXPECT_FALSE(renameListedAsset(one.journal, one.reg, "L/3", "L/3456789012345678", one.answers,
+                                 answering({}), &outcome_)
+                   .ok());
+  EXPECT_EQ(fileSize(), after);
+}
+
 }  // namespace
 }  // namespace zefir::operations

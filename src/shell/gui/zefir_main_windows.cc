@@ -77,6 +77,7 @@ TFZestaw* parameterSetDialog(TFPulpit* desktop, output::TFRaport* report,
 TFLisF45* pickListWindow(TFPulpit* desktop) {
   auto* w = new TFLisF45;
   desktop->addWindow(w);
+  w->setRateRefresh(refreshDesktopRates);
   QObject::connect(w, &TFLisF45::showRequested, desktop, [desktop, w](int slot) {
     const shell::ShellState& s = shell::shellState();
     desktop->placeWindow(shell::slotName(slot), w, s.nextLeft, s.nextTop);
