@@ -75,7 +75,7 @@ class AssetEditFormTest : public QObject {
 
   void writeBase(const std::vector<AssetRecord>& assets) {
     const std::string path = basePath().toStdString();
-    QVERIFY(writeNewJournal(path, path + ".tmp", assets, ".xxx").ok());
+    QVERIFY(writeNewJournal(path, path + ".tmp", assets, writeStampNow("", ".xxx")).ok());
     shell::loadDesktopBase();
     QCOMPARE(shell::desktopRegister().assetCount(), static_cast<int>(assets.size()));
   }
