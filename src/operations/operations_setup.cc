@@ -8,6 +8,7 @@
 #include "operations/listing_options.h"
 #include "operations/net_value_report.h"
 #include "operations/operation_registry.h"
+#include "operations/plan_by_asset.h"
 #include "operations/plan_by_group.h"
 #include "operations/quantity_card.h"
 #include "operations/rate_check_report.h"
@@ -19,6 +20,7 @@ void registerBuiltOperations() {
   registerListingOperations();
   registerStatisticalOperations();
   registerPlanOperations();
+  registerPlanByAssetOperations();
   registerQuantityCardOperation();
   registerByKeyOperations();
   registerNetValueOperations();
