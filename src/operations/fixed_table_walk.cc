@@ -67,11 +67,13 @@ std::string fixedTableParameterLine(const FixedTableSelection& s) {
   return line;
 }
 
-Status runFixedTableOption(OperationRun& run, const FixedTableWriter& write) {
+Status runFixedTableOption(OperationRun& run, const FixedTableWriter& write, DayNumber reportDay) {
   if (!run.assets || !run.report) return Status::Error("Brak bazy lub bufora raportu");
   const ListingEnvironment& env = listingEnvironment();
+  FieldTexts values = run.values.entries();
+  if (reportDay != 0) values["DaDo"] = {text::shortTextOfDay(reportDay)};
   ListingParams params;
-  if (Status st = listingParams(run.values.entries(), env.settings, params); !st) return st;
+  if (Status st = listingParams(values, env.settings, params); !st) return st;
   FixedTableSelection selection;
   selection.masks = params.masks;
   selection.nameFilter = params.nameFilter;

@@ -57,10 +57,12 @@ std::string fixedTableParameterLine(const FixedTableSelection& selection);
 // Runs a fixed-table option: its fields read as the listings read them
 // (masks, name filter, day, places, depths, a bad one refused), the selection made of
 // them, the run's stop request and the environment's progress; `write` fills
-// the report, which is then ended.
+// the report, which is then ended. An option that takes a year instead of
+// `DaDo` passes its `reportDay`.
 using FixedTableWriter = std::function<void(const AssetRegister&, const ListingParams&,
                                             const FixedTableSelection&, const ListingControl&)>;
-Status runFixedTableOption(OperationRun& run, const FixedTableWriter& write);
+Status runFixedTableOption(OperationRun& run, const FixedTableWriter& write,
+                           DayNumber reportDay = 0);
 
 // The report day of the options that take a year (`Rok4`): its 31 December;
 // a year the engine does not compute is refused naming the field.

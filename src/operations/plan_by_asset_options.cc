@@ -36,15 +36,14 @@ Status runYearOption(OperationRun& run, YearPlanList list) {
   if (list == YearPlanList::Plan)
     if (Status st = yearEndOf(run.values, yearEnd); !st) return st;
   return runFixedTableOption(
-      run, [&](const AssetRegister& reg, const ListingParams& lp,
-               const FixedTableSelection& selection, const ListingControl& control) {
+      run,
+      [&](const AssetRegister& reg, const ListingParams& lp, const FixedTableSelection& selection,
+          const ListingControl& control) {
         YearPlanParams p{selection, list, 0, lp.pod1 != 0 ? lp.pod1 : 1};
-        if (list == YearPlanList::Plan)
-          p.selection.reportDay = yearEnd;
-        else
-          p.periodStart = lp.periodStart;
+        if (list != YearPlanList::Plan) p.periodStart = lp.periodStart;
         runYearPlan(reg, p, *run.report, control);
-      });
+      },
+      yearEnd);
 }
 
 }  // namespace

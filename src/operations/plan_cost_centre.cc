@@ -18,6 +18,10 @@ namespace {
 constexpr int kAmounts = 5;
 using PlanAmounts = std::array<long double, kAmounts>;
 
+// At most this many cost-centre lines in the posting note; the parts of
+// further centres count in its total only.
+constexpr int kMaxCostCentres = 999;
+
 PlanAmounts amountsOf(const TakenAsset& t) {
   const AsOfSummary& s = t.wr.summary;
   return {t.grossBO - s.accumBO, s.accumDay - s.accumBO, s.writeUpMonth, s.chargeYTD,
@@ -94,15 +98,24 @@ bool runCostCentrePlan(const AssetRegister& reg, const CostCentrePlanParams& p,
   const bool posting = p.contents != PlanContents::AssetsOnly;
   PlanAmounts total{}, liquidatedSum{};
   int number = 0, liquidated = 0;
-  std::map<std::string, PlanAmounts> centres;
+  std::map<std::string, PlanAmounts, std::less<>> centres;
+  PlanAmounts posted{};  // every centre's part, those past the table's limit too
 
   const bool finished = walkTakenAssets(reg, p.selection, control, [&](const TakenAsset& t) {
     const PlanAmounts a = amountsOf(t);
     add(total, a);
     const std::vector<CostShare> shares = costCentres(t.wr.split);
+    std::vector<PlanAmounts> parts(shares.size());
     for (int i = 1; i < kAmounts; ++i) {  // what is charged, not the value
-      const std::vector<long double> parts = splitByWeight(a[i], shares);
-      for (std::size_t s = 0; s < shares.size(); ++s) centres[shares[s].key][i] += parts[s];
+      const std::vector<long double> split = splitByWeight(a[i], shares);
+      for (std::size_t s = 0; s < shares.size(); ++s) parts[s][i] = split[s];
+    }
+    for (std::size_t s = 0; s < shares.size(); ++s) {
+      add(posted, parts[s]);
+      auto it = centres.find(shares[s].key);
+      if (it == centres.end() && static_cast<int>(centres.size()) < kMaxCostCentres)
+        it = centres.emplace(shares[s].key, PlanAmounts{}).first;
+      if (it != centres.end()) add(it->second, parts[s]);
     }
     if (t.values.gross == 0) {
       ++liquidated;
@@ -132,11 +145,7 @@ bool runCostCentrePlan(const AssetRegister& reg, const CostCentrePlanParams& p,
     if (assets) out.addRule('=');
     out.addRow(line(text::fromUtf8("PK według miejsc powst.kosztów"), {}));
     out.addRule('.');
-    PlanAmounts posted{};
-    for (const auto& [key, amounts] : centres) {
-      out.addRow(line("", amounts, key));
-      add(posted, amounts);
-    }
+    for (const auto& [key, amounts] : centres) out.addRow(line("", amounts, key));
     out.addRule('-');
     out.addRow(line("Razem PK", posted));
   }
