@@ -57,8 +57,12 @@ enum class YearPlanList {
 struct YearPlanParams {
   FixedTableSelection selection;
   YearPlanList list = YearPlanList::Plan;
-  DayNumber periodStart = 0;  // the period shown in the parameter line and the analytic list
-  int keyLength = 1;          // a group is the symbols' first so many characters
+  // The period's first day (0: none). From a day after 1 January of the
+  // report year the accumulated depreciation is that of the day before it,
+  // and the depreciation and the movements those of the period; the analytic
+  // list shows the changes dated within it.
+  DayNumber periodStart = 0;
+  int keyLength = 1;  // a group is the symbols' first so many characters
 };
 
 // Writes the yearly plan from Begin report to its "OGÓŁEM" line (End report

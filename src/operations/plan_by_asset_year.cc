@@ -9,6 +9,7 @@
 #include "operations/listing_types.h"
 #include "operations/plan_by_asset.h"
 #include "register/change_documents.h"
+#include "register/depreciation_engine.h"
 #include "text/codepage.h"
 #include "text/dates.h"
 #include "text/numbers.h"
@@ -24,6 +25,10 @@ using YearAmounts = std::array<long double, kAmounts>;
 constexpr std::size_t kFirstAmount = 5;  // the column of the gross value
 constexpr std::size_t kColumns = 11;
 
+YearAmounts amountsOf(const AssetValues& v) {
+  return {v.gross, v.accumBO, v.chargeYTD, v.accum, v.gross - v.accum};
+}
+
 struct Block {
   std::string key;
   int count = 0;
@@ -31,7 +36,7 @@ struct Block {
   long double corrections = 0, transferred = 0, writtenOff = 0;
 
   void add(const AssetValues& v) {
-    const YearAmounts a = {v.gross, v.accumBO, v.chargeYTD, v.accum, v.gross - v.accum};
+    const YearAmounts a = amountsOf(v);
     for (int i = 0; i < kAmounts; ++i) amounts[i] += a[i];
     corrections += v.change(ListingChange::PK).accum;
     transferred += v.change(ListingChange::PT).accum;
@@ -68,6 +73,16 @@ void closeBlock(output::ReportBuffer& out, const Block& b, const std::string& la
   movement("Wyksięgowane umorzenie ( LT )", b.writtenOff, 9);
 }
 
+// A period from a day after 1 January of the report year opens with the
+// assets' values on the day before it; one reaching into an earlier year is
+// taken from 1 January.
+bool opensMidYear(const YearPlanParams& p) {
+  const DayNumber day = p.selection.reportDay;
+  return p.periodStart != 0 && p.periodStart <= day &&
+         text::yearOfDay(p.periodStart) == text::yearOfDay(day) &&
+         p.periodStart != text::dayFromDate(text::yearOfDay(day), 1, 1);
+}
+
 void headers(output::ReportBuffer& out, const YearPlanParams& p) {
   out.beginReport("PA", text::fromUtf8("Plan amortyzacji środków trwałych"), 4);
   out.addColumn('p', 4, "L.p.", "-0-");
@@ -77,12 +92,19 @@ void headers(output::ReportBuffer& out, const YearPlanParams& p) {
   out.addColumn('c', 10, "Data OT", "  -4-");
   out.addColumn('p', 15, text::fromUtf8("Wartość OT"), "-5-");
   out.addColumn('c', 5, "St.am.", "-6-");
-  out.addColumn('p', 15, "Umorz.na 1-sty", "-7-");
+  out.addColumn('p', 15,
+                opensMidYear(p) ? "Umorz.na " + text::longTextOfDay(p.periodStart).substr(0, 5)
+                                : std::string("Umorz.na 1-sty"),
+                "-7-");
   out.addColumn('p', 15, "Amortyzacja na", text::longTextOfDay(p.selection.reportDay));
   out.addColumn('p', 15, "Umorzenie", "-9-");
   out.addColumn('p', 15, text::fromUtf8("Wartość netto"), "-10-");
   std::string params = fixedTableParameterLine(p.selection);
-  if (p.periodStart != 0) params = "od " + text::longTextOfDay(p.periodStart) + " " + params;
+  if (p.periodStart != 0) {  // "od ... do ..." as the listings of a period say it
+    const std::string day = text::longTextOfDay(p.selection.reportDay);
+    params = "od " + text::longTextOfDay(p.periodStart) + " do " + day +
+             params.substr(text::fromUtf8("na dzień ").size() + day.size());
+  }
   out.endHeaders(params);
 }
 
@@ -112,12 +134,20 @@ bool runYearPlan(const AssetRegister& reg, const YearPlanParams& p, output::Repo
   const DayNumber from =
       p.periodStart != 0 ? p.periodStart : text::dayFromDate(text::yearOfDay(day), 1, 1);
   const bool apart = p.list == YearPlanList::Plan;
+  const bool midYear = opensMidYear(p);
+  DepreciationEngine opening(Basis::Balance);
   Block group, liquidated, all;
   bool open = false;
   int number = 0;
 
   const bool finished = walkTakenAssets(reg, p.selection, control, [&](const TakenAsset& t) {
-    const AssetValues& v = t.values;
+    AssetValues v = t.values;
+    if (midYear) {
+      const WorkingRecord& before = opening.compute(reg, t.slot, p.periodStart - 1);
+      const long double chargedBefore = before.summary.chargeYTD;
+      v = periodValues(t.wr, before);
+      v.chargeYTD -= chargedBefore;
+    }
     all.add(v);
     if (apart && v.gross == 0) {
       liquidated.add(v);
@@ -142,7 +172,7 @@ bool runYearPlan(const AssetRegister& reg, const YearPlanParams& p, output::Repo
                                    "",
                                    "",
                                    ""};
-    out.addRow(amountRow(cells, {v.gross, v.accumBO, v.chargeYTD, v.accum, v.gross - v.accum}));
+    out.addRow(amountRow(cells, amountsOf(v)));
     if (p.list == YearPlanList::Analytic) changeLines(out, t.wr, from, day);
   });
   if (!finished) return false;

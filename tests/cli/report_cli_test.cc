@@ -219,7 +219,7 @@ TEST_F(ReportCli, PlansByAssetTakeTheirYearContentsAndPeriod) {
 
   ASSERT_EQ(run("report BZZAna " + folder() + " --DaOd 010126 --DaDo 300626" + out).status, 0);
   j = nlohmann::json::parse(readFile(path("a.json")));
-  EXPECT_EQ(j["params"], "od 01-01-2026 na dzień 30-06-2026");
+  EXPECT_EQ(j["params"], "od 01-01-2026 do 30-06-2026");
   EXPECT_EQ(rows(path("a.json")).back(),
             "|||OGÓŁEM ( 2 )||3.600,00||180,00|180,00|360,00|3.240,00");
 }

@@ -18,12 +18,6 @@ using V = std::vector<std::string>;
 
 class PlanByAsset : public listing_test::SmallBase {
  protected:
-  void entries(const char* symbol, std::initializer_list<const char*> texts) {
-    ASSERT_TRUE(reg_.find(symbol));
-    AssetRecord& a = reg_.currentRecord();
-    int i = 0;
-    for (const char* t : texts) a.Z[i++] = t;
-  }
   V monthly(DayNumber d, PlanContents contents = PlanContents::Whole) {
     CostCentrePlanParams p;
     p.selection.reportDay = d;
@@ -162,9 +156,15 @@ TEST_F(PlanByAsset, AssetLiquidatedMidYearStandsApartWithWhatTheLiquidationWrote
   EXPECT_EQ(rows[2], "3|404|491|Prasa|15-06-2025||10|30,00|30,00");
   EXPECT_EQ(rows[4], "|||Razem grupa 4||3.600,00||210,00|390,00|540,00|3.060,00");
   EXPECT_EQ(rows[5], "|||Wyksięgowane umorzenie ( LT )||||||60,00");
+  // From 1 June: 404 opens with 55.00 of May's end, charges June's 5.00
+  // and the liquidation writes off the 60.00; 401 and 402 open with 110.00
+  // and 220.00 and charge seven months, 70.00 and 140.00.
   rows = yearly(day(31, 12, 2026), YearPlanList::Analytic, day(1, 6, 2026));
-  EXPECT_EQ(out_.params(), text::fromUtf8("od 01-06-2026 na dzień 31-12-2026"));
+  EXPECT_EQ(out_.params(), text::fromUtf8("od 01-06-2026 do 31-12-2026"));
+  EXPECT_EQ(out_.columns()[7].header1, "Umorz.na 01-06");
+  EXPECT_EQ(rows[2], "3|404|491|Prasa|15-06-2025||10|55,00|5,00");
   EXPECT_EQ(rows[3], "||LT|LT 1/26|15-06-2026");
+  EXPECT_EQ(rows[5], "|||Razem grupa 4||3.600,00||385,00|215,00|540,00|3.060,00");
   rows = yearly(day(31, 12, 2026), YearPlanList::Analytic, day(16, 6, 2026));
   EXPECT_EQ(rows[3], "rule.");
 }
