@@ -169,6 +169,38 @@ TEST_F(PlanByAsset, AssetLiquidatedMidYearStandsApartWithWhatTheLiquidationWrote
   EXPECT_EQ(rows[3], "rule.");
 }
 
+// A PK correction of 50.00 in March adds to 401's accumulated depreciation
+// beside its regular 120.00: the group shows it, and 60.00 + 120.00 + 50.00
+// give the 230.00 on the day.
+TEST_F(PlanByAsset, AGroupShowsTheCorrectionsItsAssetsAdded) {
+  entries("401", {"PK:150326,PK 1/26,50"});
+  const V rows = yearly(day(31, 12, 2026));
+  EXPECT_EQ(rows[0], "1|401|491|Tokarka|15-06-2025|1.200,00|10|60,00|120,00|230,00|970,00");
+  EXPECT_EQ(rows[3], "|||Razem grupa 4||3.600,00||180,00|360,00|590,00|3.010,00");
+  EXPECT_EQ(rows[4], "|||Doksięgowana amortyzacja (PK,PA)|||||50,00");
+  EXPECT_EQ(rows[5].substr(0, 4), "3|70");  // no transfer or liquidation lines
+}
+
+// The posting note lists at most 999 cost centres; the parts of further ones
+// still count in its total.
+TEST_F(PlanByAsset, PostingNotePastItsLimitStillTotalsEveryCentre) {
+  AssetRegister reg;
+  for (int i = 0; i < 1000; ++i) {
+    const std::string symbol = "8" + std::to_string(1000 + i);
+    AssetRecord a = listing_test::asset(symbol.c_str(), "Krzesło", day(15, 6, 2025), 120, 10);
+    a.Z[0] = "KK:150625,K" + std::to_string(1000 + i);
+    add(reg, a);
+  }
+  CostCentrePlanParams p;
+  p.selection.reportDay = day(31, 3, 2026);
+  p.contents = PlanContents::PostingOnly;
+  ASSERT_TRUE(runCostCentrePlan(reg, p, out_));
+  const V rows = lines(out_);
+  ASSERT_EQ(rows.size(), 2 + 999 + 2u);
+  EXPECT_EQ(rows[2], "||||||3,00|1,00|3,00|1,00|K1000");
+  EXPECT_EQ(rows.back(), "||Razem PK||||3.000,00|1.000,00|3.000,00|1.000,00");
+}
+
 TEST_F(PlanByAsset, AStopEndsBothPlansWithoutTotals) {
   ListingControl stop;
   stop.stopRequested = [] { return true; };
