@@ -1,6 +1,7 @@
-// The statistical return's Dział 1 (SG_01) and the twelve-month plan by
-// group (Plan12) over the synthetic base of 29,999 assets: `zefir-cli report`
-// to JSON as a whole process, each under 1.5 s.
+// The statistical return's Dział 1 (SG_01), the twelve-month plan by group
+// (Plan12) and the plans by asset for the year (PlanAm) and for a month with
+// the cost centres (Miesie) over the synthetic base of 29,999 assets:
+// `zefir-cli report` to JSON as a whole process, each under 1.5 s.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -30,6 +31,19 @@ void BM_ReportPlan12Process(benchmark::State& state) {
   runReport(state, "Plan12", "--Rok4 2026");
 }
 BENCHMARK(BM_ReportPlan12Process)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
+
+void BM_ReportPlanByAssetProcess(benchmark::State& state) {
+  runReport(state, "PlanAm", "--Rok4 2026");
+}
+BENCHMARK(BM_ReportPlanByAssetProcess)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
+
+void BM_ReportMonthlyPlanWithCostCentresProcess(benchmark::State& state) {
+  runReport(state, "Miesie", "--DaDo 310326");
+}
+BENCHMARK(BM_ReportMonthlyPlanWithCostCentresProcess)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MinTime(3);
 
 }  // namespace
 

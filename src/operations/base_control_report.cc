@@ -16,6 +16,8 @@ namespace zefir::operations {
 
 namespace {
 
+constexpr std::string_view kControlTag = "bZestaw:Kontr";
+
 std::string money(long double v) {
   return text::plainRealText(v, 2).empty() ? "0" : text::plainRealText(v, 2);
 }
@@ -90,7 +92,7 @@ void runBaseControl(const std::string& baseFile, const std::vector<std::string>&
   base::JournalTally tally;
   std::map<std::string, long> skipped;
   long skippedTotal = 0, repaired = 0;
-  const JournalScan scan = scanJournal(baseFile, [&](const ScannedRecord& s) {
+  const auto visit = [&](const ScannedRecord& s) {
     const base::BaseRecord& r = *s.bytes;
     std::string reason;
     const base::JournalTally::Verdict v = tally.add(r, s.fault, reason);
@@ -112,7 +114,10 @@ void runBaseControl(const std::string& baseFile, const std::vector<std::string>&
     }
     const std::array<std::string, 3> c = content(r);
     out.addRow({stampText(r), symbol, number, c[0], c[1], c[2]});
-  });
+  };
+  // Another workstation's save holds the file for a moment: the open is
+  // retried, the status line naming this report.
+  const JournalScan scan = scanJournal(baseFile, visit, kControlTag);
   if (!scan.opened) {
     out.addRow({"", "", "", text::fromUtf8("Nie można otworzyć pliku ") + baseFile});
     return;

@@ -13,7 +13,8 @@
 namespace zefir::operations {
 
 // Writes the report from Begin report to its last row (End report is the
-// caller's). A file that cannot be opened gives one row with the error.
+// caller's). The open is retried while another workstation holds the file;
+// a file that still cannot be opened gives one row with the error.
 void runBaseControl(const std::string& baseFile, const std::vector<std::string>& masks,
                     output::ReportBuffer& out);
 

@@ -3,6 +3,7 @@
 #include "register/depreciation_engine.h"
 #include "text/codepage.h"
 #include "text/dates.h"
+#include "text/numbers.h"
 #include "text/rounding.h"
 
 namespace zefir::operations {
@@ -45,6 +46,11 @@ int classificationGroup(std::string_view kst) {
   return kst[0] - '0';
 }
 
+long double balanceRateOn(const AssetRecord& asset, DayNumber day) {
+  const RateEntry& k = rateEntryInForce(asset, day);
+  return effectiveRate(k, Basis::Balance) * effectiveCoefficient(k, Basis::Balance);
+}
+
 std::string fullName(const AssetRecord& asset) {
   std::string name(std::string_view(asset.Nazw));
   name += std::string_view(asset.Na2w);
@@ -61,17 +67,26 @@ std::string fixedTableParameterLine(const FixedTableSelection& s) {
   return line;
 }
 
-Status runFixedTableOption(OperationRun& run, const FixedTableWriter& write) {
+Status runFixedTableOption(OperationRun& run, const FixedTableWriter& write, DayNumber reportDay) {
   if (!run.assets || !run.report) return Status::Error("Brak bazy lub bufora raportu");
   const ListingEnvironment& env = listingEnvironment();
+  FieldTexts values = run.values.entries();
+  if (reportDay != 0) values["DaDo"] = {text::shortTextOfDay(reportDay)};
   ListingParams params;
-  if (Status st = listingParams(run.values.entries(), env.settings, params); !st) return st;
+  if (Status st = listingParams(values, env.settings, params); !st) return st;
   FixedTableSelection selection;
   selection.masks = params.masks;
+  selection.nameFilter = params.nameFilter;
   selection.places = params.places;
   selection.reportDay = params.reportDay;
   write(*run.assets, params, selection, ListingControl{run.stopRequested, env.progress});
   run.report->endReport();
+  return Status::Ok();
+}
+
+Status yearEndOf(const FieldValues& values, DayNumber& day) {
+  day = text::dayFromDate(static_cast<int>(text::intFromText(values.text("Rok4"))), 12, 31);
+  if (day == 0) return Status::Error(text::fromUtf8("Tu popraw: Rok4 (Błędny rok)"));
   return Status::Ok();
 }
 

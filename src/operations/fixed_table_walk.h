@@ -43,6 +43,9 @@ bool walkTakenAssets(const AssetRegister& reg, const FixedTableSelection& select
 // symbol's first character when it is a digit, else -1.
 std::string_view classificationOn(const WorkingRecord& wr, DayNumber day);
 int classificationGroup(std::string_view kst);
+// The balance rate times its coefficient (% a year) of the entry in force on
+// the day, as the plans print it.
+long double balanceRateOn(const AssetRecord& asset, DayNumber day);
 
 // The asset's name and its second line, as one text.
 std::string fullName(const AssetRecord& asset);
@@ -52,11 +55,17 @@ std::string fullName(const AssetRecord& asset);
 std::string fixedTableParameterLine(const FixedTableSelection& selection);
 
 // Runs a fixed-table option: its fields read as the listings read them
-// (masks, day, places, depths, a bad one refused), the selection made of
+// (masks, name filter, day, places, depths, a bad one refused), the selection made of
 // them, the run's stop request and the environment's progress; `write` fills
-// the report, which is then ended.
+// the report, which is then ended. An option that takes a year instead of
+// `DaDo` passes its `reportDay`.
 using FixedTableWriter = std::function<void(const AssetRegister&, const ListingParams&,
                                             const FixedTableSelection&, const ListingControl&)>;
-Status runFixedTableOption(OperationRun& run, const FixedTableWriter& write);
+Status runFixedTableOption(OperationRun& run, const FixedTableWriter& write,
+                           DayNumber reportDay = 0);
+
+// The report day of the options that take a year (`Rok4`): its 31 December;
+// a year the engine does not compute is refused naming the field.
+Status yearEndOf(const FieldValues& values, DayNumber& day);
 
 }  // namespace zefir::operations

@@ -29,6 +29,7 @@ struct ListingSettings {
   Basis basis = Basis::Balance;  // `AmBilPod`
   int planGroupStart = 1;        // `PlAmOdZn` field 1: the plan's group key starts here
   int planGroupLength = 2;       // `PlAmOdZn` field 2: and is this long
+  char planContents = 'C';       // `sAmBezCa`: what the monthly plan holds, A, B or C
 };
 
 struct ListingOption {

@@ -9,6 +9,7 @@
 #include "operations/listing_options.h"
 #include "operations/net_value_report.h"
 #include "operations/operation_registry.h"
+#include "operations/plan_by_asset.h"
 #include "operations/plan_by_group.h"
 #include "operations/quantity_card.h"
 #include "operations/rate_check_report.h"
@@ -20,6 +21,7 @@ void registerBuiltOperations() {
   registerListingOperations();
   registerStatisticalOperations();
   registerPlanOperations();
+  registerPlanByAssetOperations();
   registerQuantityCardOperation();
   registerByKeyOperations();
   registerNetValueOperations();

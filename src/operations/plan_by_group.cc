@@ -100,9 +100,9 @@ Status runPlanOption(OperationRun& run, bool keyFromFields) {
   if (!run.assets || !run.report) return Status::Error("Brak bazy lub bufora raportu");
   const ListingEnvironment& env = listingEnvironment();
   PlanByGroupParams p;
-  p.year = static_cast<int>(text::intFromText(run.values.text("Rok4")));
-  if (text::dayFromDate(p.year, 12, 31) == 0)
-    return Status::Error(text::fromUtf8("Tu popraw: Rok4 (Błędny rok)"));
+  DayNumber yearEnd = 0;
+  if (Status st = yearEndOf(run.values, yearEnd); !st) return st;
+  p.year = text::yearOfDay(yearEnd);
   for (const std::string& m : run.values.all("SroW"))
     if (!m.empty()) p.selection.masks.push_back(m);
   p.keyStart = env.settings.planGroupStart;

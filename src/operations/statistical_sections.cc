@@ -298,10 +298,7 @@ void registerStatisticalOperations() {
   registerOperation("SG_01", [](OperationRun& run) {
     if (!run.assets || !run.report) return Status::Error("Brak bazy lub bufora raportu");
     StatisticalParams p;
-    const int year = static_cast<int>(text::intFromText(run.values.text("Rok4")));
-    p.selection.reportDay = text::dayFromDate(year, 12, 31);
-    if (p.selection.reportDay == 0)
-      return Status::Error(text::fromUtf8("Tu popraw: Rok4 (Błędny rok)"));
+    if (Status st = yearEndOf(run.values, p.selection.reportDay); !st) return st;
     for (const std::string& m : run.values.all("SroW"))
       if (!m.empty()) p.selection.masks.push_back(m);
     p.selection.nameFilter = run.values.text("SroF");

@@ -153,8 +153,10 @@ Status writeNewJournal(const std::string& path, const std::string& workPath,
                        const std::vector<AssetRecord>& assets, const base::WriteStamp& stamp);
 
 // Every record of a journal file as it lies, with its check result, for
-// tools that inspect a base (`zefir-cli check`, `dump`). No locking beyond a
-// deny-write open with retries; nothing is replayed.
+// tools that inspect a base (`zefir-cli check`, `dump`, the database
+// control). No locking beyond a deny-write open, retried while another
+// workstation holds the file (the status line names `callerTag`); nothing is
+// replayed.
 struct ScannedRecord {
   std::int64_t index = 0;  // record number from 0
   const base::BaseRecord* bytes = nullptr;
@@ -166,6 +168,7 @@ struct JournalScan {
   std::int64_t tornBytes = 0;  // bytes after the last whole record
 };
 JournalScan scanJournal(std::string_view path,
-                        const std::function<void(const ScannedRecord&)>& visit);
+                        const std::function<void(const ScannedRecord&)>& visit,
+                        std::string_view callerTag = "zefir-cli");
 
 }  // namespace zefir

@@ -194,11 +194,12 @@ Status BaseJournal::readAppended(AssetRegister& reg) {
 }
 
 JournalScan scanJournal(std::string_view path,
-                        const std::function<void(const ScannedRecord&)>& visit) {
+                        const std::function<void(const ScannedRecord&)>& visit,
+                        std::string_view callerTag) {
   JournalScan scan;
   platform::SharedFile file;
   if (!platform::openWithRetry(file, path, platform::ShareMode::ReadDenyWrite,
-                               platform::Creation::OpenExisting, "zefir-cli"))
+                               platform::Creation::OpenExisting, callerTag))
     return scan;
   scan.opened = true;
   scan.records =

@@ -16,6 +16,7 @@ operations::ListingSettings listingSettingsFrom(const SettingsRegister& base) {
   const SettingValue plan = base.value("PlAmOdZn");
   s.planGroupStart = std::max(plan.number(1), 1);
   s.planGroupLength = std::max(plan.number(2), 0);
+  s.planContents = base.letter("sAmBezCa");
   return s;
 }
 

@@ -1,7 +1,8 @@
 // The base register's settings that the listing reports read: the report
 // dates `DatyBOBZ`, the summary depths `GlebPods`, whether zero-value
 // (liquidated) assets are shown `PokZlikw`, the depreciation basis
-// `AmBilPod` and the plan's group key `PlAmOdZn`.
+// `AmBilPod`, the plan's group key `PlAmOdZn` and the monthly plan's
+// contents `sAmBezCa`.
 #pragma once
 
 #include "operations/listing_options.h"

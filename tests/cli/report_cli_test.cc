@@ -190,6 +190,40 @@ TEST_F(ReportCli, TwelveMonthPlansGroupBySettingOrByTheirFields) {
   EXPECT_EQ(rows(path("p.json")).size(), 3u);
 }
 
+// The plans by asset: PlanAm for the year with its name filter, Ksieg with
+// its contents from LABC or else from the base register (sAmBezCa), BZZAna
+// over a period.
+TEST_F(ReportCli, PlansByAssetTakeTheirYearContentsAndPeriod) {
+  const std::string out = " --json " + quoted(path("a.json"));
+  ASSERT_EQ(run("report PlanAm " + folder() + " --Rok4 2026 --SroF Frez" + out).status, 0);
+  auto j = nlohmann::json::parse(readFile(path("a.json")));
+  EXPECT_EQ(j["code"], "PA");
+  EXPECT_EQ(j["params"], "na dzień 31-12-2026, filtr: Frez");
+  EXPECT_EQ(rows(path("a.json")),
+            (std::vector<std::string>{
+                "1|402|491|Frezarka|15-06-2025|2.400,00|10|120,00|240,00|360,00|2.040,00",
+                "|||Razem grupa 4||2.400,00||120,00|240,00|360,00|2.040,00",
+                "|||OGÓŁEM ( 1 )||2.400,00||120,00|240,00|360,00|2.040,00"}));
+  EXPECT_EQ(run("report PlanAm " + folder() + " --Rok4 2040" + out).status, 1);
+
+  ASSERT_EQ(run("report Ksieg " + folder() + " --DaDo 310326 --LABC A" + out).status, 0);
+  auto lines = rows(path("a.json"));
+  ASSERT_EQ(lines.size(), 3u);  // the heading, "bez KK", the total
+  EXPECT_EQ(lines[2], "||Razem PK||||90,00|30,00|90,00|30,00");
+  writeFile(path("Zefir.BAL"), shell::registerHeader("Zefir.BAL") + "\r\n" +
+                                   shell::entryLine("sAmBezCa", ".001", "B") + "\r\n");
+  ASSERT_EQ(run("report Miesie " + folder() + " --DaDo 310326" + out).status, 0);
+  lines = rows(path("a.json"));
+  ASSERT_EQ(lines.size(), 3u);  // two assets and the total, no posting note
+  EXPECT_EQ(lines[2], "||RAZEM 2|||3.420,00|90,00|30,00|90,00|30,00");
+
+  ASSERT_EQ(run("report BZZAna " + folder() + " --DaOd 010126 --DaDo 300626" + out).status, 0);
+  j = nlohmann::json::parse(readFile(path("a.json")));
+  EXPECT_EQ(j["params"], "od 01-01-2026 do 30-06-2026");
+  EXPECT_EQ(rows(path("a.json")).back(),
+            "|||OGÓŁEM ( 2 )||3.600,00||180,00|180,00|360,00|3.240,00");
+}
+
 TEST_F(ReportCli, QuantityCardGroupsByItsDepthAndTakesOnlyThePlacesAsked) {
   const std::string out = " --json " + quoted(path("k.json"));
   ASSERT_EQ(run("report Ilosc " + folder() + " --DaDo 310326 --Pod7 2" + out).status, 0);

@@ -102,6 +102,42 @@ class ListingGoTest : public QObject {
     QCOMPARE(ctx.assetRegister, &shell::desktopRegister());
     QVERIFY(!ctx.optionCaption.empty());
   }
+
+  // The plans by asset run from their parameter sets like the listings:
+  // Miesie with the assets alone (LABC "B"), PlanAm for a year.
+  void plansByAssetRunFromTheirParameterSets() {
+    addAsset("401", "Tokarka", 1200);
+    TFZestaw d;
+    d.setPrinters({"HP LaserJet"});
+    d.setToday(text::dayFromDate(2026, 12, 7));
+    d.openFor(48, 1);  // Miesie: SroW; DaDo; Pod1 + Pod3 + Pod7; LABC
+    QCOMPARE(d.fieldCount(), 6);
+    type(d.field(0), "*");
+    type(d.field(1), "310326");
+    type(d.field(5), "B");
+    QTest::keyClick(d.field(5), Qt::Key_Return);
+    const output::ReportBuffer& b = output::reportBuffer();
+    QVERIFY(b.ended());
+    QCOMPARE(QString::fromStdString(b.code()), QStringLiteral("PA"));
+    QCOMPARE(cell(1, 1), QStringLiteral("401"));
+    QCOMPARE(cell(1, 9), QStringLiteral("10,00"));  // March's depreciation
+    QCOMPARE(cell(3, 2), QStringLiteral("RAZEM 1"));
+    QCOMPARE(b.rowCount(), 4);  // the closing rule, and no posting note after the total
+
+    TFZestaw y;
+    y.setPrinters({"HP LaserJet"});
+    y.setToday(text::dayFromDate(2026, 12, 7));
+    y.openFor(47, 1);  // PlanAm: SroF; SroW; Rok4; Pod1 + Pod3 + Pod7
+    const char* typed[6] = {"", "*", "2026", "", "", ""};
+    for (int i = 0; i < 6; ++i) {  // Enter field by field; the last runs the option
+      QCOMPARE(y.currentField(), i);
+      if (*typed[i]) type(y.field(i), typed[i]);
+      QTest::keyClick(y.field(i), Qt::Key_Return);
+    }
+    QVERIFY(output::reportBuffer().ended());
+    QCOMPARE(output::reportBuffer().stretch(), 4);
+    QCOMPARE(cell(1, 8), QStringLiteral("120,00"));  // the year's depreciation
+  }
 };
 
 QTEST_MAIN(ListingGoTest)

@@ -22,12 +22,6 @@ class ByKey : public listing_test::SmallBase {
     EXPECT_TRUE(runByKeyReport(reg_, p, out_));
     return lines(out_);
   }
-  void entries(const char* symbol, std::initializer_list<const char*> texts) {
-    ASSERT_TRUE(reg_.find(symbol));
-    AssetRecord& a = reg_.currentRecord();
-    int i = 0;
-    for (const char* t : texts) a.Z[i++] = t;
-  }
 };
 
 // 401 moved 300.00 of its value to BIURO in February; 402 is all in BIURO;

@@ -101,6 +101,13 @@ class SmallBase : public ::testing::Test {
   std::vector<std::string> run(operations::ListingKind kind, int pod1, int pod3, int pod7) {
     return run(kind, params(pod1, pod3, pod7));
   }
+  // Gives the asset of `symbol` these change entries.
+  void entries(const char* symbol, std::initializer_list<const char*> texts) {
+    ASSERT_TRUE(reg_.find(symbol));
+    AssetRecord& a = reg_.currentRecord();
+    int i = 0;
+    for (const char* t : texts) a.Z[i++] = t;
+  }
 
   AssetRegister reg_;
   output::ReportBuffer out_;
