@@ -3,6 +3,7 @@
 #include "operations/asset_description.h"
 #include "operations/base_control_report.h"
 #include "operations/by_key_reports.h"
+#include "operations/dictionary_editing.h"
 #include "operations/document_options.h"
 #include "operations/import_operations.h"
 #include "operations/listing_options.h"
@@ -26,6 +27,7 @@ void registerBuiltOperations() {
   registerBaseControlOperation();
   registerDescriptionOperations();
   registerDocumentOperations();
+  registerDictionaryOperations();
   import::registerImportOperations();
 }
 
