@@ -195,6 +195,7 @@ void TFZestaw::build(int slot) {
   if (operations::inputFields(lines).empty() && !shell::isSettingsPage(slot_))
     lines.push_back({{"", 0, text::fromUtf8(kConfirmRowUtf8), operations::kInputField, 0}});
   layOut(lines);
+  loadEditor();
   if (!inputs_.empty()) enterField(0);
 }
 

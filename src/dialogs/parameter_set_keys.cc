@@ -61,6 +61,7 @@ bool TFZestaw::fieldKey(int index, QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) escape();
     return true;
   }
+  if (editorKey(index, event->key())) return true;
   switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -137,6 +138,7 @@ bool TFZestaw::leaveField(int index) {
   // What was typed is remembered at once, so it is back after Esc too;
   // settings are written only by Go.
   if (!shell::fieldSetting(in.placement.code, slot_)) rememberedValues()[in.rememberKey] = done;
+  editorAccepted(index);
   return true;
 }
 
