@@ -32,25 +32,6 @@ FieldVerdict refused() {
   return {false, fixHereText(), StatusKind::Error};
 }
 
-// A base file of that name, compared without regard to letter case: the
-// names are typed in upper case, and on Windows "SRODKI.PST" is "Srodki.PST".
-std::optional<std::string> existingBaseFile(const std::string& folder, const std::string& name) {
-  std::string wanted = text::upperCase(name + ".PST");
-  std::string dir = folder.empty() ? std::string(".") : platform::nativePath(folder);
-  std::error_code ec;
-  for (const auto& entry : std::filesystem::directory_iterator(dir, ec)) {
-    std::string file = entry.path().filename().string();
-    if (text::upperCase(file) == wanted) return file;
-  }
-  return std::nullopt;
-}
-
-std::string baseFilePath(const std::string& folder, const std::string& name) {
-  std::string prefix = folder;
-  if (!prefix.empty() && prefix.back() != '\\' && prefix.back() != '/') prefix += '\\';
-  return prefix + name + ".PST";
-}
-
 FieldVerdict newBaseName(std::string_view text, const FieldContext& c, bool mayBeEmpty) {
   std::string name = trimmed(text);
   if (name.empty()) return mayBeEmpty ? FieldVerdict{} : refused();
@@ -99,6 +80,23 @@ bool hasDocument(AssetRegister& assets, const std::string& symbol, const std::st
 }
 
 }  // namespace
+
+std::optional<std::string> existingBaseFile(const std::string& folder, const std::string& name) {
+  std::string wanted = text::upperCase(name + ".PST");
+  std::string dir = folder.empty() ? std::string(".") : platform::nativePath(folder);
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(dir, ec)) {
+    std::string file = entry.path().filename().string();
+    if (text::upperCase(file) == wanted) return file;
+  }
+  return std::nullopt;
+}
+
+std::string baseFilePath(const std::string& folder, const std::string& name) {
+  std::string prefix = folder;
+  if (!prefix.empty() && prefix.back() != '\\' && prefix.back() != '/') prefix += '\\';
+  return prefix + name + ".PST";
+}
 
 std::string fixHereText() {
   return "Tu popraw";

@@ -12,6 +12,7 @@
 #include "operations/plan_by_group.h"
 #include "operations/quantity_card.h"
 #include "operations/rate_check_report.h"
+#include "operations/register_maintenance.h"
 #include "operations/statistical_sections.h"
 
 namespace zefir::operations {
@@ -28,6 +29,7 @@ void registerBuiltOperations() {
   registerDescriptionOperations();
   registerDocumentOperations();
   registerDictionaryOperations();
+  registerMaintenanceOperations();
   import::registerImportOperations();
 }
 

@@ -63,10 +63,13 @@ std::optional<std::string> readSideFile(std::string_view path, ReadDamage& damag
   return content;
 }
 
-// Writes the whole file under a temporary name beside it and gives it the
-// file's name only once it is complete, so a write that fails midway leaves
-// the old file as it was (and no half-written one under its name).
-void writeAll(std::string_view path, const std::string& content) {
+}  // namespace
+
+std::string sideFileTemporary(std::string_view path) {
+  return std::string(path) + ".$$$";
+}
+
+void writeSideFile(std::string_view path, const std::string& content) {
   const std::string temporary = sideFileTemporary(path);
   const std::string refusal = text::fromUtf8("Nie mogę zapisać ") + std::string(path);
   {
@@ -86,12 +89,6 @@ void writeAll(std::string_view path, const std::string& content) {
     platform::removeFile(temporary);
     throw platform::IoError{refusal};
   }
-}
-
-}  // namespace
-
-std::string sideFileTemporary(std::string_view path) {
-  return std::string(path) + ".$$$";
 }
 
 std::string findBaseSideFile(std::string_view baseFolder, std::string_view fileName) {
@@ -144,7 +141,7 @@ void saveClassificationTable(const ClassificationTable& table, std::string_view 
     r[kst::kRate] = static_cast<unsigned char>(rate & 0xFF);
     r[kst::kRate + 1] = static_cast<unsigned char>(rate >> 8);
   }
-  writeAll(path, content);
+  writeSideFile(path, content);
 }
 
 bool parseDictionaryLine(std::string_view line, DictionaryEntry& entry) {
@@ -195,7 +192,7 @@ void saveDictionary(const Dictionary& dict, std::string_view path) {
     key.resize(kKeyMax, ' ');
     content += text::toMazovia(key) + kSeparator + text::toMazovia(e.description) + "\r\n";
   }
-  writeAll(path, content);
+  writeSideFile(path, content);
 }
 
 std::vector<std::pair<std::string, ReadDamage>> loadDictionaries(AssetRegister& reg,

@@ -24,6 +24,10 @@ inline constexpr const char* kAccountsFile = "Konta.KST";
 // The temporary file a classification table or dictionary is written to
 // before it takes the file's name.
 std::string sideFileTemporary(std::string_view path);
+// Writes `content` to sideFileTemporary(path) and renames it over `path`
+// only when complete, so a write that fails midway leaves the old file as it
+// was. Throws platform::IoError.
+void writeSideFile(std::string_view path, const std::string& content);
 
 // The path used for `fileName` in the search order above.
 std::string findBaseSideFile(std::string_view baseFolder, std::string_view fileName);
