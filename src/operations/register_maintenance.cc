@@ -28,26 +28,6 @@ Status refusedWith(const std::string& message) {
   return Status::Error(message);
 }
 
-// The list of the assets an option concerned (in symbol order) under the
-// listing's header and columns, then one line for each thing it did, and the
-// end of the report. The rows are written here, not by the listing's walk,
-// which leaves out assets without a value or gone before the year: exactly
-// the ones an archive moves.
-void listConcerned(OperationRun& run, ListingKind kind, std::vector<AssetRecord> assets,
-                   const std::vector<std::string>& done) {
-  std::sort(assets.begin(), assets.end(),
-            [](const AssetRecord& a, const AssetRecord& b) { return a.Symb.str() < b.Symb.str(); });
-  ListingParams params;
-  params.reportDay = run.today;
-  runListing(AssetRegister(), kind, params, *run.report);
-  int number = 0;
-  for (const AssetRecord& a : assets)
-    run.report->addRow({text::intText(++number, 5), a.Symb.str(), a.Nazw.str()});
-  for (const std::string& line : done) run.report->addRow({"", "", line});
-  run.report->endReport();
-  for (const std::string& line : done) showStatus(line, StatusKind::Notice);
-}
-
 Status needsBase(const OperationRun& run) {
   if (!run.assets || !run.journal || !run.report)
     return refusedWith(text::fromUtf8("Brak bazy lub bufora raportu"));
@@ -96,7 +76,7 @@ Status archiveZeroed(OperationRun& run) {
   std::vector<std::string> done;
   if (zeroed.empty()) {
     done.push_back(text::fromUtf8("Brak środków zerowych, archiwum nie założone"));
-    listConcerned(run, ListingKind::ZZA, {}, done);
+    listWhatWasDone(run, ListingKind::ZZA, {}, done);
     return Status::Ok();
   }
   // The archive is complete before the first asset leaves the base, so an
@@ -113,7 +93,7 @@ Status archiveZeroed(OperationRun& run) {
   }
   done.push_back(countLine("Usunięte z bazy: ", removed));
   if (!status.ok()) done.push_back(status.message());
-  listConcerned(run, ListingKind::ZZA, std::move(zeroed), done);
+  listWhatWasDone(run, ListingKind::ZZA, std::move(zeroed), done);
   return status;
 }
 
@@ -142,7 +122,7 @@ Status splitBySelection(OperationRun& run) {
       return refusedWith(s.message());
     done.push_back(text::fromUtf8(label) + *path + ": " + std::to_string(written->size()));
   }
-  listConcerned(run, ListingKind::TST, std::move(matching), done);
+  listWhatWasDone(run, ListingKind::TST, std::move(matching), done);
   return Status::Ok();
 }
 
@@ -175,7 +155,7 @@ Status importBase(OperationRun& run) {
       text::fromUtf8("Zaimportowane z ") + path + ": " + std::to_string(imported.size()),
       countLine("Pominięte, bo są już w bazie: ", present)};
   if (!status.ok()) done.push_back(status.message());
-  listConcerned(run, ListingKind::IBS, std::move(imported), done);
+  listWhatWasDone(run, ListingKind::IBS, std::move(imported), done);
   return status;
 }
 
@@ -201,7 +181,7 @@ Status renumberGroup(OperationRun& run) {
   }
   std::vector<std::string> done{countLine("Zmienione symbole: ", static_cast<int>(renamed.size()))};
   if (!status.ok()) done.push_back(status.message());
-  listConcerned(run, ListingKind::RGS, std::move(renamed), done);
+  listWhatWasDone(run, ListingKind::RGS, std::move(renamed), done);
   return status;
 }
 
@@ -221,6 +201,26 @@ Status savePatterns(OperationRun& run) {
 }
 
 }  // namespace
+
+// The list of the assets an option concerned (in symbol order) under the
+// listing's header and columns, then one line for each thing it did, and the
+// end of the report. The rows are written here, not by the listing's walk,
+// which leaves out assets without a value or gone before the year: exactly
+// the ones an archive moves.
+void listWhatWasDone(OperationRun& run, ListingKind kind, std::vector<AssetRecord> assets,
+                     const std::vector<std::string>& done) {
+  std::sort(assets.begin(), assets.end(),
+            [](const AssetRecord& a, const AssetRecord& b) { return a.Symb.str() < b.Symb.str(); });
+  ListingParams params;
+  params.reportDay = run.today;
+  runListing(AssetRegister(), kind, params, *run.report);
+  int number = 0;
+  for (const AssetRecord& a : assets)
+    run.report->addRow({text::intText(++number, 5), a.Symb.str(), a.Nazw.str()});
+  for (const std::string& line : done) run.report->addRow({"", "", line});
+  run.report->endReport();
+  for (const std::string& line : done) showStatus(line, StatusKind::Notice);
+}
 
 bool zeroedOn(const AssetRegister& reg, int slot, DayNumber day) {
   DepreciationEngine engine;

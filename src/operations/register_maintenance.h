@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "operations/listing_layouts.h"
 #include "operations/operation_registry.h"
 #include "register/asset_register.h"
 #include "text/status.h"
@@ -43,7 +44,14 @@ bool zeroedOn(const AssetRegister& reg, int slot, DayNumber day);
 // The lines of an index-pattern file: the ten `WzoA` values, blanks trimmed.
 std::string patternFileText(const FieldValues& values);
 
-// Registers options 22 to 26 with the catalogue.
+// Ends a maintenance option's report: the listing's header and columns of
+// `kind`, one row for each asset (number, symbol, name; in symbol order),
+// then each line of `done`, which the status line shows too.
+void listWhatWasDone(OperationRun& run, ListingKind kind, std::vector<AssetRecord> assets,
+                     const std::vector<std::string>& done);
+
+// Registers options 22 to 26 with the catalogue (18, the switch of the base
+// in force, belongs to the shell).
 void registerMaintenanceOperations();
 
 }  // namespace zefir::operations

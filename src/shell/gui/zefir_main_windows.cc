@@ -5,6 +5,7 @@
 #include "dialogs/pick_list_window.h"
 #include "operations/catalogue_hooks.h"
 #include "output/gui/report_window.h"
+#include "shell/base_switch.h"
 #include "shell/gui/document_pdf_output.h"
 #include "shell/gui/stand_in_window.h"
 #include "shell/shell_state.h"
@@ -91,6 +92,7 @@ DesktopWindows::DesktopWindows(const QString& firstArgument)
     : desktop(std::make_unique<TFPulpit>(firstArgument)) {
   TFPulpit* d = desktop.get();
   operations::registerBuiltOperations();
+  shell::registerShellOperations();
   installDocumentPdfOutput();
   answer = new TFOdpowi(d);
   d->setAnswerDialog(answer);
