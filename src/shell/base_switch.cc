@@ -1,6 +1,7 @@
 #include "shell/base_switch.h"
 
 #include "operations/field_rules.h"
+#include "operations/import_values.h"
 #include "operations/listing_options.h"
 #include "operations/register_maintenance.h"
 #include "shell/base_loading.h"
@@ -10,12 +11,6 @@
 namespace zefir::shell {
 
 namespace {
-
-std::string trimmed(std::string_view text) {
-  const std::size_t b = text.find_first_not_of(' ');
-  if (b == std::string_view::npos) return {};
-  return std::string(text.substr(b, text.find_last_not_of(' ') - b + 1));
-}
 
 Status runSwitch(operations::OperationRun& run) {
   if (!run.report) return Status::Error(text::fromUtf8("Brak bufora raportu"));
@@ -36,7 +31,7 @@ Status runSwitch(operations::OperationRun& run) {
 
 Status switchBaseInForce(std::string_view typed) {
   ShellState& state = shellState();
-  const std::string name = trimmed(typed);
+  const std::string name = operations::import::trimmed(typed);
   const std::optional<std::string> file =
       name.empty() ? std::nullopt : operations::existingBaseFile(state.baseFolder, name);
   if (!file) {
