@@ -10,6 +10,7 @@
 #include "platform/file_system.h"
 #include "platform/shared_file.h"
 #include "register/base_files.h"
+#include "register/change_entry.h"
 #include "register/depreciation_engine.h"
 #include "text/codepage.h"
 #include "text/dates.h"
@@ -185,6 +186,36 @@ Status renumberGroup(OperationRun& run) {
   return status;
 }
 
+Status sortChanges(OperationRun& run) {
+  if (Status s = needsBase(run); !s.ok()) return s;
+  if (run.values.text("TN_N") != "T") {
+    listWhatWasDone(run, ListingKind::TST, {}, {text::fromUtf8("Bez sortowania")});
+    return Status::Ok();
+  }
+  if (Status s = run.journal->readAppended(*run.assets); !s.ok()) return s;
+  std::vector<AssetRecord> sorted;
+  int withReferences = 0;
+  Status status = Status::Ok();
+  for (int slot = 1; slot < run.assets->count() && status.ok(); ++slot) {
+    const AssetRecord loaded = run.assets->slot(slot);
+    AssetRecord edited = loaded;
+    const SortOutcome outcome = sortChangesByDate(edited);
+    if (outcome == SortOutcome::HasReferences) ++withReferences;
+    if (outcome != SortOutcome::Sorted) continue;
+    status = run.journal->saveAsset(*run.assets, loaded, edited);
+    if (status.ok()) sorted.push_back(edited);
+    // The save replays into the register; the slot holds the same asset.
+    run.assets->find(loaded.Symb.str());
+    slot = run.assets->current();
+  }
+  std::vector<std::string> done{
+      countLine("Uporządkowane zmiany środków: ", static_cast<int>(sorted.size())),
+      countLine("Pominięte (zmiany z odwołaniami n/): ", withReferences)};
+  if (!status.ok()) done.push_back(status.message());
+  listWhatWasDone(run, ListingKind::TST, std::move(sorted), done);
+  return status;
+}
+
 Status savePatterns(OperationRun& run) {
   const std::string name = trimmed(run.values.text("WzoN"));
   if (name.empty()) return refusedWith(fixHereText() + ": WzoN");
@@ -220,6 +251,23 @@ void listWhatWasDone(OperationRun& run, ListingKind kind, std::vector<AssetRecor
   for (const std::string& line : done) run.report->addRow({"", "", line});
   run.report->endReport();
   for (const std::string& line : done) showStatus(line, StatusKind::Notice);
+}
+
+SortOutcome sortChangesByDate(AssetRecord& asset) {
+  const std::array<ChangeEntry, kChangeEntries> parsed = parseChangeEntries(asset);
+  std::vector<int> dated;
+  for (int i = 0; i < kChangeEntries; ++i) {
+    if (parsed[i].Z[0] != 0) return SortOutcome::HasReferences;
+    if (!parsed[i].empty() && parsed[i].D != 0) dated.push_back(i);
+  }
+  std::vector<int> order = dated;
+  std::stable_sort(order.begin(), order.end(),
+                   [&](int a, int b) { return parsed[a].D < parsed[b].D; });
+  if (order == dated) return SortOutcome::InOrder;
+  std::vector<std::string> texts;
+  for (int i : order) texts.push_back(asset.Z[i].str());
+  for (std::size_t k = 0; k < dated.size(); ++k) asset.Z[dated[k]] = texts[k];
+  return SortOutcome::Sorted;
 }
 
 bool zeroedOn(const AssetRegister& reg, int slot, DayNumber day) {
@@ -271,6 +319,7 @@ std::string patternFileText(const FieldValues& values) {
 }
 
 void registerMaintenanceOperations() {
+  registerOperation("Sorto", sortChanges);
   registerOperation("EdiWZ", savePatterns);
   registerOperation("ZrzuZ", archiveZeroed);
   registerOperation("WybST", splitBySelection);

@@ -1,7 +1,7 @@
 // The register-maintenance options: the archive of zeroed assets (`ZrzuZ`),
 // the split of the base by a selection (`WybST`), the import of another base
-// (`Impor`), the renumbering of a group (`Renum`) and the index-pattern
-// editor (`EdiWZ`).
+// (`Impor`), the renumbering of a group (`Renum`), the sorting of the
+// changes by date (`Sorto`) and the index-pattern editor (`EdiWZ`).
 //
 // Whatever they change in the base in force they change through the
 // journal's save, asset by asset, so the other workstations see it as any
@@ -37,6 +37,14 @@ struct Renumbering {
 Status planRenumbering(AssetRegister& reg, const FieldValues& values,
                        std::vector<Renumbering>* plan);
 
+// Sorting an asset's change entries by date (`Sorto`): the dated entries
+// take their slots in date order (equal dates keep their order); empty and
+// undated entries stay where they are. An asset with a reference "n/" in any
+// entry is left alone: references name earlier entries by their place, so a
+// reordering would point them at other changes.
+enum class SortOutcome { InOrder, Sorted, HasReferences };
+SortOutcome sortChangesByDate(AssetRecord& asset);
+
 // Whether the asset is zeroed on `day`: no gross value and no accumulated
 // depreciation left.
 bool zeroedOn(const AssetRegister& reg, int slot, DayNumber day);
@@ -50,7 +58,7 @@ std::string patternFileText(const FieldValues& values);
 void listWhatWasDone(OperationRun& run, ListingKind kind, std::vector<AssetRecord> assets,
                      const std::vector<std::string>& done);
 
-// Registers options 22 to 26 with the catalogue (18, the switch of the base
+// Registers options 19 and 22 to 26 with the catalogue (18, the switch of the base
 // in force, belongs to the shell).
 void registerMaintenanceOperations();
 

@@ -8,6 +8,7 @@
 #include "../register/base_test_util.h"
 #include "platform/file_system.h"
 #include "register/base_journal.h"
+#include "register/change_entry.h"
 #include "text/codepage.h"
 #include "text/dates.h"
 
@@ -178,6 +179,59 @@ TEST_F(Maintenance, RenumberingRefusedWithNothingSaved) {
     EXPECT_FALSE(run("Renum", v).ok());
     EXPECT_EQ(*platform::fileSize(folder_ + "Srodki.PST"), before);
   }
+}
+
+// The dates of an asset's change entries in slot order ("" for an empty slot).
+std::vector<DayNumber> changeDates(const AssetRecord& a) {
+  std::vector<DayNumber> out;
+  for (const ChangeEntry& e : parseChangeEntries(a))
+    if (!e.empty()) out.push_back(e.D);
+  return out;
+}
+
+TEST_F(Maintenance, ChangesSortedByDateUnlessReferencesNameThemByPlace) {
+  AssetRecord mixed = zeroAsset("M");
+  mixed.Z[0] = "OT:150320,FV 1,1500,00z\xB3";
+  mixed.Z[1] = "MU:010119,POK 1";
+  mixed.Z[3] = "MU:bez daty";
+  mixed.Z[4] = "LT:010118,sprzedaz";
+  AssetRecord referenced = mixed;
+  referenced.Symb = "R";
+  referenced.Z[5] = "MU:010421,POK 12,,1/";
+  AssetRecord inOrder = zeroAsset("S");
+  inOrder.Z[0] = "MU:010119,POK 1";
+  inOrder.Z[1] = "MU:010120,POK 2";
+  makeBase({mixed, referenced, inOrder});
+  FieldValues v;
+  v.set("TN_N", "N");
+  const std::int64_t before = *platform::fileSize(folder_ + "Srodki.PST");
+  ASSERT_TRUE(run("Sorto", v).ok());
+  EXPECT_EQ(*platform::fileSize(folder_ + "Srodki.PST"), before);
+
+  v.set("TN_N", "T");
+  ASSERT_TRUE(run("Sorto", v).ok());
+  AssetRegister reread;
+  BaseJournal journal(folder_ + "Srodki.PST");
+  ASSERT_TRUE(journal.load(reread).ok());
+  ASSERT_TRUE(reread.exists("M"));
+  const AssetRecord& m = reread.currentRecord();
+  // The dated entries in date order in the slots the dated ones held; the
+  // undated one and the free slot stay.
+  EXPECT_EQ(m.Z[0].str(), "LT:010118,sprzedaz");
+  EXPECT_EQ(m.Z[1].str(), "MU:010119,POK 1");
+  EXPECT_EQ(m.Z[2].str(), "");
+  EXPECT_EQ(m.Z[3].str(), "MU:bez daty");
+  EXPECT_EQ(m.Z[4].str(), mixed.Z[0].str());
+  ASSERT_TRUE(reread.exists("R"));
+  EXPECT_EQ(changeDates(reread.currentRecord()), changeDates(referenced));
+  EXPECT_EQ(listed(), std::vector<std::string>{"M|puste M"});
+  EXPECT_TRUE(reportSays("Pominięte (zmiany z odwołaniami n/): 1"));
+  // One save, of M's two changed records (entries 1-2 and 5-6) alone: R and
+  // S are not saved; run again, nothing to do.
+  const std::int64_t after = *platform::fileSize(folder_ + "Srodki.PST");
+  EXPECT_EQ(after - before, 2 * 128);
+  ASSERT_TRUE(run("Sorto", v).ok());
+  EXPECT_EQ(*platform::fileSize(folder_ + "Srodki.PST"), after);
 }
 
 TEST_F(Maintenance, PatternEditorWritesTheTenLines) {
