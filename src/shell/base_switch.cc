@@ -4,6 +4,7 @@
 #include "operations/import_values.h"
 #include "operations/listing_options.h"
 #include "operations/register_maintenance.h"
+#include "platform/workstation_marks.h"
 #include "shell/base_loading.h"
 #include "shell/shell_state.h"
 #include "text/codepage.h"
@@ -43,6 +44,8 @@ Status switchBaseInForce(std::string_view typed) {
   // The name as the folder holds it, without ".PST".
   state.baseName = file->substr(0, file->size() - 4);
   operations::listingEnvironment().baseFile = state.mainBaseFile();
+  // The workstation table shows the file this workstation now works on.
+  (void)workstationMarks().mark('!', state.mainBaseFile());
   loadDesktopBase(desktopJournal().onCaption);
   return Status::Ok();
 }

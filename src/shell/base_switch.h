@@ -1,6 +1,7 @@
 // Option 18 (`Zmian`): another base of the base folder becomes the base in
 // force. The desktop's register and journal move to it at once, the
-// listings read it from then on, and the program register keeps its name at
+// listings read it from then on, the workstation table shows it as this
+// workstation's file ("!"), and the program register keeps its name at
 // close (`DirxBaza`), so the next start opens it too.
 #pragma once
 

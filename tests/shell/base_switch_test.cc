@@ -8,9 +8,12 @@
 #include "../register/base_test_util.h"
 #include "operations/listing_options.h"
 #include "operations/operation_registry.h"
+#include "platform/workstation_marks.h"
 #include "register/base_journal.h"
 #include "shell/base_loading.h"
 #include "shell/shell_state.h"
+#include "shell/workstation_table.h"
+#include "shell/workstations.h"
 #include "shell_test_folder.h"
 #include "text/codepage.h"
 
@@ -53,8 +56,15 @@ class BaseSwitch : public ::testing::Test {
 };
 
 TEST_F(BaseSwitch, NamedBaseBecomesTheBaseInForceAndIsListed) {
+  ASSERT_TRUE(clearIdleWorkstations(kWorkstationTable, {}).ok());
+  TableMarks marks(kWorkstationTable, 1);
+  setWorkstationMarks(&marks);
   // Typed in upper case, found as the folder spells it.
   ASSERT_TRUE(run("PLAN2027").status.ok());
+  setWorkstationMarks(nullptr);
+  const std::string table = testing::ProgramFolder::read(kWorkstationTable);
+  EXPECT_EQ(WorkstationRecord::decode(std::string_view(table).substr(250, 250)).file,
+            "PLAN2027.PST");
   EXPECT_EQ(shellState().baseName, "PLAN2027");
   EXPECT_EQ(desktopJournal().path(), "PLAN2027.PST");
   EXPECT_EQ(operations::listingEnvironment().baseFile, "PLAN2027.PST");
