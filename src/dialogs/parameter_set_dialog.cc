@@ -226,6 +226,8 @@ void TFZestaw::layOut(const std::vector<operations::LayoutLine>& lines) {
       if (++declared > kMostFields) break;
       if (!p.label.empty()) {
         auto* l = new QLabel(qtText(p.label), this);
+        // A row-number label of a grid goes by its code; it follows the scroll.
+        if (p.width == 0 && !p.code.empty()) l->setObjectName(QString::fromStdString(p.code));
         l->setFont(labelFont);
         l->setStyleSheet(kLabelStyle);
         l->adjustSize();

@@ -1,6 +1,7 @@
 // The parameter set as a dictionary editor: the classification entry's
 // fields (option 55) and the grids of places, persons and accounts (56, 57,
 // 58), whose 11 rows are a window over the dictionary's 999 slots.
+#include <QLabel>
 #include <QLineEdit>
 
 #include "dialogs/parameter_set_dialog.h"
@@ -33,6 +34,13 @@ void TFZestaw::loadEditor() {
 
 void TFZestaw::fillGrid() {
   const operations::DictionaryGrid& grid = operations::dictionaryGrid();
+  // The row numbers are the slots the rows show (`LiPo`).
+  int row = 0;
+  for (QLabel* l : findChildren<QLabel*>("LiPo", Qt::FindDirectChildrenOnly)) {
+    if (l->isHidden()) continue;  // of a layout being taken down
+    l->setText(QString::number(grid.slotOfRow(++row)));
+    l->adjustSize();
+  }
   const std::string key = operations::dictionaryKeyCode(grid.kind());
   int keyRow = 0, descriptionRow = 0;
   for (Input& in : inputs_) {

@@ -2,6 +2,7 @@
 // window over the slots and writes the dictionary back without gaps; the
 // classification editor fills the entry's fields when its symbol is
 // accepted, pages through the table and writes the edited entry.
+#include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -93,6 +94,11 @@ class DictionaryEditorsTest : public QObject {
     QCOMPARE(d->field(20)->text(), QString("POK12"));
     QCOMPARE(d->field(0)->text(), QString(""));  // the emptied slot 2 scrolled up
     QCOMPARE(d->field(2)->text(), QString("POK3"));
+    // The row numbers follow: the first row now shows slot 2.
+    const QList<QLabel*> numbers = d->findChildren<QLabel*>("LiPo");
+    QCOMPARE(numbers.size(), 11);
+    QCOMPARE(numbers.front()->text(), QString("2"));
+    QCOMPARE(numbers.back()->text(), QString("12"));
     // A key over 20 characters in a new slot 13 + 1.
     QTest::keyClick(d->field(20), Qt::Key_Down);
     QTest::keyClick(d->field(20), Qt::Key_Down);
