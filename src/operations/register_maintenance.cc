@@ -71,9 +71,14 @@ Status archiveZeroed(OperationRun& run) {
   const DayNumber later = std::max(before, run.today);
   if (Status s = run.journal->readAppended(*run.assets); !s.ok()) return s;
   std::vector<AssetRecord> zeroed;
-  for (int slot = 1; slot < run.assets->count(); ++slot)
-    if (zeroedOn(*run.assets, slot, before) && zeroedOn(*run.assets, slot, later))
-      zeroed.push_back(run.assets->slot(slot));
+  // Only an asset accepted before the day can have been zeroed; one not yet
+  // accepted has no value either, but is still to come.
+  for (int slot = 1; slot < run.assets->count(); ++slot) {
+    const AssetRecord& a = run.assets->slot(slot);
+    if (a.DtOT != 0 && a.DtOT <= before && zeroedOn(*run.assets, slot, before) &&
+        zeroedOn(*run.assets, slot, later))
+      zeroed.push_back(a);
+  }
   std::vector<std::string> done;
   if (zeroed.empty()) {
     done.push_back(text::fromUtf8("Brak środków zerowych, archiwum nie założone"));

@@ -46,7 +46,8 @@ enum class SortOutcome { InOrder, Sorted, HasReferences };
 SortOutcome sortChangesByDate(AssetRecord& asset);
 
 // Whether the asset is zeroed on `day`: no gross value and no accumulated
-// depreciation left.
+// depreciation left. `ZrzuZ` archives the assets accepted before `DaOd` that
+// are zeroed the day before it and still are today.
 bool zeroedOn(const AssetRegister& reg, int slot, DayNumber day);
 
 // The lines of an index-pattern file: the ten `WzoA` values, blanks trimmed.

@@ -15,12 +15,13 @@
 namespace zefir::operations {
 namespace {
 
-// An asset with a name and nothing else: no value, nothing to depreciate.
+// An asset accepted in 2019 without a value: nothing to depreciate.
 AssetRecord zeroAsset(const std::string& symbol) {
   AssetRecord a = AssetRegister::emptyRecord();
   a.Symb = symbol;
   a.Nazw = "puste " + symbol;
   a.RokP = 2019;
+  a.DtOT = text::dayFromDate(2019, 3, 1);
   return a;
 }
 
@@ -83,15 +84,18 @@ class Maintenance : public ::testing::Test {
 };
 
 TEST_F(Maintenance, ZeroedAssetsGoToTheArchiveAndLeaveTheBase) {
-  makeBase(
-      {testing::filledAsset("A1"), zeroAsset("Z1"), testing::filledAsset("B2"), zeroAsset("Z2")});
+  // P is not accepted yet: no value, but not zeroed either.
+  AssetRecord pending = zeroAsset("P");
+  pending.DtOT = 0;
+  makeBase({testing::filledAsset("A1"), zeroAsset("Z1"), testing::filledAsset("B2"),
+            zeroAsset("Z2"), pending});
   FieldValues v;
   v.set("BaAr", "AR071226");
   v.set("DaOd", "010126");
   ASSERT_TRUE(run("ZrzuZ", v).ok());
   EXPECT_EQ(symbolsOf("AR071226"), (std::vector<std::string>{"Z1", "Z2"}));
-  EXPECT_EQ(symbolsOf("Srodki"), (std::vector<std::string>{"A1", "B2"}));
-  EXPECT_EQ(reg_.assetCount(), 2);
+  EXPECT_EQ(symbolsOf("Srodki"), (std::vector<std::string>{"A1", "B2", "P"}));
+  EXPECT_EQ(reg_.assetCount(), 3);
   EXPECT_EQ(report_.code(), "ZZA");
   EXPECT_EQ(listed()[0], "Z1|puste Z1");
   EXPECT_TRUE(reportSays("Usunięte z bazy: 2"));
