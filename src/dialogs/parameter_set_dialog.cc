@@ -204,6 +204,7 @@ void TFZestaw::build(int slot) {
     lines.push_back({{"", 0, text::fromUtf8(kConfirmRowUtf8), operations::kInputField, 0}});
   layOut(lines);
   if (editForm()) loadEditForm();
+  loadEditor();
   if (!inputs_.empty()) enterField(0);
 }
 
@@ -234,6 +235,8 @@ void TFZestaw::layOut(const std::vector<operations::LayoutLine>& lines) {
       if (++declared > kMostFields) break;
       if (!p.label.empty()) {
         auto* l = new QLabel(qtText(p.label), this);
+        // A row-number label of a grid goes by its code; it follows the scroll.
+        if (p.width == 0 && !p.code.empty()) l->setObjectName(QString::fromStdString(p.code));
         l->setFont(labelFont);
         l->setStyleSheet(kLabelStyle);
         l->adjustSize();

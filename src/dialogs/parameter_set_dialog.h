@@ -137,6 +137,16 @@ class TFZestaw : public QWidget, public operations::ReportBracket {
   bool pagingKey(int index, int key);
   void dropUnsavedEdits();
   void afterEditFormSave(const Status& saved);
+  // The dictionary editors, options 55 to 58 (parameter_set_dictionaries.cc):
+  // the grid's window over the dictionary's 999 slots, the classification
+  // entry's fields filled when its symbol is accepted, paging in `HKSE`.
+  void loadEditor();
+  bool editorKey(int index, int key);
+  void editorAccepted(int index);
+  void editorAfterRun(const operations::FieldValues& values);
+  void storeGridWindow();
+  void fillGrid();
+  std::string acceptedSymbol_;  // the classification symbol whose entry the fields show
 
   // Go (parameter_set_go.cc).
   bool storeFields(operations::FieldValues& values);

@@ -141,6 +141,7 @@ void TFZestaw::runWith(const std::string& outputCode, const QString& outputText,
     noteReportForExports(*option_, values);
     outcome = operations::wykonaOpc(*option_, values, env);
     running_ = false;
+    editorAfterRun(values);
   } else if (slot_ == kUpdateSlot) {
     outcome.status = updateProgram();
   } else if (!shell::isSettingsPage(slot_)) {

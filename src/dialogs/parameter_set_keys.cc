@@ -63,6 +63,7 @@ bool TFZestaw::fieldKey(int index, QKeyEvent* event) {
     return true;
   }
   if (pagingKey(index, event->key())) return true;
+  if (editorKey(index, event->key())) return true;
   switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -145,6 +146,7 @@ bool TFZestaw::leaveField(int index) {
   // What was typed is remembered at once, so it is back after Esc too;
   // settings are written only by Go.
   if (!shell::fieldSetting(in.placement.code, slot_)) rememberedValues()[in.rememberKey] = done;
+  editorAccepted(index);
   return true;
 }
 

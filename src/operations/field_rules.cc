@@ -31,17 +31,6 @@ FieldVerdict refused() {
   return {false, fixHereText(), StatusKind::Error};
 }
 
-// A base file of that name, compared without regard to letter case.
-std::optional<std::string> existingBaseFile(const std::string& folder, const std::string& name) {
-  return platform::fileNameAnyCase(folder, name + ".PST");
-}
-
-std::string baseFilePath(const std::string& folder, const std::string& name) {
-  std::string prefix = folder;
-  if (!prefix.empty() && prefix.back() != '\\' && prefix.back() != '/') prefix += '\\';
-  return prefix + name + ".PST";
-}
-
 FieldVerdict newBaseName(std::string_view text, const FieldContext& c, bool mayBeEmpty) {
   std::string name = trimmed(text);
   if (name.empty()) return mayBeEmpty ? FieldVerdict{} : refused();
@@ -90,6 +79,16 @@ bool hasDocument(AssetRegister& assets, const std::string& symbol, const std::st
 }
 
 }  // namespace
+
+std::optional<std::string> existingBaseFile(const std::string& folder, const std::string& name) {
+  return platform::fileNameAnyCase(folder, name + ".PST");
+}
+
+std::string baseFilePath(const std::string& folder, const std::string& name) {
+  std::string prefix = folder;
+  if (!prefix.empty() && prefix.back() != '\\' && prefix.back() != '/') prefix += '\\';
+  return prefix + name + ".PST";
+}
 
 std::string fixHereText() {
   return "Tu popraw";

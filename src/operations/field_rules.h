@@ -41,6 +41,13 @@ struct FieldContext {
 // The message of every failed check.
 std::string fixHereText();  // "Tu popraw"
 
+// The base file `name`.PST in `folder` as the folder holds it, compared
+// without regard to letter case (the names are typed in upper case, and on
+// Windows "SRODKI.PST" is "Srodki.PST"); nullopt when there is none.
+std::optional<std::string> existingBaseFile(const std::string& folder, const std::string& name);
+// `folder` (a separator added when missing), `name` and ".PST".
+std::string baseFilePath(const std::string& folder, const std::string& name);
+
 struct FieldVerdict {
   bool ok = true;
   // A message to show even when the field is accepted ("Nie ma " + path for

@@ -4,6 +4,7 @@
 #include "operations/asset_editor.h"
 #include "operations/base_control_report.h"
 #include "operations/by_key_reports.h"
+#include "operations/dictionary_editing.h"
 #include "operations/document_options.h"
 #include "operations/import_operations.h"
 #include "operations/listing_options.h"
@@ -13,6 +14,7 @@
 #include "operations/plan_by_group.h"
 #include "operations/quantity_card.h"
 #include "operations/rate_check_report.h"
+#include "operations/register_maintenance.h"
 #include "operations/statistical_sections.h"
 
 namespace zefir::operations {
@@ -30,6 +32,8 @@ void registerBuiltOperations() {
   registerDescriptionOperations();
   registerDocumentOperations();
   registerAssetEditingOperation();
+  registerDictionaryOperations();
+  registerMaintenanceOperations();
   import::registerImportOperations();
 }
 

@@ -1,3 +1,4 @@
+#include "platform/file_system.h"
 #include "platform/status_line.h"
 #include "platform/workstation_marks.h"
 
@@ -31,6 +32,10 @@ WorkstationMarks& workstationMarks() {
 }
 void setWorkstationMarks(WorkstationMarks* marks) {
   current_marks = marks ? marks : &default_marks;
+}
+
+void unmarkUntilDone() {
+  while (!workstationMarks().unmark()) platform::sleepMs(platform::randomInt(1, 99));
 }
 
 }  // namespace zefir

@@ -20,6 +20,12 @@ class WorkstationMarks {
 };
 
 WorkstationMarks& workstationMarks();
+// Repeats unmark() (a short random pause between tries) until it succeeds.
+void unmarkUntilDone();
+// Unmarks when a marked read or write ends, also by an exception.
+struct UnmarkOnExit {
+  ~UnmarkOnExit() { unmarkUntilDone(); }
+};
 void setWorkstationMarks(WorkstationMarks* marks);  // nullptr restores the default
 
 }  // namespace zefir

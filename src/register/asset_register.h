@@ -49,10 +49,12 @@ class Dictionary {
   std::vector<DictionaryEntry> entries_;
 };
 
-// A classification (KŚT) group: symbol up to 3 characters, name up to 93.
+// A classification (KŚT) group: symbol up to 3 characters, name up to 93,
+// and the statutory rate in hundredths of a percent (0 .. 10000).
 struct ClassificationEntry {
   std::string symbol;
   std::string name;
+  int rate = 0;
 };
 
 class ClassificationTable {

@@ -63,15 +63,33 @@ std::optional<std::string> readSideFile(std::string_view path, ReadDamage& damag
   return content;
 }
 
-void writeAll(std::string_view path, const std::string& content) {
-  platform::SharedFile file;
-  if (file.open(path, platform::ShareMode::Exclusive, platform::Creation::CreateTruncate) !=
-      platform::OpenError::None)
-    throw platform::IoError{text::fromUtf8("Nie mogę zapisać ") + std::string(path)};
-  file.writeAt(0, content.data(), content.size());
+}  // namespace
+
+std::string sideFileTemporary(std::string_view path) {
+  return std::string(path) + ".$$$";
 }
 
-}  // namespace
+void writeSideFile(std::string_view path, const std::string& content) {
+  const std::string temporary = sideFileTemporary(path);
+  const std::string refusal = text::fromUtf8("Nie mogę zapisać ") + std::string(path);
+  {
+    platform::SharedFile file;
+    if (file.open(temporary, platform::ShareMode::Exclusive, platform::Creation::CreateTruncate) !=
+        platform::OpenError::None)
+      throw platform::IoError{refusal};
+    try {
+      file.writeAt(0, content.data(), content.size());
+    } catch (...) {
+      file.close();
+      platform::removeFile(temporary);
+      throw;
+    }
+  }
+  if (!platform::renameFile(temporary, path)) {
+    platform::removeFile(temporary);
+    throw platform::IoError{refusal};
+  }
+}
 
 std::string findBaseSideFile(std::string_view baseFolder, std::string_view fileName) {
   std::string name(fileName);
@@ -105,7 +123,8 @@ ReadDamage loadClassificationTable(ClassificationTable& table, std::string_view 
       ++damage.lines;
       continue;
     }
-    ClassificationEntry e{kstText(r, kst::kSymbol, 3), kstText(r, kst::kName, 93)};
+    ClassificationEntry e{kstText(r, kst::kSymbol, 3), kstText(r, kst::kName, 93),
+                          r[kst::kRate] | r[kst::kRate + 1] << 8};
     if (!table.add(std::move(e)).ok()) ++damage.lines;
   }
   return damage;
@@ -118,8 +137,11 @@ void saveClassificationTable(const ClassificationTable& table, std::string_view 
     unsigned char* r = bytes + i * kst::kRecordSize;
     putKstText(r, kst::kSymbol, 3, table.entries()[i].symbol);
     putKstText(r, kst::kName, 93, table.entries()[i].name);
+    const int rate = std::clamp(table.entries()[i].rate, 0, 0xFFFF);
+    r[kst::kRate] = static_cast<unsigned char>(rate & 0xFF);
+    r[kst::kRate + 1] = static_cast<unsigned char>(rate >> 8);
   }
-  writeAll(path, content);
+  writeSideFile(path, content);
 }
 
 bool parseDictionaryLine(std::string_view line, DictionaryEntry& entry) {
@@ -165,9 +187,12 @@ ReadDamage loadDictionary(Dictionary& dict, std::string_view path) {
 
 void saveDictionary(const Dictionary& dict, std::string_view path) {
   std::string content;
-  for (const DictionaryEntry& e : dict.entries())
-    content += text::toMazovia(e.key) + kSeparator + text::toMazovia(e.description) + "\r\n";
-  writeAll(path, content);
+  for (const DictionaryEntry& e : dict.entries()) {
+    std::string key = e.key.substr(0, kKeyMax);
+    key.resize(kKeyMax, ' ');
+    content += text::toMazovia(key) + kSeparator + text::toMazovia(e.description) + "\r\n";
+  }
+  writeSideFile(path, content);
 }
 
 std::vector<std::pair<std::string, ReadDamage>> loadDictionaries(AssetRegister& reg,

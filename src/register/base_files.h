@@ -21,6 +21,14 @@ inline constexpr const char* kPlacesFile = "MiejscaU.MST";
 inline constexpr const char* kPersonsFile = "Osoby.OST";
 inline constexpr const char* kAccountsFile = "Konta.KST";
 
+// The temporary file a classification table or dictionary is written to
+// before it takes the file's name.
+std::string sideFileTemporary(std::string_view path);
+// Writes `content` to sideFileTemporary(path) and renames it over `path`
+// only when complete, so a write that fails midway leaves the old file as it
+// was. Throws platform::IoError.
+void writeSideFile(std::string_view path, const std::string& content);
+
 // The path used for `fileName` in the search order above.
 std::string findBaseSideFile(std::string_view baseFolder, std::string_view fileName);
 // The classification table's path (existing, or where it is to be saved).
@@ -41,8 +49,12 @@ struct ReadDamage {
 // exceeds its field or whose text holds a control character, a torn last
 // record, and entries beyond the table's capacity are left out and counted.
 ReadDamage loadClassificationTable(ClassificationTable& table, std::string_view path);
-// Writes the table as 100-byte records (bytes 4 and 5 zero). Throws
-// platform::IoError.
+// Writes the table as 100-byte records, the rate in bytes 4 and 5 (low byte
+// first). Throws platform::IoError.
+//
+// Both writers below write the whole file under sideFileTemporary(path) and
+// rename it over the file only when complete: a failed write throws and
+// leaves the old file intact.
 void saveClassificationTable(const ClassificationTable& table, std::string_view path);
 
 // Reads one dictionary line (already without its line end): cut to 250
@@ -57,8 +69,9 @@ bool parseDictionaryLine(std::string_view line, DictionaryEntry& entry);
 // code 4 after its leading ones (a NUL in the key, say), and lines beyond
 // 999 entries, are left out and counted.
 ReadDamage loadDictionary(Dictionary& dict, std::string_view path);
-// Writes the dictionary as the program writes it: one line per entry, key,
-// the character with code 4, description, in Mazovia with CR LF line ends.
+// Writes the dictionary as the program writes it: one line per entry, the
+// key padded with blanks (or cut) to 20 characters, the character with code
+// 4, the description, in Mazovia with CR LF line ends.
 // Throws platform::IoError.
 void saveDictionary(const Dictionary& dict, std::string_view path);
 // The three dictionaries of the base folder, in their search order. Returns

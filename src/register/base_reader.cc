@@ -66,10 +66,6 @@ bool isPaddedTorn(const BaseRecord* next) {
   return next && base::followsPadding(*next);
 }
 
-void unmarkUntilDone() {
-  while (!workstationMarks().unmark()) platform::sleepMs(platform::randomInt(1, 99));
-}
-
 // The first few items joined by ", ", and how many more there are.
 std::string listed(const std::vector<std::string>& items) {
   constexpr std::size_t kNamed = 3;

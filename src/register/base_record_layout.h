@@ -78,7 +78,7 @@ static_assert(kStampWriter + kStampWriterSize == kRecordSize);
 namespace kst {
 inline constexpr std::size_t kRecordSize = 100;
 inline constexpr std::size_t kSymbol = 0;  // 4: length byte and up to 3
-inline constexpr std::size_t kUnused = 4;  // 2: not read, written as zero
+inline constexpr std::size_t kRate = 4;    // 2: statutory rate, hundredths of a percent
 inline constexpr std::size_t kName = 6;    // 94: length byte and up to 93
 static_assert(kName + 94 == kRecordSize);
 }  // namespace kst

@@ -54,15 +54,6 @@ std::vector<BaseRecord> changedRecords(const AssetRecord& loaded, const AssetRec
   return out;
 }
 
-void unmarkUntilDone() {
-  while (!workstationMarks().unmark()) platform::sleepMs(platform::randomInt(1, 99));
-}
-
-// Unmarks when the append ends, also by an exception.
-struct UnmarkOnExit {
-  ~UnmarkOnExit() { unmarkUntilDone(); }
-};
-
 Status checkStorable(const AssetRecord& loaded, const AssetRecord& edited,
                      std::vector<BaseRecord>& records, std::string_view suffix) {
   if (!edited.Symb.empty()) {

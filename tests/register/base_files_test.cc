@@ -1,6 +1,7 @@
 // The classification table, the dictionaries and the temporary folder.
 #include "register/base_files.h"
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include "base_test_util.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
+#include "platform/shared_file.h"
 #include "platform/status_line.h"
 #include "register/base_journal.h"
 
@@ -63,9 +65,11 @@ TEST(DictionaryFile, LinesSkippedWhenEmptyAndSavedFormReadsBack) {
   EXPECT_EQ(d.entry(2).description, "Maszyny");
   ASSERT_TRUE(d.add({text::fromUtf8("ŁÓDŹ"), text::fromUtf8("oddział: Łódź")}).ok());
   saveDictionary(d, path);
-  EXPECT_EQ(platform::readWholeFile(path)->substr(0, 16),
-            "011\x04"
-            "Budynki\r\n013");
+  // The key padded to 20, then the separator code 4.
+  EXPECT_EQ(platform::readWholeFile(path)->substr(0, 33), std::string("011") +
+                                                              std::string(17, ' ') +
+                                                              "\x04"
+                                                              "Budynki\r\n013");
   Dictionary back;
   loadDictionary(back, path);
   ASSERT_EQ(back.count(), 4);
@@ -81,7 +85,9 @@ TEST(ClassificationFile, HundredByteRecordsBothWays) {
   std::string file(200, '\0');
   file[0] = 3;
   file.replace(1, 3, "491");
-  file[4] = 'x';  // bytes 4 and 5 are not read
+  file[4] = 'x';  // the rate, low byte first: 1.2 %
+  file[104] = 0x10;
+  file[105] = 0x27;  // 100 %
   file[6] = 7;
   file.replace(7, 7, "Komputy");
   file[100] = 1;
@@ -97,14 +103,83 @@ TEST(ClassificationFile, HundredByteRecordsBothWays) {
   ASSERT_EQ(t.count(), 3);
   EXPECT_EQ(t.entry(1).symbol, "491");
   EXPECT_EQ(t.entry(1).name, "Komputy");
+  EXPECT_EQ(t.entry(1).rate, 'x');
+  EXPECT_EQ(t.entry(2).rate, 10000);
   EXPECT_EQ(t.entry(2).name, text::fromUtf8("Łódz"));
   saveClassificationTable(t, path);
   std::string saved = *platform::readWholeFile(path);
   ASSERT_EQ(saved.size(), 200u);
-  EXPECT_EQ(saved[4], '\0');
+  EXPECT_EQ(saved.substr(4, 2), std::string("x\0", 2));
+  EXPECT_EQ(saved.substr(104, 2), "\x10\x27");
   EXPECT_EQ(saved.substr(106, 5),
             "\x04\x9C\xA2"
             "dz");
+}
+
+// A write that stops halfway, and the process with it, as a machine going
+// down mid-write would.
+long long halfWriteThenDie(int fd, const void* data, std::size_t n, long long offset, int* error) {
+  (void)platform::realSystemCalls().pwrite(fd, data, n / 2, offset, error);
+  ::_exit(0);
+}
+
+long long failingWrite(int, const void*, std::size_t, long long, int* error) {
+  *error = 28;  // ENOSPC
+  return -1;
+}
+
+// Runs `save` in a child process whose first write is cut short.
+template <typename Save>
+void saveCutShort(Save save) {
+  pid_t pid = ::fork();
+  if (pid == 0) {
+    platform::systemCalls().pwrite = halfWriteThenDie;
+    save();
+    ::_exit(3);  // the write was not cut
+  }
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status));
+  ASSERT_EQ(WEXITSTATUS(status), 0);
+}
+
+TEST(SideFileWrite, CutShortOrFailedWriteLeavesTheOldFileWhole) {
+  testing::TempDir dir;
+  const std::string places = dir.file("MiejscaU.MST");
+  const std::string kst = dir.file("KST");
+  Dictionary d;
+  for (int i = 0; i < 40; ++i) ASSERT_TRUE(d.add({"POK" + std::to_string(i), "opis"}).ok());
+  saveDictionary(d, places);
+  ClassificationTable t;
+  for (int i = 100; i < 140; ++i) ASSERT_TRUE(t.add({std::to_string(i), "grupa", 250}).ok());
+  saveClassificationTable(t, kst);
+  const std::string placesBefore = *platform::readWholeFile(places);
+  const std::string kstBefore = *platform::readWholeFile(kst);
+
+  Dictionary shorter;
+  ASSERT_TRUE(shorter.add({"NOWY", "jeden"}).ok());
+  ClassificationTable other;
+  ASSERT_TRUE(other.add({"999", "inna", 0}).ok());
+  saveCutShort([&] { saveDictionary(shorter, places); });
+  saveCutShort([&] { saveClassificationTable(other, kst); });
+  EXPECT_EQ(*platform::readWholeFile(places), placesBefore);
+  EXPECT_EQ(*platform::readWholeFile(kst), kstBefore);
+
+  {
+    platform::RestoreSystemCalls restore;
+    platform::systemCalls().pwrite = failingWrite;
+    EXPECT_THROW(saveDictionary(shorter, places), platform::IoError);
+    EXPECT_THROW(saveClassificationTable(other, kst), platform::IoError);
+  }
+  EXPECT_EQ(*platform::readWholeFile(places), placesBefore);
+  EXPECT_EQ(*platform::readWholeFile(kst), kstBefore);
+  // A failed write takes its temporary file away; the next save goes through.
+  EXPECT_FALSE(platform::exists(sideFileTemporary(places)));
+  saveDictionary(shorter, places);
+  Dictionary back;
+  loadDictionary(back, places);
+  ASSERT_EQ(back.count(), 2);
+  EXPECT_EQ(back.entry(1).key, "NOWY");
 }
 
 TEST(SideFiles, SearchOrderBaseFolderThenHashThenStThenBang) {

@@ -5,6 +5,7 @@
 #include "dialogs/pick_list_window.h"
 #include "operations/catalogue_hooks.h"
 #include "output/gui/report_window.h"
+#include "shell/base_switch.h"
 #include "shell/desktop_settings.h"
 #include "shell/gui/document_output.h"
 #include "shell/shell_state.h"
@@ -110,6 +111,7 @@ DesktopWindows::DesktopWindows(const QString& firstArgument)
     : desktop(std::make_unique<TFPulpit>(firstArgument)) {
   TFPulpit* d = desktop.get();
   operations::registerBuiltOperations();
+  shell::registerShellOperations();
   answer = new TFOdpowi(d);
   d->setAnswerDialog(answer);
   auto* pickListW = pickListWindow(d);
