@@ -1,7 +1,6 @@
 // Eight workstations as eight processes saving into one base at once: each
 // its own thousand assets, and all of them a shared set of assets in turn.
 // Afterwards a fresh replay holds every asset as its last writer saved it.
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -77,24 +76,11 @@ int workstation(const std::string& path, int station, int startPipe, const std::
 TEST(ConcurrentSavesStress, EightWritersOfAThousandAssetsAndASharedSetLoseNothing) {
   testing::TempDir dir;
   const std::string path = dir.file("Srodki.PST");
-  int start[2];
-  ASSERT_EQ(::pipe(start), 0);
-  std::vector<pid_t> children;
-  for (int station = 1; station <= kWorkstations; ++station) {
-    const pid_t pid = ::fork();
-    if (pid == 0)
-      ::_exit(workstation(path, station, start[0], dir.file("log" + std::to_string(station))));
-    children.push_back(pid);
-  }
-  ASSERT_EQ(::write(start[1], "GGGGGGGG", kWorkstations), kWorkstations);
-  ::close(start[0]);
-  ::close(start[1]);
-  for (pid_t pid : children) {
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    ASSERT_EQ(WEXITSTATUS(status), 0);
-  }
+  const std::vector<int> statuses =
+      testing::runWorkstationProcesses(kWorkstations, [&](int station, int startPipe) {
+        return workstation(path, station, startPipe, dir.file("log" + std::to_string(station)));
+      });
+  ASSERT_EQ(statuses, std::vector<int>(kWorkstations, 0));
 
   // The last writer of each shared asset in the journal's order, and every
   // record as replay judges it.
