@@ -3,6 +3,8 @@ BUILD ?= build
 SANBUILD ?= build-sanitize
 FUZZBUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+# The targets that read files write each input to a scratch folder: in memory where possible.
+FUZZ_TMP ?= $(if $(wildcard /dev/shm),/dev/shm,/tmp)
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
@@ -48,7 +50,7 @@ fuzz: deps
 	  name=$$(basename $$t); name=$${name#fuzz_}; \
 	  mkdir -p $(FUZZBUILD)/corpus/$$name; \
 	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
-	  $$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+	  TMPDIR=$(FUZZ_TMP) $$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
 	    -artifact_prefix=$(CURDIR)/$(FUZZBUILD)/crashes/$$name- \
 	    $(CURDIR)/$(FUZZBUILD)/corpus/$$name $(CURDIR)/tests/fuzz/corpus/$$name || failed="$$failed $$name"; \
 	done; \

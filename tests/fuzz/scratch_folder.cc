@@ -10,7 +10,9 @@
 namespace zefir::fuzz {
 
 const std::string& scratchFolder() {
-  static const std::string folder = [] {
+  // Never destroyed: the exit handler that removes the folder runs after
+  // the statics are gone.
+  static const std::string& folder = *new std::string([] {
     std::string tmpl = (std::filesystem::temp_directory_path() / "zefir-fuzz-XXXXXX").string();
     if (!::mkdtemp(tmpl.data()) || ::chdir(tmpl.c_str()) != 0) {
       std::perror("zefir-fuzz");
@@ -21,7 +23,7 @@ const std::string& scratchFolder() {
       std::filesystem::remove_all(scratchFolder(), ec);
     });
     return tmpl;
-  }();
+  }());
   return folder;
 }
 
