@@ -140,6 +140,7 @@ TEST(KilledSavesStress, EveryWholeRecordSurvivesAHundredKillsAndTornTails) {
   RecordProperty("torn_rounds", tornRounds);
   RecordProperty("padded_tears_seen", paddedTears);
   EXPECT_GT(tornRounds, 10);
+  EXPECT_GT(paddedTears, 0) << "no save after a torn tail padded it";
   EXPECT_GT(kept.size(), static_cast<std::size_t>(kRounds));
 }
 
