@@ -99,6 +99,9 @@ Status reportFromJson(std::string_view text, ReportBuffer& buffer) {
     const auto line = 1 + std::count(text.begin(), text.begin() + static_cast<long>(at), '\n');
     return Status::Error(text::fromUtf8("Bufor raportu nie jest poprawnym JSON (wiersz ") +
                          std::to_string(line) + ")");
+  } catch (const json::exception&) {
+    // A number beyond a double ("1E400") and the like.
+    return Status::Error(text::fromUtf8("Bufor raportu nie jest poprawnym JSON"));
   }
   if (!doc.is_object())
     return Status::Error(text::fromUtf8("Bufor raportu nie jest poprawnym JSON"));

@@ -106,6 +106,9 @@ TEST(ReportJson, NumbersBeyondTheBoundsAreBroughtWithin) {
   EXPECT_EQ(b.columns()[1].width, 255);
   EXPECT_EQ(b.columns()[2].width, 12);
   EXPECT_FALSE(reportFromJson(R"({"stretch": "2", "columns": [], "rows": []})", b).ok());
+  // A number beyond even a double is refused, not thrown at the caller.
+  EXPECT_FALSE(reportFromJson(R"({"stretch": 1E400, "columns": [], "rows": []})", b).ok());
+  EXPECT_FALSE(reportFromJson("99.9E00000000000000000000000000000000300009", b).ok());
 }
 
 TEST(ReportText, ColumnsHeadersRulesAndMarkerAsInPrint) {
