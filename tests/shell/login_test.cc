@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -155,6 +156,16 @@ TEST_F(LoginCheck, GoodLoginGivesTheWorkstationItsSettings) {
   EXPECT_EQ(o.baseFolder, "biuro/");
   EXPECT_EQ(o.baseName, "Firma");
   EXPECT_TRUE(waits().empty());  // a good login does not wait
+}
+
+// A login file of hundreds of megabytes is no login file: it is not read
+// into memory, and the page says it could not be read.
+TEST_F(LoginCheck, AHugeLoginFileIsRefusedUnread) {
+  ProgramFolder::write(kLoginFile, "7,Kasia,Haslo,K,,\r\n");
+  std::filesystem::resize_file(kLoginFile, platform::kMaxWholeFileBytes + 1);
+  const LoginOutcome k = checkLogin(kLoginFile, "KASIA", "hASLO");
+  EXPECT_FALSE(k.ok);
+  EXPECT_EQ(k.message, cp("Błąd odczytu !\\Login.txt"));
 }
 
 TEST_F(LoginCheck, FailuresWaitAndSayTheSameWhateverWasWrong) {
