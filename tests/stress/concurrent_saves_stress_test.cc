@@ -87,15 +87,23 @@ TEST(ConcurrentSavesStress, EightWritersOfAThousandAssetsAndASharedSetLoseNothin
   std::map<std::string, int> lastWriter;
   base::JournalTally tally;
   std::int64_t skipped = 0;
+  int writerChanges = 0;
+  char lastRecordWriter = 0;
   const JournalScan scan = scanJournal(path, [&](const ScannedRecord& r) {
     std::string reason;
     if (tally.add(*r.bytes, r.fault, reason) != base::JournalTally::Verdict::Applied) ++skipped;
+    const char writer = base::stampOf(*r.bytes).writer[2];
+    writerChanges += writer != lastRecordWriter;
+    lastRecordWriter = writer;
     const std::string symbol = base::symbolOf(*r.bytes);
     if (symbol.starts_with("WSPOLNY-"))
       lastWriter[symbol] = base::stampOf(*r.bytes).writer[2] - '0';
   });
   EXPECT_EQ(skipped, 0);
   EXPECT_EQ(scan.tornBytes, 0);
+  // The writers took turns at the end of the file, not one after another.
+  RecordProperty("writer_changes", writerChanges);
+  EXPECT_GT(writerChanges, 2 * kWorkstations);
 
   AssetRegister reg;
   BaseJournal journal(path);
