@@ -41,15 +41,13 @@ class LingeringMarks : public WorkstationMarks {
   bool unmark() override { return true; }
 };
 
-// One workstation: waits for the start, loads the base, then saves its assets
+// One workstation: loads the base, then saves its assets
 // one by one through the retry protocol, each save reading what the others
 // appended.
-int workstation(const std::string& path, int station, int startPipe) {
+int workstation(const std::string& path, int station) {
   platform::systemCalls().sleepMs = shortSleep;
   static LingeringMarks marks;
   setWorkstationMarks(&marks);
-  char go;
-  if (::read(startPipe, &go, 1) != 1) return 4;
   BaseJournal journal(path);
   journal.setWorkstationSuffix(base::workstationSuffix(station));
   AssetRegister reg;
@@ -67,8 +65,7 @@ TEST(ConcurrentAppends, EightWorkstationsSaveAtOnceEachSaveWholeAndEveryAssetInt
   testing::TempDir dir;
   std::string path = dir.file("Srodki.PST");
   const std::vector<int> statuses = testing::runWorkstationProcesses(
-      kWorkstations,
-      [&](int station, int startPipe) { return workstation(path, station, startPipe); });
+      kWorkstations, [&](int station) { return workstation(path, station); });
   EXPECT_EQ(statuses, std::vector<int>(kWorkstations, 0));
   AssetRegister reg;
   BaseJournal journal(path);

@@ -64,10 +64,10 @@ inline base::BaseRecord rawRecord(const std::string& mazoviaSymb, int kind, int 
   return r;
 }
 
-// Runs `workstation(station, startPipe)` in `count` child processes (stations
-// 1 to count), each blocked until it reads its byte from `startPipe`, which
-// they all get at once; returns each child's exit status in station order (-1
-// for a child that did not end by exiting).
+// Runs `workstation(station)` in `count` child processes (stations 1 to
+// count), all let go at once once every one of them is there; returns each
+// child's exit status in station order (-1 for a child that did not end by
+// exiting, 125 for one that was never let go).
 template <typename Workstation>
 std::vector<int> runWorkstationProcesses(int count, Workstation workstation) {
   int start[2];
@@ -75,7 +75,10 @@ std::vector<int> runWorkstationProcesses(int count, Workstation workstation) {
   std::vector<pid_t> children;
   for (int station = 1; station <= count; ++station) {
     const pid_t pid = ::fork();
-    if (pid == 0) ::_exit(workstation(station, start[0]));
+    if (pid == 0) {
+      char go;
+      ::_exit(::read(start[0], &go, 1) == 1 ? workstation(station) : 125);
+    }
     children.push_back(pid);
   }
   const std::string go(static_cast<std::size_t>(count), 'G');

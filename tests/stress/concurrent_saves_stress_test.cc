@@ -48,10 +48,8 @@ void shortSleep(int ms) {
 // One workstation: its own assets one by one, and after every tenth the next
 // shared asset with a value that names the writer and the save. The value of
 // every shared save that succeeded goes to `log` ("symbol value" a line).
-int workstation(const std::string& path, int station, int startPipe, const std::string& log) {
+int workstation(const std::string& path, int station, const std::string& log) {
   platform::systemCalls().sleepMs = shortSleep;
-  char go;
-  if (::read(startPipe, &go, 1) != 1) return 4;
   BaseJournal journal(path);
   journal.setWorkstationSuffix(base::workstationSuffix(station));
   AssetRegister reg;
@@ -77,8 +75,8 @@ TEST(ConcurrentSavesStress, EightWritersOfAThousandAssetsAndASharedSetLoseNothin
   testing::TempDir dir;
   const std::string path = dir.file("Srodki.PST");
   const std::vector<int> statuses =
-      testing::runWorkstationProcesses(kWorkstations, [&](int station, int startPipe) {
-        return workstation(path, station, startPipe, dir.file("log" + std::to_string(station)));
+      testing::runWorkstationProcesses(kWorkstations, [&](int station) {
+        return workstation(path, station, dir.file("log" + std::to_string(station)));
       });
   ASSERT_EQ(statuses, std::vector<int>(kWorkstations, 0));
 
