@@ -1,9 +1,13 @@
 // zefir-cli: the register's command-line tool.
 #include <cstdio>
 #include <iostream>
+#include <new>
+#include <stdexcept>
 
 #include "cli/commands.h"
 #include "cli/polish_help.h"
+#include "platform/shared_file.h"
+#include "text/codepage.h"
 
 namespace {
 
@@ -58,6 +62,17 @@ int main(int argc, char** argv) {
   } catch (const zefir::cli::CliExit& e) {
     if (!e.message.empty()) std::cerr << e.message << "\n";
     return e.status;
+  } catch (const zefir::platform::IoError& e) {
+    // A file that failed while being read or written: the message names it.
+    std::cerr << zefir::text::toUtf8(e.message) << "\n";
+    return 2;
+  } catch (const std::bad_alloc&) {
+    std::cerr << "Za mało pamięci na dane wejściowe\n";
+    return 2;
+  } catch (const std::exception& e) {
+    // A fault no command foresaw ends with a message, never with an abort.
+    std::cerr << "Nieoczekiwany błąd: " << e.what() << "\n";
+    return 2;
   }
   return 0;
 }

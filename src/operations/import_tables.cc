@@ -6,11 +6,13 @@
 #include <shapefil.h>
 
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "operations/import_source.h"
 #include "operations/import_values.h"
 #include "platform/file_system.h"
+#include "platform/isolated_run.h"
 #include "text/codepage.h"
 
 namespace zefir::operations::import {
@@ -108,9 +110,11 @@ Status readDbf(const std::string& path, Workbook& book) {
   return Status::Ok();
 }
 
-// An .xls workbook (BIFF 2 to 8) through FreeXL: texts come as UTF-8,
-// dates as "YYYY-MM-DD", numbers as their shortest text.
-Status readXls(const std::string& path, Workbook& book) {
+namespace {
+
+// The workbook through FreeXL: texts come as UTF-8, dates as "YYYY-MM-DD",
+// numbers as their shortest text.
+Status readXlsInPlace(const std::string& path, Workbook& book) {
   const void* handle = nullptr;
   if (freexl_open(path.c_str(), &handle) != FREEXL_OK) {
     if (handle) freexl_close(handle);
@@ -160,6 +164,111 @@ Status readXls(const std::string& path, Workbook& book) {
       }
     book.sheets.push_back(std::move(sheet));
   }
+  return Status::Ok();
+}
+
+// What the reading child sends back: "E" and the refusal, or "W" and each
+// sheet as its name, its row count and its cells that are not empty, every
+// number a 4-byte count and every text led by its length.
+void putNumber(std::string& out, std::size_t n) {
+  const auto v = static_cast<std::uint32_t>(n);
+  out.append(reinterpret_cast<const char*>(&v), sizeof v);
+}
+void putText(std::string& out, std::string_view text) {
+  putNumber(out, text.size());
+  out += text;
+}
+
+std::string packedWorkbook(const Status& read, const Workbook& book) {
+  if (!read.ok()) return "E" + read.message();
+  std::string out = "W";
+  for (const Sheet& sheet : book.sheets) {
+    putText(out, sheet.name);
+    putNumber(out, static_cast<std::size_t>(sheet.rowCount()));
+    std::size_t cells = 0;
+    std::string packed;
+    for (int r = 1; r <= sheet.rowCount(); ++r)
+      for (int c = 1; c <= kMaxSourceColumns; ++c)
+        if (const std::string_view cell = sheet.cell(r, c); !cell.empty()) {
+          putNumber(packed, static_cast<std::size_t>(r));
+          putNumber(packed, static_cast<std::size_t>(c));
+          putText(packed, cell);
+          ++cells;
+        }
+    putNumber(out, cells);
+    out += packed;
+  }
+  return out;
+}
+
+// Reads what packedWorkbook wrote; false for anything else.
+class Unpacker {
+ public:
+  explicit Unpacker(std::string_view bytes) : rest_(bytes) {}
+  bool done() const { return rest_.empty(); }
+  bool number(std::uint32_t& n) {
+    if (rest_.size() < sizeof n) return false;
+    std::memcpy(&n, rest_.data(), sizeof n);
+    rest_.remove_prefix(sizeof n);
+    return true;
+  }
+  bool text(std::string& t) {
+    std::uint32_t n = 0;
+    if (!number(n) || n > rest_.size()) return false;
+    t.assign(rest_.substr(0, n));
+    rest_.remove_prefix(n);
+    return true;
+  }
+
+ private:
+  std::string_view rest_;
+};
+
+bool unpackWorkbook(std::string_view bytes, Workbook& book) {
+  Unpacker in(bytes);
+  while (!in.done()) {
+    Sheet sheet;
+    std::uint32_t rows = 0, cells = 0;
+    if (!in.text(sheet.name) || !in.number(rows) || !in.number(cells)) return false;
+    if (rows > 0 && !sheet.set(static_cast<int>(rows), 1, "").ok()) return false;
+    for (std::uint32_t i = 0; i < cells; ++i) {
+      std::uint32_t r = 0, c = 0;
+      std::string cell;
+      if (!in.number(r) || !in.number(c) || !in.text(cell) || r > rows ||
+          !sheet.set(static_cast<int>(r), static_cast<int>(c), std::move(cell)).ok())
+        return false;
+    }
+    book.sheets.push_back(std::move(sheet));
+  }
+  return true;
+}
+
+// How long the reading child may take, and how much it may send back.
+constexpr int kXlsSeconds = 60;
+constexpr std::size_t kXlsResultBytes = 256u << 20;
+
+}  // namespace
+
+// An .xls workbook (BIFF 2 to 8). FreeXL has faults of its own (a damaged
+// directory entry makes it read past a buffer), so the workbook is read in a
+// child process that sends the cells back: a file that crashes or hangs the
+// library is refused as damaged, and the program goes on.
+Status readXls(const std::string& path, Workbook& book) {
+  const std::optional<std::string> packed = platform::runIsolated(
+      [&] {
+        Workbook read;
+        const Status s = readXlsInPlace(path, read);
+        return packedWorkbook(s, read);
+      },
+      kXlsResultBytes, kXlsSeconds);
+  if (!packed || packed->empty())
+    return damagedSource(path, text::fromUtf8("uszkodzony skoroszyt"));
+  if ((*packed)[0] == 'E') return Status::Error(packed->substr(1));
+  Workbook read;
+  if ((*packed)[0] != 'W' || !unpackWorkbook(std::string_view(*packed).substr(1), read))
+    return damagedSource(path, text::fromUtf8("uszkodzony skoroszyt"));
+  book.sheets.insert(book.sheets.end(), std::make_move_iterator(read.sheets.begin()),
+                     std::make_move_iterator(read.sheets.end()));
   return Status::Ok();
 }
 

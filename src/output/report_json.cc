@@ -2,6 +2,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <cmath>
+#include <string>
+
 #include "text/codepage.h"
 
 namespace zefir::output {
@@ -46,25 +50,39 @@ std::string textOf(const json& object, const char* key) {
   return text::fromUtf8(it->get<std::string>());
 }
 
-// Reads the document into a fresh buffer; throws json errors on a bad shape.
-void replay(const json& doc, ReportBuffer& out) {
-  out.beginReport(textOf(doc, "code"), textOf(doc, "title"), doc.value("stretch", 1));
+// A whole number of the document brought within [low, high]: a number beyond
+// int (1e300) cannot be converted as it is. `fallback` when absent or NaN;
+// throws a json error when the value is no number.
+int boundedInt(const json& object, const char* key, int fallback, int low, int high) {
+  auto it = object.find(key);
+  if (it == object.end()) return fallback;
+  const double v = it->get<double>();
+  if (std::isnan(v)) return fallback;
+  return static_cast<int>(std::clamp(v, static_cast<double>(low), static_cast<double>(high)));
+}
+
+// Reads the document into a fresh buffer; throws json errors on a bad shape,
+// with `row` the number of the row being read (0 before the rows).
+void replay(const json& doc, ReportBuffer& out, int& row) {
+  row = 0;
+  out.beginReport(textOf(doc, "code"), textOf(doc, "title"),
+                  boundedInt(doc, "stretch", 1, 0, ReportBuffer::kMaxColumns));
   for (const json& c : doc.at("columns")) {
     std::string align = c.value("align", std::string("l"));
-    out.addColumn(align.empty() ? 'l' : align[0], c.value("width", 0), textOf(c, "h1"),
-                  textOf(c, "h2"));
+    out.addColumn(align.empty() ? 'l' : align[0], boundedInt(c, "width", 0, 0, 255),
+                  textOf(c, "h1"), textOf(c, "h2"));
   }
   out.endHeaders(textOf(doc, "params"));
   std::vector<std::string> cells;
-  for (const json& row : doc.at("rows")) {
-    if (row.contains("rule")) {
-      std::string rule = text::fromUtf8(row.at("rule").get<std::string>());
+  for (const json& r : doc.at("rows")) {
+    ++row;
+    if (r.contains("rule")) {
+      std::string rule = text::fromUtf8(r.at("rule").get<std::string>());
       out.addRule(rule.empty() ? ' ' : rule[0]);
       continue;
     }
     cells.clear();
-    for (const json& cell : row.at("cells"))
-      cells.push_back(text::fromUtf8(cell.get<std::string>()));
+    for (const json& cell : r.at("cells")) cells.push_back(text::fromUtf8(cell.get<std::string>()));
     out.addRow(std::span<const std::string>(cells));
   }
 }
@@ -72,17 +90,32 @@ void replay(const json& doc, ReportBuffer& out) {
 }  // namespace
 
 Status reportFromJson(std::string_view text, ReportBuffer& buffer) {
-  json doc = json::parse(text, nullptr, false);
-  if (doc.is_discarded() || !doc.is_object())
+  json doc;
+  try {
+    doc = json::parse(text);
+  } catch (const json::parse_error& e) {
+    // The line of the fault, counted as an editor counts it.
+    const std::size_t at = std::min<std::size_t>(e.byte ? e.byte - 1 : 0, text.size());
+    const auto line = 1 + std::count(text.begin(), text.begin() + static_cast<long>(at), '\n');
+    return Status::Error(text::fromUtf8("Bufor raportu nie jest poprawnym JSON (wiersz ") +
+                         std::to_string(line) + ")");
+  } catch (const json::exception&) {
+    // A number beyond a double ("1E400") and the like.
+    return Status::Error(text::fromUtf8("Bufor raportu nie jest poprawnym JSON"));
+  }
+  if (!doc.is_object())
     return Status::Error(text::fromUtf8("Bufor raportu nie jest poprawnym JSON"));
   ReportBuffer scratch;
+  int row = 0;
   try {
-    replay(doc, scratch);
+    replay(doc, scratch, row);
   } catch (const json::exception&) {
-    return Status::Error(text::fromUtf8("Bufor raportu ma niepoprawną budowę"));
+    std::string message = text::fromUtf8("Bufor raportu ma niepoprawną budowę");
+    if (row > 0) message += text::fromUtf8(" (wiersz raportu ") + std::to_string(row) + ")";
+    return Status::Error(message);
   }
   // The program's buffer is replayed only once the document proved sound.
-  replay(doc, buffer);
+  replay(doc, buffer, row);
   buffer.endReport();
   return Status::Ok();
 }

@@ -24,7 +24,12 @@ std::optional<std::int64_t> fileStamp(std::string_view path);
 std::optional<std::int64_t> fileSize(std::string_view path);
 // Writes the whole file (created or emptied). True on success.
 bool writeWholeFile(std::string_view path, std::string_view content);
-// Reads the whole file, or nullopt when it cannot be read.
+// The files read whole are small texts (settings, logins, pages, sources for
+// the import); a longer one is no file of ours, and reading it would take the
+// memory of the program.
+inline constexpr std::size_t kMaxWholeFileBytes = 256u << 20;
+// Reads the whole file, or nullopt when it cannot be read or is longer than
+// kMaxWholeFileBytes.
 std::optional<std::string> readWholeFile(std::string_view path);
 // Replaces the file with `content`, readable and writable by its owner only:
 // written to `path` + "~" first and renamed over it, so a reader never sees

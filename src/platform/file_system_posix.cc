@@ -111,13 +111,19 @@ bool readableByOthers(std::string_view path) {
 }
 
 std::optional<std::string> readWholeFile(std::string_view path) {
+  const std::optional<std::int64_t> size = fileSize(path);
+  if (size && static_cast<std::uint64_t>(*size) > kMaxWholeFileBytes) return std::nullopt;
   std::FILE* f = std::fopen(nativePath(path).c_str(), "rb");
   if (!f) return std::nullopt;
   std::string out;
   char buf[65536];
   std::size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
-  bool ok = !std::ferror(f);
+  bool tooLong = false;
+  while (!tooLong && (n = std::fread(buf, 1, sizeof buf, f)) > 0) {
+    tooLong = out.size() + n > kMaxWholeFileBytes;
+    if (!tooLong) out.append(buf, n);
+  }
+  bool ok = !tooLong && !std::ferror(f);
   std::fclose(f);
   if (!ok) return std::nullopt;
   return out;

@@ -33,6 +33,7 @@ LoginOutcome checkLogin(const std::string& loginFilePath, std::string_view login
                                platform::Creation::OpenExisting, "aZestaw:Nadzor"))
     return out;
   reportOpenLoginFile(loginFilePath);
+  if (static_cast<std::uint64_t>(file.size()) > platform::kMaxWholeFileBytes) return out;
   std::string content(static_cast<std::size_t>(file.size()), '\0');
   content.resize(file.readAt(0, content.data(), content.size()));
   file.close();

@@ -3,6 +3,7 @@
 #include <sodium.h>
 
 #include <algorithm>
+#include <charconv>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -80,6 +81,29 @@ std::string withPassword(std::string_view line, std::string_view password) {
   return out;
 }
 
+// A hash names its own cost ("$argon2id$v=19$m=65536,t=2,p=1$..."), and
+// verifying it spends that much memory and time. A line the password page
+// did not write (damaged, or planted in the file) could ask for gigabytes or
+// hours at every login; a cost beyond the moderate one, or more than one lane,
+// is refused before the hash is verified.
+bool hashCostBounded(std::string_view hash) {
+  hash.remove_prefix(std::min(hash.size(), kHashPrefix.size()));
+  const std::size_t params = hash.find('$');
+  if (params == std::string_view::npos) return false;
+  hash.remove_prefix(params + 1);
+  unsigned long long m = 0, t = 0, p = 0;
+  for (auto [key, value] : {std::pair{"m=", &m}, std::pair{"t=", &t}, std::pair{"p=", &p}}) {
+    if (!hash.starts_with(key)) return false;
+    hash.remove_prefix(2);
+    const auto [end, error] = std::from_chars(hash.data(), hash.data() + hash.size(), *value);
+    if (error != std::errc()) return false;
+    hash.remove_prefix(static_cast<std::size_t>(end - hash.data()));
+    if (!hash.empty() && (hash[0] == ',' || hash[0] == '$')) hash.remove_prefix(1);
+  }
+  return m <= crypto_pwhash_MEMLIMIT_MODERATE / 1024 && t <= crypto_pwhash_OPSLIMIT_MODERATE &&
+         p == 1;
+}
+
 bool sodiumReady() {
   static const bool ready = sodium_init() >= 0;
   return ready;
@@ -130,6 +154,7 @@ bool passwordMatches(std::string_view field, std::string_view typed) {
   if (!isHashedPassword(field)) return sameIgnoringCase(field, typed);
   if (!sodiumReady()) return false;
   const std::string hash = hashOfField(field);
+  if (!hashCostBounded(hash)) return false;
   const std::string upper = text::upperCase(typed);
   return crypto_pwhash_str_verify(hash.c_str(), upper.data(), upper.size()) == 0;
 }

@@ -14,6 +14,7 @@
 // and the next write starts it anew, keeping the damaged file beside it.
 #include "shell/settings_register_file.h"
 
+#include <algorithm>
 #include <set>
 
 #include "platform/file_system.h"
@@ -36,8 +37,10 @@ constexpr int kMissingWaits = 7;
 constexpr const char* kDamagedCopySuffix = ".USZ";
 constexpr int kMissingWaitMs = 333;
 
+// A register longer than any file read whole is read up to that length.
 std::string wholeText(const SharedFile& file) {
-  std::string text(static_cast<std::size_t>(file.size()), '\0');
+  std::string text(std::min(static_cast<std::size_t>(file.size()), platform::kMaxWholeFileBytes),
+                   '\0');
   text.resize(file.readAt(0, text.data(), text.size()));
   return text;
 }

@@ -79,6 +79,38 @@ TEST(ReportJson, MalformedDocumentsAreRefusedAndLeaveTheBufferAlone) {
   EXPECT_EQ(b.code(), "WST");
 }
 
+// The message names where the document goes wrong: the text's line for a
+// syntax error, the report's row for a row of the wrong shape.
+TEST(ReportJson, RefusalNamesTheLineOrTheRow) {
+  ReportBuffer b;
+  EXPECT_EQ(
+      reportFromJson("{\"columns\": [],\n \"rows\": [\n  {\"cells\": [\"a\",]}]}", b).message(),
+      fromUtf8("Bufor raportu nie jest poprawnym JSON (wiersz 3)"));
+  EXPECT_EQ(reportFromJson(
+                R"({"columns": [], "rows": [{"rule": "-"}, {"cells": ["a"]}, {"cells": 7}]})", b)
+                .message(),
+            fromUtf8("Bufor raportu ma niepoprawną budowę (wiersz raportu 3)"));
+}
+
+// Numbers beyond what the buffer holds (a width of 1e300) are brought within
+// its bounds, never converted as they are.
+TEST(ReportJson, NumbersBeyondTheBoundsAreBroughtWithin) {
+  ReportBuffer b;
+  ASSERT_TRUE(reportFromJson(R"({"stretch": 1e300, "columns": [{"width": -1e300},
+      {"width": 1e300}, {"width": 12}], "rows": []})",
+                             b)
+                  .ok());
+  EXPECT_EQ(b.stretch(), ReportBuffer::kMaxColumns);
+  ASSERT_EQ(b.columns().size(), 3u);
+  EXPECT_EQ(b.columns()[0].width, 0);
+  EXPECT_EQ(b.columns()[1].width, 255);
+  EXPECT_EQ(b.columns()[2].width, 12);
+  EXPECT_FALSE(reportFromJson(R"({"stretch": "2", "columns": [], "rows": []})", b).ok());
+  // A number beyond even a double is refused, not thrown at the caller.
+  EXPECT_FALSE(reportFromJson(R"({"stretch": 1E400, "columns": [], "rows": []})", b).ok());
+  EXPECT_FALSE(reportFromJson("99.9E00000000000000000000000000000000300009", b).ok());
+}
+
 TEST(ReportText, ColumnsHeadersRulesAndMarkerAsInPrint) {
   ReportBuffer b = sample();
   std::string out = text::toUtf8(renderText(b, 1, b.rowCount()));

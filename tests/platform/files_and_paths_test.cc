@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <filesystem>
 #include <string>
 
 #include "platform/file_system.h"
@@ -28,6 +29,17 @@ TEST(WindowsPaths, DriveLettersBackslashesAndUncAreMapped) {
   EXPECT_EQ(folderOf("Baza\\Srodki.PST"), "Baza\\");
   EXPECT_EQ(fileNameOf("a/b\\Srodki.PST"), "Srodki.PST");
   EXPECT_EQ(folderOf("Srodki.PST"), "");
+}
+
+// A file beyond what is ever read whole (a sparse file here, so the test
+// writes nothing) is refused before its bytes are read; one within is read.
+TEST(WholeFiles, AFileBeyondTheBoundIsRefusedUnread) {
+  TempDir dir;
+  const std::string path = dir.file("duzy.txt");
+  ASSERT_TRUE(writeWholeFile(path, "abc"));
+  EXPECT_EQ(readWholeFile(path), "abc");
+  std::filesystem::resize_file(path, kMaxWholeFileBytes + 1);
+  EXPECT_EQ(readWholeFile(path), std::nullopt);
 }
 
 TEST(SharedFileIo, AppendPadsATornTailToTheAlignment) {

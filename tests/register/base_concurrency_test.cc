@@ -1,5 +1,4 @@
 // Several workstations appending to one base at once.
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -42,15 +41,13 @@ class LingeringMarks : public WorkstationMarks {
   bool unmark() override { return true; }
 };
 
-// One workstation: waits for the start, loads the base, then saves its assets
+// One workstation: loads the base, then saves its assets
 // one by one through the retry protocol, each save reading what the others
 // appended.
-int workstation(const std::string& path, int station, int startPipe) {
+int workstation(const std::string& path, int station) {
   platform::systemCalls().sleepMs = shortSleep;
   static LingeringMarks marks;
   setWorkstationMarks(&marks);
-  char go;
-  if (::read(startPipe, &go, 1) != 1) return 4;
   BaseJournal journal(path);
   journal.setWorkstationSuffix(base::workstationSuffix(station));
   AssetRegister reg;
@@ -67,23 +64,9 @@ int workstation(const std::string& path, int station, int startPipe) {
 TEST(ConcurrentAppends, EightWorkstationsSaveAtOnceEachSaveWholeAndEveryAssetIntact) {
   testing::TempDir dir;
   std::string path = dir.file("Srodki.PST");
-  int start[2];
-  ASSERT_EQ(::pipe(start), 0);
-  std::vector<pid_t> children;
-  for (int station = 1; station <= kWorkstations; ++station) {
-    pid_t pid = ::fork();
-    if (pid == 0) ::_exit(workstation(path, station, start[0]));
-    children.push_back(pid);
-  }
-  ASSERT_EQ(::write(start[1], "GGGGGGGG", kWorkstations), kWorkstations);  // all at once
-  ::close(start[0]);
-  ::close(start[1]);
-  for (pid_t pid : children) {
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-  }
+  const std::vector<int> statuses = testing::runWorkstationProcesses(
+      kWorkstations, [&](int station) { return workstation(path, station); });
+  EXPECT_EQ(statuses, std::vector<int>(kWorkstations, 0));
   AssetRegister reg;
   BaseJournal journal(path);
   ASSERT_TRUE(journal.load(reg).ok());

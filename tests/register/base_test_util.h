@@ -1,8 +1,12 @@
 // Helpers for the base journal tests: a filled asset, raw record bytes.
 #pragma once
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "../platform/test_dir.h"
 #include "register/asset_record.h"
@@ -58,6 +62,36 @@ inline base::BaseRecord rawRecord(const std::string& mazoviaSymb, int kind, int 
   r[base::kStampWriter + 1] = '0';
   r[base::kStampWriter + 2] = '7';
   return r;
+}
+
+// Runs `workstation(station)` in `count` child processes (stations 1 to
+// count), all let go at once once every one of them is there; returns each
+// child's exit status in station order (-1 for a child that did not end by
+// exiting, 125 for one that was never let go).
+template <typename Workstation>
+std::vector<int> runWorkstationProcesses(int count, Workstation workstation) {
+  int start[2];
+  if (::pipe(start) != 0) return {};
+  std::vector<pid_t> children;
+  for (int station = 1; station <= count; ++station) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+      char go;
+      ::_exit(::read(start[0], &go, 1) == 1 ? workstation(station) : 125);
+    }
+    children.push_back(pid);
+  }
+  const std::string go(static_cast<std::size_t>(count), 'G');
+  (void)!::write(start[1], go.data(), go.size());
+  ::close(start[0]);
+  ::close(start[1]);
+  std::vector<int> statuses;
+  for (pid_t pid : children) {
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    statuses.push_back(WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+  }
+  return statuses;
 }
 
 }  // namespace zefir::testing

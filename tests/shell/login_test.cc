@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -74,6 +75,25 @@ TEST(LoginFile, ClearAndHashedPasswordsIgnoreLetterCase) {
   EXPECT_EQ(e->baseFolder, "dane");
 }
 
+// A hash names its own cost, and the login file may hold a line the password
+// page never wrote: a cost beyond bounds is refused without verifying (which
+// would take hours or gigabytes), while the cost the page writes still works.
+TEST(LoginFile, HashAskingForAnUnboundedCostIsRefusedUnverified) {
+  const std::string hash = hashPassword("X");
+  const std::size_t cost = hash.find("$m=");
+  ASSERT_NE(cost, std::string::npos);
+  const std::size_t costEnd = hash.find('$', cost + 1);
+  auto withCost = [&](const std::string& c) {
+    return hash.substr(0, cost + 1) + c + hash.substr(costEnd);
+  };
+  EXPECT_TRUE(passwordMatches(withCost(hash.substr(cost + 1, costEnd - cost - 1)), "x"));
+  EXPECT_FALSE(passwordMatches(withCost("m=8.t=4000000000.p=1"), "x"));  // hours of passes
+  EXPECT_FALSE(passwordMatches(withCost("m=4194304.t=1.p=1"), "x"));     // 4 GiB
+  EXPECT_FALSE(passwordMatches(withCost("m=65536.t=2.p=64"), "x"));
+  EXPECT_FALSE(passwordMatches(withCost("m=99999999999999999999999.t=2.p=1"), "x"));
+  EXPECT_FALSE(passwordMatches(withCost("t=2.m=65536.p=1"), "x"));
+}
+
 TEST(LoginFile, PasswordPageHashesTheUsersFieldOnly) {
   ProgramFolder folder;
   const std::string before = "1,adam,stare,A,,,uwagi\r\n2,ewa,ewy,K\r\n";
@@ -136,6 +156,16 @@ TEST_F(LoginCheck, GoodLoginGivesTheWorkstationItsSettings) {
   EXPECT_EQ(o.baseFolder, "biuro/");
   EXPECT_EQ(o.baseName, "Firma");
   EXPECT_TRUE(waits().empty());  // a good login does not wait
+}
+
+// A login file of hundreds of megabytes is no login file: it is not read
+// into memory, and the page says it could not be read.
+TEST_F(LoginCheck, AHugeLoginFileIsRefusedUnread) {
+  ProgramFolder::write(kLoginFile, "7,Kasia,Haslo,K,,\r\n");
+  std::filesystem::resize_file(kLoginFile, platform::kMaxWholeFileBytes + 1);
+  const LoginOutcome k = checkLogin(kLoginFile, "KASIA", "hASLO");
+  EXPECT_FALSE(k.ok);
+  EXPECT_EQ(k.message, cp("Błąd odczytu !\\Login.txt"));
 }
 
 TEST_F(LoginCheck, FailuresWaitAndSayTheSameWhateverWasWrong) {
