@@ -1,6 +1,7 @@
 #include "shell/base_loading.h"
 
 #include <memory>
+#include <utility>
 
 #include "shell/desktop_services.h"
 #include "shell/shell_state.h"
@@ -25,7 +26,7 @@ BaseJournal& desktopJournal() {
   return *journalSlot();
 }
 
-void loadDesktopBase(const std::function<void(std::string_view)>& onCaption) {
+void loadDesktopBase(std::function<void(std::string_view)> onCaption) {
   const ShellState& s = shellState();
   if (!s.start.mayLoadBase()) return;
   // A journal per base file: its read position belongs to that file.
@@ -35,7 +36,7 @@ void loadDesktopBase(const std::function<void(std::string_view)>& onCaption) {
   journal.setWorkstationSuffix(s.start.suffix);
   journal.setClockProbe("!\\Tmp" + s.start.suffix);
   journal.onBeforeLoad = [path = s.mainBaseFile()] { progressMessage(path); };
-  journal.onCaption = onCaption;
+  journal.onCaption = std::move(onCaption);
   (void)journal.load(desktopRegister());  // a locked base has shown its message
 }
 

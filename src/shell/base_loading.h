@@ -16,7 +16,9 @@ BaseJournal& desktopJournal();
 
 // Loads the shell state's main base file into the desktop's register (nothing
 // while the start mode forbids it). The journal shows "Środków: " and the
-// number of assets; `onCaption` receives the desktop's new caption.
-void loadDesktopBase(const std::function<void(std::string_view)>& onCaption = {});
+// number of assets; `onCaption` receives the desktop's new caption. It is
+// taken by value: a caller may pass the journal's own handler, and the
+// journal of another base file replaces that journal.
+void loadDesktopBase(std::function<void(std::string_view)> onCaption = {});
 
 }  // namespace zefir::shell
