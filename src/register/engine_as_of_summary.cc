@@ -41,9 +41,10 @@ void YearLoop::finishAsOfYear() {
 // accepted this year from its acceptance month, and the corrections, which
 // are postings of their own and count at once. Month by month, a liquidation
 // writes off no more than is booked and, in all, no more than what stood at
-// 1 January; a transfer takes along no more than is booked. Each takes its
-// part when it happens, so a later liquidation never lowers what an earlier
-// transfer took.
+// 1 January with the corrections booked since (an asset liquidated whole
+// keeps none of a correction); a transfer takes along no more than is booked.
+// Each takes its part when it happens, so a later liquidation never lowers
+// what an earlier transfer took.
 void YearLoop::bookBeforeDecember(AsOfSummary& s) {
   bookedOnlyInDecember_ = true;
   s.chargeYTD = s.chargeMonth = s.writeUpMonth = 0;
@@ -56,6 +57,7 @@ void YearLoop::bookBeforeDecember(AsOfSummary& s) {
       standing += a_.WaUm;
       booked += a_.WaUm;
     }
+    standing += k.F;
     booked += k.F;
     k.H = std::min(k.H, std::max(0.0L, std::min(booked, standing - writtenOff)));
     writtenOff += k.H;
@@ -66,7 +68,7 @@ void YearLoop::bookBeforeDecember(AsOfSummary& s) {
   }
   s.writtenOffYTD = R(writtenOff);
   s.transferredYTD = R(transferred);
-  s.accumDay = standing + s.correctionsYTD - s.writtenOffYTD - s.transferredYTD;
+  s.accumDay = booked;
 }
 
 }  // namespace zefir::engine
