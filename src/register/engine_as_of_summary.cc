@@ -27,6 +27,10 @@ void YearLoop::finishAsOfYear() {
       kept_[12].H += kept_[i].H;
       kept_[i] = {};
     }
+    // The folded sums of rounded amounts, rounded again.
+    kept_[12].D = R(kept_[12].D);
+    kept_[12].E = R(kept_[12].E);
+    kept_[12].H = R(kept_[12].H);
     if (am == 12) {
       s.chargeYTD = s.chargeMonth = kept_[12].D;
       s.writeUpMonth = kept_[12].E;
@@ -59,16 +63,16 @@ void YearLoop::bookBeforeDecember(AsOfSummary& s) {
     }
     standing += k.F;
     booked += k.F;
-    k.H = std::min(k.H, std::max(0.0L, std::min(booked, standing - writtenOff)));
+    k.H = R(std::min(k.H, std::max(0.0L, std::min(booked, standing - writtenOff))));
     writtenOff += k.H;
     booked -= k.H;
-    k.G = std::min(k.G, std::max(0.0L, booked));
+    k.G = R(std::min(k.G, std::max(0.0L, booked)));
     transferred += k.G;
     booked -= k.G;
   }
   s.writtenOffYTD = R(writtenOff);
   s.transferredYTD = R(transferred);
-  s.accumDay = booked;
+  s.accumDay = R(booked);
 }
 
 }  // namespace zefir::engine
