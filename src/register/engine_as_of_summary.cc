@@ -27,6 +27,10 @@ void YearLoop::finishAsOfYear() {
       kept_[12].H += kept_[i].H;
       kept_[i] = {};
     }
+    // The folded sums of rounded amounts, rounded again.
+    kept_[12].D = R(kept_[12].D);
+    kept_[12].E = R(kept_[12].E);
+    kept_[12].H = R(kept_[12].H);
     if (am == 12) {
       s.chargeYTD = s.chargeMonth = kept_[12].D;
       s.writeUpMonth = kept_[12].E;
@@ -41,9 +45,10 @@ void YearLoop::finishAsOfYear() {
 // accepted this year from its acceptance month, and the corrections, which
 // are postings of their own and count at once. Month by month, a liquidation
 // writes off no more than is booked and, in all, no more than what stood at
-// 1 January; a transfer takes along no more than is booked. Each takes its
-// part when it happens, so a later liquidation never lowers what an earlier
-// transfer took.
+// 1 January with the corrections booked since (an asset liquidated whole
+// keeps none of a correction); a transfer takes along no more than is booked.
+// Each takes its part when it happens, so a later liquidation never lowers
+// what an earlier transfer took.
 void YearLoop::bookBeforeDecember(AsOfSummary& s) {
   bookedOnlyInDecember_ = true;
   s.chargeYTD = s.chargeMonth = s.writeUpMonth = 0;
@@ -56,17 +61,18 @@ void YearLoop::bookBeforeDecember(AsOfSummary& s) {
       standing += a_.WaUm;
       booked += a_.WaUm;
     }
+    standing += k.F;
     booked += k.F;
-    k.H = std::min(k.H, std::max(0.0L, std::min(booked, standing - writtenOff)));
+    k.H = R(std::min(k.H, std::max(0.0L, std::min(booked, standing - writtenOff))));
     writtenOff += k.H;
     booked -= k.H;
-    k.G = std::min(k.G, std::max(0.0L, booked));
+    k.G = R(std::min(k.G, std::max(0.0L, booked)));
     transferred += k.G;
     booked -= k.G;
   }
   s.writtenOffYTD = R(writtenOff);
   s.transferredYTD = R(transferred);
-  s.accumDay = standing + s.correctionsYTD - s.writtenOffYTD - s.transferredYTD;
+  s.accumDay = R(booked);
 }
 
 }  // namespace zefir::engine

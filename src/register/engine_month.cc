@@ -96,7 +96,7 @@ void YearLoop::month(int i) {
     if (i == 0 && w != 0 && t != 0) {
       // What is dated 1 January leaves as one change, rounded once: the
       // liquidated part keeps its share and the transfer takes the rest.
-      G = R((c + E) * (w + t) / gross_) - H;
+      G = R(R((c + E) * (w + t) / gross_) - H);
     } else if (t != 0) {
       G = R((c + E) * t / gross_);
     }
@@ -108,7 +108,9 @@ void YearLoop::month(int i) {
   if (i == 0 || valueChanges) gross_ = R(gross_ + v - w - t);
   Kept& k = kept_[i];
   k.D = R(D);
-  k.E = E0 + k.D;
+  // Sums and differences of rounded amounts are rounded again wherever they
+  // are kept: in binary they carry a residue in the last bits.
+  k.E = E0 == 0 ? k.D : R(E0 + k.D);
   charges_ += k.D;
   unrounded_ += E + kNudge;
   rounded_ += k.E;
@@ -120,14 +122,14 @@ void YearLoop::month(int i) {
     settle(i);
     const long double remaining = R(accumBO_ + rounded_ + F - writtenOff_);
     if (t > 0)
-      G = remaining - H;  // liquidated part keeps its share; the transfer takes the rest
+      G = R(remaining - H);  // liquidated part keeps its share; the transfer takes the rest
     else
       H = remaining;
   } else if (const long double r = std::fabs(gross_ - c - E);
              chargeable && r > 0.001L && r < 0.07L) {
     // A few grosze left: charge them now rather than carry them into a month of their own.
     const long double newE = R(gross_ - c);
-    const long double newD = newE - E0;
+    const long double newD = E0 == 0 ? newE : R(newE - E0);
     charges_ += newD - k.D;
     rounded_ += newE - k.E;
     k.D = newD;
@@ -147,7 +149,7 @@ void YearLoop::month(int i) {
   unrounded_ += F - G;
   accumEnd_ = R(accumBO_ + rounded_);
   writtenOff_ += H;
-  k.E += F - G;
+  if (F != 0 || G != 0) k.E = R(k.E + F - G);
   k.H = H;
   k.G = G;
   k.F = F;
@@ -161,8 +163,8 @@ void YearLoop::month(int i) {
 // into the charge and write-up of month `target`, once.
 void YearLoop::settle(int target) {
   const long double diff = R(unrounded_) - rounded_;
-  kept_[target].D += diff;
-  kept_[target].E += diff;
+  kept_[target].D = R(kept_[target].D + diff);
+  kept_[target].E = R(kept_[target].E + diff);
   charges_ += diff;
   rounded_ = R(unrounded_);
   unrounded_ = rounded_;

@@ -96,7 +96,7 @@ void YearLoop::runYear(int year, int startMonth) {
   y.UmoBO = accumBO_;
   y.UmoBi = R(rounded_);
   y.WykBi = writtenOff_ == 0 ? 0 : R(writtenOff_);
-  accum_ = accumEnd_ - writtenOff_;
+  accum_ = R(accumEnd_ - writtenOff_);
   if (state_ == 'V' || state_ == 'X') state_ = 'U';
 }
 

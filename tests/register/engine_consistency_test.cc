@@ -10,6 +10,7 @@
 
 #include "engine_test_support.h"
 #include "register/depreciation_engine.h"
+#include "text/rounding.h"
 
 namespace zefir {
 namespace {
@@ -153,6 +154,49 @@ TEST(EngineConsistency, YearsChainMonthsAddUpAndDaysAgree) {
       ASSERT_NEAR(mid.summary.chargeYTD, chargedUpTo, 0.07) << month;
       ASSERT_NEAR(mid.summary.accumDay, mid.summary.accumBO + upTo - offUpTo, 0.07) << month;
     }
+  }
+}
+
+// Every amount the engine hands out is a whole number of grosze, exactly as
+// R leaves it: sums and differences of rounded amounts carry a residue in the
+// last bits (0.1 + 0.2 is not 0.3) that a report printing with more decimals,
+// or a comparison with 0, would show.
+::testing::AssertionResult wholeGrosze(const WorkingRecord& wr) {
+  auto check = [](const char* what, int at, long double x) {
+    if (x == text::R(x)) return ::testing::AssertionSuccess();
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.21Lg", x);
+    return ::testing::AssertionFailure() << what << " " << at << " = " << buf;
+  };
+  const AsOfSummary& s = wr.summary;
+  const long double summary[] = {s.grossBO,        s.increasesYTD,   s.decreasesYTD, s.chargeYTD,
+                                 s.chargeMonth,    s.writeUpMonth,   s.accumBO,      s.accumDay,
+                                 s.correctionsYTD, s.transferredYTD, s.writtenOffYTD};
+  for (int i = 0; i < static_cast<int>(std::size(summary)); ++i)
+    if (auto r = check("summary value", i, summary[i]); !r) return r;
+  for (int m = 0; m <= 12; ++m)
+    for (long double x : {wr.months[m].charge, wr.months[m].writeUp, wr.months[m].writtenOff})
+      if (auto r = check("month", m, x); !r) return r;
+  for (int y = 0; y < wr.yearCount; ++y) {
+    const YearEntry& e = wr.years[y];
+    for (long double x : {e.Brutt, e.Zwiek, e.Zmnie, e.UmoBO, e.UmoBi, e.WykBi})
+      if (auto r = check("year", e.year, x); !r) return r;
+  }
+  return ::testing::AssertionSuccess();
+}
+
+TEST(EngineConsistency, EveryAmountIsWholeGrosze) {
+  std::mt19937 rng(4242);
+  DepreciationEngine engine;
+  for (int n = 0; n < 800; ++n) {
+    // Busy years twice as often: their transfers, liquidations and
+    // corrections are where rounded amounts get added and taken away.
+    const AssetRecord a = n % 2 ? busyYearAsset(rng) : generatedAsset(rng, n);
+    SCOPED_TRACE(::testing::Message() << "asset " << n << " method '" << a.MeUm << "' " << a.Z[0]
+                                      << " " << a.Z[1] << " " << a.Z[2] << " " << a.Z[3]);
+    for (int month = 1; month <= 12; ++month)
+      ASSERT_TRUE(wholeGrosze(engine.compute(a, day(28, month, 2024)))) << month;
+    ASSERT_TRUE(wholeGrosze(engine.compute(a, day(31, 12, 2024))));
   }
 }
 

@@ -300,6 +300,29 @@ TEST(EngineMethods, BBeforeDecemberCountsCorrectionsAndTransfersOfWhatIsBooked) 
   EXPECT_DOUBLE_EQ(wr.summary.accumDay, 0);
 }
 
+TEST(EngineMethods, BLiquidationBeforeDecemberWritesOffTheCorrectionsBooked) {
+  DepreciationEngine engine;
+  // 120.00 at 1 January and a correction of 15.00 in February are booked; the
+  // whole asset liquidated in March writes off both and keeps nothing, as the
+  // year booked in December does.
+  AssetRecord b = linear1200(day(15, 12, 2018), {"PK:100220,DOC,15", "LT:150320,LT1"});
+  b.MeUm = 'B';
+  for (DayNumber before : {day(31, 3, 2020), day(30, 6, 2020), day(30, 11, 2020)}) {
+    const auto& wr = engine.compute(b, before);
+    EXPECT_DOUBLE_EQ(wr.summary.writtenOffYTD, 135);
+    EXPECT_DOUBLE_EQ(wr.summary.accumDay, 0);
+    EXPECT_DOUBLE_EQ(wr.months[12].writtenOff, 135);
+  }
+  auto wr = engine.compute(b, day(31, 12, 2020));
+  EXPECT_DOUBLE_EQ(wr.summary.writtenOffYTD, 165);  // with the 30.00 charged January to March
+  EXPECT_DOUBLE_EQ(wr.summary.accumDay, 0);
+  // A negative correction lowers what is booked, and so what goes.
+  b.Z[0] = "PK:100220,DOC,-15";
+  wr = engine.compute(b, day(31, 3, 2020));
+  EXPECT_DOUBLE_EQ(wr.summary.writtenOffYTD, 105);
+  EXPECT_DOUBLE_EQ(wr.summary.accumDay, 0);
+}
+
 TEST(EngineMethods, BTransferredToDateNeverFallsOnlyTheWrittenOffIsCapped) {
   DepreciationEngine engine;
   // 60.00 accumulated at 1 January 2020; half the asset transferred that day
