@@ -35,6 +35,11 @@ class ImportTest : public ::testing::Test {
   void SetUp() override { std::filesystem::create_directories(sourceFolder(dir_.path())); }
   std::string source(const std::string& name) { return sourceFolder(dir_.path()) + name; }
   std::string base(const std::string& name) { return dir_.file(name); }
+  // The register of the new base the spreadsheet import wrote.
+  void loadNewBase(AssetRegister& reg) {
+    BaseJournal journal(base(kNewBaseName));
+    ASSERT_TRUE(journal.load(reg).ok());
+  }
   testing::TempDir dir_;
   output::ReportBuffer report_;
   base::WriteStamp stamp_ = writeStampNow("", ".007");
@@ -90,8 +95,7 @@ TEST_F(ImportTest, SheetImportWritesEveryGoodRowAsAnAssetAndListsEveryBadRowWith
   EXPECT_FALSE(platform::exists(base(kNewBaseWorkName)));
 
   AssetRegister reg;
-  BaseJournal journal(base(kNewBaseName));
-  ASSERT_TRUE(journal.load(reg).ok());
+  ASSERT_NO_FATAL_FAILURE(loadNewBase(reg));
   ASSERT_EQ(reg.assetCount(), 2);
   ASSERT_TRUE(reg.exists("M-1"));
   const AssetRecord& a = reg.currentRecord();
@@ -116,8 +120,7 @@ TEST_F(ImportTest, ASymbolOverFifteenCharactersIsRefusedByNameNeverCutOntoAnothe
   EXPECT_GT(rowWith(report_, 1, "ABCDEFGHIJKLMNOP"), 0);
 
   AssetRegister reg;
-  BaseJournal journal(base(kNewBaseName));
-  ASSERT_TRUE(journal.load(reg).ok());
+  ASSERT_NO_FATAL_FAILURE(loadNewBase(reg));
   ASSERT_EQ(reg.assetCount(), 1);
   ASSERT_TRUE(reg.exists("ABCDEFGHIJKLMNO"));
   EXPECT_EQ(reg.currentRecord().Nazw, fromUtf8("Krótszy"));
@@ -195,8 +198,7 @@ TEST_F(ImportTest, EquipmentAndParcelVersionsCarryTheirColumnsIntoTheAsset) {
   }
   ASSERT_TRUE(importSheets(book, "UM-Wzorcowo", "UM", dir_.path(), stamp_, report_).ok());
   AssetRegister reg;
-  BaseJournal journal(base(kNewBaseName));
-  ASSERT_TRUE(journal.load(reg).ok());
+  ASSERT_NO_FATAL_FAILURE(loadNewBase(reg));
   ASSERT_TRUE(reg.exists("UM-7"));
   const AssetRecord& a = reg.currentRecord();
   EXPECT_EQ(a.CeZa, 125.5L);
@@ -244,8 +246,7 @@ TEST_F(ImportTest, ColumnsAreTakenByTheirHeadsAndAMissingOneIsNamedNeverReadFrom
   EXPECT_GT(rowWith(report_, 1, "pominięto wierszy: 1"), 0);
 
   AssetRegister reg;
-  BaseJournal journal(base(kNewBaseName));
-  ASSERT_TRUE(journal.load(reg).ok());
+  ASSERT_NO_FATAL_FAILURE(loadNewBase(reg));
   EXPECT_EQ(reg.assetCount(), 2);
   ASSERT_TRUE(reg.exists("M-1"));
   EXPECT_EQ(reg.currentRecord().DtZa, 0);
