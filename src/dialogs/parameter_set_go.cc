@@ -149,7 +149,16 @@ void TFZestaw::runWith(const std::string& outputCode, const QString& outputText,
     showStatus(message, StatusKind::Notice);
     outcome.status = Status::Error(message);
   }
-  if (statusCount() == before) showStatus("Wykonane.", StatusKind::Information);
+  // A run that said nothing itself is summed up here: its failure with the
+  // reason it gave, in the error colour, else "Wykonane.".
+  if (statusCount() == before) {
+    if (outcome.status.ok())
+      showStatus("Wykonane.", StatusKind::Information);
+    else
+      showStatus(outcome.status.message().empty() ? text::fromUtf8("Nie wykonano.")
+                                                  : outcome.status.message(),
+                 StatusKind::Error);
+  }
   if (editForm()) afterEditFormSave(outcome.status);
   if (outcome.focus == operations::FocusAfter::FirstField) enterField(0);
   if (outcome.focus == operations::FocusAfter::LastField) enterField(fieldCount() - 1);

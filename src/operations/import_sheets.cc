@@ -19,7 +19,11 @@
 //   number the acceptance document; remarks, the asset the item belongs to
 //   and the protocol as description lines.
 // Columns are found by their heads in row 1 (letter case, Polish letters and
-// punctuation ignored), else taken in the version's order.
+// punctuation ignored); only a sheet without any of them is read in the
+// version's order. A sheet without the column the symbols come from is left
+// out whole and named in the report with the missing head; another missing
+// column is named there and read as empty, as an empty cell would be (the
+// new base is a separate one, looked through before it is put in force).
 #include <algorithm>
 #include <cmath>
 #include <set>
@@ -39,17 +43,22 @@ using text::fromUtf8;
 struct SheetVersion {
   std::string name;
   std::vector<std::string> columns;  // UTF-8 heads
+  // Indexes into `columns` of the symbol's column; none when the symbol may
+  // come from either of two (each row without one is refused by itself).
+  std::vector<std::size_t> required;
 };
 
 const std::vector<SheetVersion>& versions() {
   static const std::vector<SheetVersion> v{
-      {"Fabrika", {"Obiekt", "Opis obiektu", "Data nabycia", "Gr. obiektów"}},
+      {"Fabrika", {"Obiekt", "Opis obiektu", "Data nabycia", "Gr. obiektów"}, {0}},
       {"UG-Wzorcowo",
        {"Nr działki", "Pow. [ha]", "AM", "Obręb ew.", "Jednostka ew.", "Jed. rejestrowa", "Udział",
-        "Właściciele/Władający", "KW", "Klasoużytki", "MPZP", "Wartość"}},
+        "Właściciele/Władający", "KW", "Klasoużytki", "MPZP", "Wartość"},
+       {0}},
       {"UM-Wzorcowo",
        {"Poz.", "Symbol", "Nazwa składnika", "Jedn. miary", "Ilość", "Cena jednostkowa", "Wartość",
-        "Uwagi", "Symbol środka trwałego", "Numer", "Protokół ujawnienia"}},
+        "Uwagi", "Symbol środka trwałego", "Numer", "Protokół ujawnienia"},
+       {}},
   };
   return v;
 }
@@ -161,10 +170,26 @@ Status importSheets(const Workbook& book, std::string_view version, std::string_
 
   std::vector<AssetRecord> assets;
   std::set<std::string> symbols;
-  int lp = 0, refused = 0;
+  int lp = 0, refused = 0, sheetsRead = 0;
+  std::string sheetsLeft;
   for (const Sheet& sheet : book.sheets) {
-    const std::vector<int> columns = columnsByHead(sheet, v->columns);
     const int rows = sheet.usedRows();
+    if (rows < 2) continue;  // no data rows
+    const ColumnPlaces places = columnsByHead(sheet, v->columns);
+    const std::vector<int>& columns = places.columns;
+    const std::string arkusz = "Arkusz " + sheet.name;
+    if (const std::string lacking = places.lacking(v->columns, v->required); !lacking.empty()) {
+      refused += rows - 1;
+      sheetsLeft += (sheetsLeft.empty() ? "" : "; ") + arkusz + ": " + lacking;
+      report.addRow(
+          {"", fromUtf8("BŁĄD: ") + arkusz + ": " + lacking + fromUtf8(", arkusz pominięty")});
+      continue;
+    }
+    ++sheetsRead;
+    if (places.byPosition)
+      report.addRow({"", arkusz + fromUtf8(": bez nagłówków, kolumny wg kolejności wersji")});
+    if (const std::string lacking = places.lacking(v->columns); !lacking.empty())
+      report.addRow({"", arkusz + ": " + lacking + fromUtf8(" (czytane jako puste)")});
     for (int r = 2; r <= rows; ++r) {
       const RowCells cells{sheet, r, columns};
       std::vector<std::string> line{"", ""};
@@ -187,6 +212,13 @@ Status importSheets(const Workbook& book, std::string_view version, std::string_
       }
       report.addRow(std::span<const std::string>(line));
     }
+  }
+  if (sheetsRead == 0 && !sheetsLeft.empty()) {
+    // Nothing could be read: the earlier new base (if any) stays as it was.
+    report.addRule('-');
+    report.addRow({"", fromUtf8("Nic nie zapisano do ") + kNewBaseName});
+    report.endReport();
+    return Status::Error(sheetsLeft);
   }
   std::sort(assets.begin(), assets.end(),
             [](const AssetRecord& a, const AssetRecord& b) { return a.Symb < b.Symb; });

@@ -110,17 +110,43 @@ std::string headKey(std::string_view head) {
 
 }  // namespace
 
-std::vector<int> columnsByHead(const Sheet& sheet, const std::vector<std::string>& headsUtf8) {
-  std::vector<int> out;
+ColumnPlaces columnsByHead(const Sheet& sheet, const std::vector<std::string>& headsUtf8,
+                           bool byPositionWithoutHeads) {
+  ColumnPlaces places;
   const int used = sheet.usedColumns();
-  for (std::size_t i = 0; i < headsUtf8.size(); ++i) {
-    const std::string key = headKey(text::fromUtf8(headsUtf8[i]));
-    int found = static_cast<int>(i) + 1;
-    for (int c = 1; c <= used && found == static_cast<int>(i) + 1; ++c)
+  bool matched = false;
+  for (const std::string& head : headsUtf8) {
+    const std::string key = headKey(text::fromUtf8(head));
+    int found = 0;
+    for (int c = 1; c <= used && !found; ++c)
       if (headKey(sheet.cell(1, c)) == key) found = c;
-    out.push_back(found);
+    matched = matched || found;
+    places.columns.push_back(found);
   }
-  return out;
+  if (!matched && byPositionWithoutHeads) {
+    places.byPosition = true;
+    for (std::size_t i = 0; i < places.columns.size(); ++i)
+      places.columns[i] = static_cast<int>(i) < used ? static_cast<int>(i) + 1 : 0;
+  }
+  return places;
+}
+
+std::string ColumnPlaces::lacking(const std::vector<std::string>& headsUtf8) const {
+  std::vector<std::size_t> all(headsUtf8.size());
+  for (std::size_t i = 0; i < all.size(); ++i) all[i] = i;
+  return lacking(headsUtf8, all);
+}
+
+std::string ColumnPlaces::lacking(const std::vector<std::string>& headsUtf8,
+                                  const std::vector<std::size_t>& which) const {
+  std::string list;
+  int count = 0;
+  for (std::size_t i = 0; i < columns.size() && i < headsUtf8.size(); ++i)
+    if (!columns[i] && std::ranges::find(which, i) != which.end()) {
+      list += (count++ ? ", \"" : "\"") + text::fromUtf8(headsUtf8[i]) + "\"";
+    }
+  if (count == 0) return {};
+  return (count == 1 ? "brak kolumny " : "brak kolumn ") + list;
 }
 
 std::string unreadableText() {

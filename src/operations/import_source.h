@@ -50,10 +50,25 @@ struct Workbook {
   const Sheet* sheet(std::string_view name) const;
 };
 
-// The sheet's column for each of `headsUtf8`: the column of row 1 whose head
-// matches (letter case, Polish letters and punctuation ignored), else the
-// head's own position (1, 2, ...).
-std::vector<int> columnsByHead(const Sheet& sheet, const std::vector<std::string>& headsUtf8);
+// Where a source's columns lie. A sheet whose row 1 names any of the heads
+// is read by its heads: each head is the column of row 1 that matches it
+// (letter case, Polish letters and punctuation ignored), and a head that is
+// not there has no column (0, read as empty), whatever stands at its
+// position. Only a sheet none of whose heads match is read by position
+// (the heads' own order, 1, 2, ...), when `byPositionWithoutHeads`; a
+// position beyond the used columns is no column either.
+struct ColumnPlaces {
+  std::vector<int> columns;  // per head; 0 when the sheet has no such column
+  bool byPosition = false;
+  // The heads that have no column: "brak kolumny "Data nabycia"",
+  // "brak kolumn "A", "B"", or "" when all are there (code page 1250); of
+  // all heads, or only of those among `which` (indexes into `headsUtf8`).
+  std::string lacking(const std::vector<std::string>& headsUtf8) const;
+  std::string lacking(const std::vector<std::string>& headsUtf8,
+                      const std::vector<std::size_t>& which) const;
+};
+ColumnPlaces columnsByHead(const Sheet& sheet, const std::vector<std::string>& headsUtf8,
+                           bool byPositionWithoutHeads = true);
 
 // "Musisz najpierw zapisac dane w Excelu": the file is there but cannot be
 // read as a workbook.

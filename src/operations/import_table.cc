@@ -2,7 +2,10 @@
 // asset of the base in force, saved through the register's save.
 //
 // The fields are found by their names in row 1 (the table's field names),
-// else taken in the layout's order (column A the first field). The mappings:
+// never by position: a table without a field the asset is built from (its
+// symbol, name, day and value) is refused whole, naming the fields, and a
+// missing other field is named in the report and read as empty. The
+// mappings:
 // - both layouts: `Nr_ewid` the symbol; a place change "MU:010112,<M_uzytk>"
 //   and a cost-account change "KK:010112,<Rozdzial>-6050" (an item whose
 //   texts say "Wyposaz" is equipment: "-4210", its quantity written as
@@ -44,6 +47,7 @@ using text::fromUtf8;
 struct TableLayout {
   std::vector<std::string> fields, types;
   std::vector<std::vector<int>> reportColumns;  // field indexes shown in each column
+  std::vector<std::size_t> required;            // fields no asset can be built without
 };
 
 const TableLayout& layout1() {
@@ -67,7 +71,8 @@ const TableLayout& layout1() {
        {15},
        {16},
        {17},
-       {18}}};
+       {18}},
+      {0, 8, 11, 15}};
   return l;
 }
 
@@ -77,7 +82,8 @@ const TableLayout& layout2() {
        "Cena", "Wartosc", "Dat_likw", "Ilosc", "Kl_rodz", "Dat_ksil", "Poz_ksil"},
       {"C32", "C5", "C5", "D8", "C32", "C32", "C32", "C32", "C32", "N6.2", "N6.2", "D8", "N6.2",
        "C3", "D8", "C10"},
-      {{0}, {1}, {2}, {3}, {4}, {5}, {6}, {7}, {8}, {9}, {10}, {11}, {12}, {13}, {14}, {15}}};
+      {{0}, {1}, {2}, {3}, {4}, {5}, {6}, {7}, {8}, {9}, {10}, {11}, {12}, {13}, {14}, {15}},
+      {0, 3, 4, 9}};
   return l;
 }
 
@@ -248,8 +254,18 @@ Status importTable(const Workbook& book, std::string_view program, AssetRegister
   std::vector<int> saved, unchanged, refused, notReached;
   std::vector<std::size_t> longest(layout.reportColumns.size() + 1, 0);
   Status result;
+  const ColumnPlaces places = sheet ? columnsByHead(*sheet, layout.fields, false) : ColumnPlaces{};
   if (sheet) {
-    const std::vector<int> columns = columnsByHead(*sheet, layout.fields);
+    if (std::string lacking = places.lacking(layout.fields, layout.required); !lacking.empty()) {
+      report.addRow({"", fromUtf8("BŁĄD: ") + lacking + fromUtf8(", nic nie zapisano")});
+      result = Status::Error(fromUtf8("Nic nie zapisano: ") + lacking);
+      for (int n = 2; n <= sheet->usedRows(); ++n) refused.push_back(n);
+    } else if (lacking = places.lacking(layout.fields); !lacking.empty()) {
+      report.addRow({"", lacking + fromUtf8(" (czytane jako puste)")});
+    }
+  }
+  if (sheet && result) {
+    const std::vector<int>& columns = places.columns;
     const int rows = sheet->usedRows();
     int lp = 0;
     for (int n = 2; n <= rows; ++n) {

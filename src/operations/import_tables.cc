@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 #include "operations/import_source.h"
 #include "operations/import_values.h"
@@ -44,24 +45,43 @@ struct DbfCloser {
   void operator()(DBFInfo* h) const { DBFClose(h); }
 };
 
+// The first `n` bytes of the file, or nullopt when it is shorter.
+std::optional<std::string> leadingBytes(const std::string& path, std::size_t n) {
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), std::fclose);
+  if (!f) return std::nullopt;
+  std::string bytes(n, '\0');
+  if (std::fread(bytes.data(), 1, n, f.get()) != n) return std::nullopt;
+  return bytes;
+}
+
+// The field descriptors (32 bytes each after the file header, up to the
+// terminator 0x0D or the header's end) as shapelib reads them: each field's
+// width is its byte 16, and the fields lie one after another after the
+// record's deletion mark. True when at least one field is there and they
+// all fit within the record.
+bool fieldsFitRecord(const std::string& header, unsigned recordLength) {
+  unsigned end = 1, fields = 0;
+  for (std::size_t at = kDbfHeaderSize; at + kDbfHeaderSize <= header.size();
+       at += kDbfHeaderSize, ++fields) {
+    if (header[at] == '\x0D') break;
+    end += static_cast<unsigned char>(header[at + 16]);
+  }
+  return fields > 0 && end <= recordLength;
+}
+
 }  // namespace
 
 // A DBF table: the header is checked against the file's length before
-// shapelib reads it (a record count that the file cannot hold is refused,
-// not read past the end); deleted records are left out, as the program
-// that wrote the table left them out. Texts are code page 1250 when the
-// language byte says so (0xC8, 0x57), else DOS (852 or Mazovia).
+// shapelib reads it (a record count that the file cannot hold, a header
+// longer than the file, fields wider than the record are refused, never
+// read past the end of a buffer); deleted records are left out, as the
+// program that wrote the table left them out. Texts are code page 1250
+// when the language byte says so (0xC8, 0x57), else DOS (852 or Mazovia).
 Status readDbf(const std::string& path, Workbook& book) {
   const std::optional<std::int64_t> size = platform::fileSize(path);
   std::optional<std::string> head;
-  if (size && *size >= static_cast<std::int64_t>(kDbfHeaderSize)) {
-    // Only the header is needed here; the table is read by shapelib below.
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), std::fclose);
-    if (f) {
-      std::string h(kDbfHeaderSize, '\0');
-      if (std::fread(h.data(), 1, h.size(), f.get()) == h.size()) head = std::move(h);
-    }
-  }
+  if (size && *size >= static_cast<std::int64_t>(kDbfHeaderSize))
+    head = leadingBytes(path, kDbfHeaderSize);
   if (!head) return Status::Error(unreadableText());
   const std::uint32_t records = le32(*head, 4);
   const unsigned headerLength = le16(*head, 8), recordLength = le16(*head, 10);
@@ -73,8 +93,13 @@ Status readDbf(const std::string& path, Workbook& book) {
   // The end-of-file byte 0x1A may follow the last record.
   if (*size < expected || *size > expected + 1)
     return damagedSource(path, text::fromUtf8("liczba rekordów niezgodna z długością pliku"));
-  if (records + 1 > static_cast<std::uint32_t>(kMaxSourceRows))
+  if (records >= static_cast<std::uint32_t>(kMaxSourceRows))
     return damagedSource(path, text::fromUtf8("za dużo rekordów"));
+  // The header lies within the file (checked above).
+  head = leadingBytes(path, headerLength);
+  if (!head) return Status::Error(unreadableText());
+  if (!fieldsFitRecord(*head, recordLength))
+    return damagedSource(path, text::fromUtf8("uszkodzony nagłówek tabeli"));
   std::unique_ptr<DBFInfo, DbfCloser> dbf(DBFOpen(path.c_str(), "rb"));
   if (!dbf) return Status::Error(unreadableText());
   const bool windows = language == kLanguage1250 || language == kLanguageAnsi;

@@ -15,9 +15,10 @@ class ImportCli : public CliTest {
 };
 
 TEST_F(ImportCli, EveryRowOfACode1250CsvBecomesAnAssetWhoseDumpMatchesTheSource) {
-  // "Żuraw" and "Dźwig" in code page 1250; the third row's date is no date.
+  // "Żuraw", "Dźwig" and the head "Gr. obiektów" in code page 1250; the
+  // third row's date is no date.
   writeFile(path("DBF/Maszyny.csv"),
-            "Obiekt,Opis obiektu,Data nabycia,Gr. obiektów\n"
+            "Obiekt,Opis obiektu,Data nabycia,Gr. obiekt\xF3w\n"
             "D-1,\xAFuraw,15.03.2020,741\n"
             "D-2,D\x9Fwig,2021-04-15,742\n"
             "D-3,Koparka,wczoraj,743\n");

@@ -193,6 +193,39 @@ class ParameterSetDialogTest : public QObject {
     QCOMPARE(d->messagePanel()->text(), QStringLiteral("Raport"));
   }
 
+  void aFailedRunShowsItsReasonInTheErrorColourNotWykonane() {
+    Status result = Status::Error(text::fromUtf8("Brak środka A"));
+    bool speaks = false;
+    operations::registerOperation("Stell", [&](operations::OperationRun&) {
+      if (speaks) showStatus(text::fromUtf8("Przerwano przy A"), StatusKind::Notice);
+      return result;
+    });
+    auto d = open(33);  // SroW; DaDo
+    type(d->field(0), "A");
+    type(d->field(1), "311226");
+    QTest::keyClick(d->field(1), Qt::Key_PageDown);
+    QCOMPARE(status(), QString::fromUtf8("Brak środka A"));
+    QCOMPARE(line.last_kind, StatusKind::Error);
+    QCOMPARE(d->messagePanel()->text(), QString::fromUtf8("Brak środka A"));
+    QVERIFY(d->messagePanel()->styleSheet().contains("192, 0, 0"));
+    // A failure without a reason still does not pass for success.
+    result = Status::Error("");
+    QTest::keyClick(d->field(1), Qt::Key_PageDown);
+    QCOMPARE(line.last_kind, StatusKind::Error);
+    QVERIFY(status() != QStringLiteral("Wykonane."));
+    QVERIFY(!status().isEmpty());
+    // The operation's own message stands; success after failure is black again.
+    speaks = true;
+    QTest::keyClick(d->field(1), Qt::Key_PageDown);
+    QCOMPARE(status(), QStringLiteral("Przerwano przy A"));
+    speaks = false;
+    result = Status::Ok();
+    QTest::keyClick(d->field(1), Qt::Key_PageDown);
+    QCOMPARE(status(), QStringLiteral("Wykonane."));
+    QCOMPARE(line.last_kind, StatusKind::Information);
+    QVERIFY(!d->messagePanel()->styleSheet().contains("192, 0, 0"));
+  }
+
   void outputChoiceSavedAsDefaultIsChosenAfterARestart() {
     auto d = open(20);
     QCOMPARE(d->outputList()->count(), 5);  // preview and four copies

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 
 #include "import_test_support.h"
 #include "operations/import_operations.h"
@@ -34,6 +35,11 @@ class ImportTest : public ::testing::Test {
   void SetUp() override { std::filesystem::create_directories(sourceFolder(dir_.path())); }
   std::string source(const std::string& name) { return sourceFolder(dir_.path()) + name; }
   std::string base(const std::string& name) { return dir_.file(name); }
+  // The register of the new base the spreadsheet import wrote.
+  void loadNewBase(AssetRegister& reg) {
+    BaseJournal journal(base(kNewBaseName));
+    ASSERT_TRUE(journal.load(reg).ok());
+  }
   testing::TempDir dir_;
   output::ReportBuffer report_;
   base::WriteStamp stamp_ = writeStampNow("", ".007");
@@ -89,8 +95,7 @@ TEST_F(ImportTest, SheetImportWritesEveryGoodRowAsAnAssetAndListsEveryBadRowWith
   EXPECT_FALSE(platform::exists(base(kNewBaseWorkName)));
 
   AssetRegister reg;
-  BaseJournal journal(base(kNewBaseName));
-  ASSERT_TRUE(journal.load(reg).ok());
+  ASSERT_NO_FATAL_FAILURE(loadNewBase(reg));
   ASSERT_EQ(reg.assetCount(), 2);
   ASSERT_TRUE(reg.exists("M-1"));
   const AssetRecord& a = reg.currentRecord();
@@ -115,8 +120,7 @@ TEST_F(ImportTest, ASymbolOverFifteenCharactersIsRefusedByNameNeverCutOntoAnothe
   EXPECT_GT(rowWith(report_, 1, "ABCDEFGHIJKLMNOP"), 0);
 
   AssetRegister reg;
-  BaseJournal journal(base(kNewBaseName));
-  ASSERT_TRUE(journal.load(reg).ok());
+  ASSERT_NO_FATAL_FAILURE(loadNewBase(reg));
   ASSERT_EQ(reg.assetCount(), 1);
   ASSERT_TRUE(reg.exists("ABCDEFGHIJKLMNO"));
   EXPECT_EQ(reg.currentRecord().Nazw, fromUtf8("Krótszy"));
@@ -194,14 +198,79 @@ TEST_F(ImportTest, EquipmentAndParcelVersionsCarryTheirColumnsIntoTheAsset) {
   }
   ASSERT_TRUE(importSheets(book, "UM-Wzorcowo", "UM", dir_.path(), stamp_, report_).ok());
   AssetRegister reg;
-  BaseJournal journal(base(kNewBaseName));
-  ASSERT_TRUE(journal.load(reg).ok());
+  ASSERT_NO_FATAL_FAILURE(loadNewBase(reg));
   ASSERT_TRUE(reg.exists("UM-7"));
   const AssetRecord& a = reg.currentRecord();
   EXPECT_EQ(a.CeZa, 125.5L);
   EXPECT_EQ(a.WaOT, 502.0L);
   EXPECT_EQ(a.Na2w, "4 szt");
   EXPECT_EQ(a.Opis[0], "Uwagi: sala 2");
+}
+
+// A sheet of UTF-8 rows, row 1 its heads.
+Sheet sheetOf(const std::string& name, const std::vector<std::vector<std::string>>& rows) {
+  Sheet s;
+  s.name = fromUtf8(name);
+  for (std::size_t r = 0; r < rows.size(); ++r)
+    for (std::size_t c = 0; c < rows[r].size(); ++c)
+      EXPECT_TRUE(
+          s.set(static_cast<int>(r) + 1, static_cast<int>(c) + 1, fromUtf8(rows[r][c])).ok());
+  return s;
+}
+
+TEST_F(ImportTest, ColumnsAreTakenByTheirHeadsAndAMissingOneIsNamedNeverReadFromItsPosition) {
+  Workbook book;
+  // No "Data nabycia": the value at its position is no date to read, and
+  // the heads come in their own order.
+  book.sheets.push_back(sheetOf("Wartości", {{"Gr. obiektów", "Obiekt", "Wartość", "Opis obiektu"},
+                                             {"491", "M-1", "43905", "Tokarka"}}));
+  // No symbol column: nothing of the sheet is read, though column 1 holds
+  // texts that would pass for symbols.
+  book.sheets.push_back(sheetOf(
+      "Bez symbolu", {{"Nr", "Opis obiektu", "Data nabycia"}, {"X-9", "Piła", "15.04.2021"}}));
+  // No head of the version at all: read in the version's order, up to the
+  // columns the sheet has.
+  book.sheets.push_back(sheetOf("Surowy", {{"a", "b"}, {"S-1", "Stół"}}));
+  // A sheet without data rows needs no columns.
+  book.sheets.push_back(sheetOf("Pusty", {{"Nr"}}));
+  ASSERT_TRUE(importSheets(book, "Fabrika", "Fab", dir_.path(), stamp_, report_).ok());
+  EXPECT_GT(rowWith(report_, 1, "Arkusz Wartości: brak kolumny \"Data nabycia\" (czytane"), 0);
+  EXPECT_GT(rowWith(report_, 1, "BŁĄD: Arkusz Bez symbolu: brak kolumny \"Obiekt\", arkusz pom"),
+            0);
+  EXPECT_EQ(rowWith(report_, 1, "X-9"), 0);
+  EXPECT_GT(rowWith(report_, 1, "Arkusz Surowy: bez nagłówków"), 0);
+  EXPECT_GT(
+      rowWith(report_, 1, "Arkusz Surowy: brak kolumn \"Data nabycia\", \"Gr. obiektów\" (czytane"),
+      0);
+  EXPECT_EQ(rowWith(report_, 1, "Arkusz Pusty"), 0);
+  EXPECT_GT(rowWith(report_, 1, "pominięto wierszy: 1"), 0);
+
+  AssetRegister reg;
+  ASSERT_NO_FATAL_FAILURE(loadNewBase(reg));
+  EXPECT_EQ(reg.assetCount(), 2);
+  ASSERT_TRUE(reg.exists("M-1"));
+  EXPECT_EQ(reg.currentRecord().DtZa, 0);
+  EXPECT_EQ(reg.currentRecord().Nazw, "Tokarka");
+  EXPECT_EQ(reg.currentRecord().K[0].SKST, "491");
+  ASSERT_TRUE(reg.exists("S-1"));
+  EXPECT_EQ(reg.currentRecord().Nazw, fromUtf8("Stół"));
+  EXPECT_EQ(reg.currentRecord().K[0].SKST, "");
+}
+
+TEST_F(ImportTest, AWorkbookNoSheetOfWhichHasTheSymbolColumnIsRefusedAndTheNewBaseStays) {
+  Workbook good;
+  good.sheets.push_back(sheetOf("A", {{"Nr działki", "Wartość"}, {"12/3", "1500"}}));
+  ASSERT_TRUE(importSheets(good, "UG-Wzorcowo", "G", dir_.path(), stamp_, report_).ok());
+  const std::optional<std::string> before = platform::readWholeFile(base(kNewBaseName));
+  ASSERT_TRUE(before);
+  Workbook bad;
+  bad.sheets.push_back(sheetOf("B", {{"Działka", "Pow. [ha]", "Wartość"}, {"7", "0,5", "900"}}));
+  report_ = output::ReportBuffer();
+  const Status s = importSheets(bad, "UG-Wzorcowo", "G", dir_.path(), stamp_, report_);
+  EXPECT_FALSE(s.ok());
+  EXPECT_EQ(text::toUtf8(s.message()), "Arkusz B: brak kolumny \"Nr działki\"");
+  EXPECT_GT(rowWith(report_, 1, "Nic nie zapisano"), 0);
+  EXPECT_EQ(platform::readWholeFile(base(kNewBaseName)), before);
 }
 
 class TableImportTest : public ImportTest {
@@ -266,6 +335,46 @@ TEST_F(TableImportTest, RowsBecomeAssetsWithTheirEntriesAndARerunAppendsNothing)
   EXPECT_EQ(journal.recordsAppended(), appended);
   EXPECT_GT(rowWith(report_, 1, "Bez zmian (już w bazie): 2, 3"), 0);
   EXPECT_EQ(reg.assetCount(), 2);
+}
+
+TEST_F(TableImportTest, AMissingFieldIsNamedAndTheTableIsRefusedWithoutOneAnAssetNeeds) {
+  using namespace import_test;
+  // Layout 1 without "Stopa": the field after it is no rate to read.
+  std::vector<DbfField> fields;
+  std::vector<std::string> row;
+  const std::vector<std::string> values{"ST/1",  "",         "POK",  "75023", "",         "4", "9",
+                                        "1",     "Kocioł",   "",     "",      "20200315", "N", "",
+                                        "10.00", "12000.00", "0.00", "",      ""};
+  for (int i = 0; i < kLayout1FieldCount; ++i)
+    if (std::string(kLayout1Names[i]) != "STOPA") {
+      fields.push_back({kLayout1Names[i], kLayout1Types[i], kLayout1Widths[i], layout1Decimals(i)});
+      row.push_back(values[i]);
+    }
+  writeDbf(source("SRODKI.DBF"), "LDID/200", fields, {row});
+  AssetRegister reg;
+  BaseJournal journal(base("Srodki.PST"));
+  ASSERT_TRUE(journal.load(reg).ok());
+  ASSERT_TRUE(run(reg, journal).ok());
+  EXPECT_GT(rowWith(report_, 1, "brak kolumny \"Stopa\" (czytane jako puste)"), 0);
+  ASSERT_TRUE(reg.exists("ST/1"));
+  EXPECT_EQ(reg.currentRecord().K[0].StBi, 0.0L);
+  EXPECT_EQ(reg.currentRecord().WaOT, 12000.0L);
+
+  // A table of the second layout read as the first lacks the name, the day
+  // and the value: nothing of it is saved.
+  writeDbf(
+      source("SRODKI.DBF"), "LDID/200",
+      {{"NR_EWID", 'C', 32, 0}, {"DAT_REJ", 'D', 8, 0}, {"OPIS", 'C', 32, 0}, {"CENA", 'N', 10, 2}},
+      {{"ST/9", "20200315", "Szafa", "300.00"}});
+  report_ = output::ReportBuffer();
+  const std::int64_t appended = journal.recordsAppended();
+  const Status s = run(reg, journal);
+  EXPECT_FALSE(s.ok());
+  EXPECT_NE(text::toUtf8(s.message()).find("brak kolumn \"Nazwa\", \"Dat_nab\", \"Wart_pocz\""),
+            std::string::npos);
+  EXPECT_GT(rowWith(report_, 1, "Niezapisane wiersze: 2"), 0);
+  EXPECT_EQ(journal.recordsAppended(), appended);
+  EXPECT_FALSE(reg.exists("ST/9"));
 }
 
 TEST_F(TableImportTest, AStoppedImportListsTheRowsItDidNotReach) {

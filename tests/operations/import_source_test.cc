@@ -150,21 +150,59 @@ TEST_F(ImportSourceTest, DbfTextsFollowTheLanguageByteAndDatesReadAsDays) {
   }
 }
 
-TEST_F(ImportSourceTest, DbfWhoseRecordCountDisagreesWithItsLengthIsRefused) {
-  import_test::writeDbf(file("t.dbf"), "LDID/200", {{"NR_EWID", 'C', 10, 0}}, {{"A-1"}, {"A-2"}});
-  std::string bytes = *platform::readWholeFile(file("t.dbf"));
-  for (std::uint32_t records : {3u, 0x7FFFFFFFu}) {
+TEST_F(ImportSourceTest, DbfWithAMalformedHeaderIsRefusedBeforeTheTableIsRead) {
+  import_test::writeDbf(file("t.dbf"), "LDID/200", {{"NR_EWID", 'C', 10, 0}, {"NAZWA", 'C', 20, 0}},
+                        {{"A-1", "Biurko"}, {"A-2", "Szafa"}});
+  const std::string bytes = *platform::readWholeFile(file("t.dbf"));
+  const auto put = [](std::string& b, std::size_t at, std::uint32_t v, int width) {
+    for (int i = 0; i < width; ++i) b[at + i] = static_cast<char>(v >> (8 * i));
+  };
+  const unsigned header = static_cast<unsigned char>(bytes[8]) | bytes[9] << 8;
+  struct Damage {
+    const char* what;
+    std::size_t at;
+    std::uint32_t value;
+    int width;
+    const char* said;
+  };
+  // The file's own length stays, so each header field alone is at fault.
+  for (const Damage& d :
+       std::initializer_list<Damage>{{"more records than the file holds", 4, 3, 4, "liczba"},
+                                     {"a count that wraps", 4, 0xFFFFFFFFu, 4, "liczba"},
+                                     {"a huge count", 4, 0x7FFFFFFFu, 4, "liczba"},
+                                     {"record length 0", 10, 0, 2, "nagłówek"},
+                                     {"header longer than the file", 8, 0xFFFF, 2, "liczba"},
+                                     {"header shorter than its own start", 8, 20, 2, "nagłówek"}}) {
     std::string damaged = bytes;
-    for (int i = 0; i < 4; ++i) damaged[4 + i] = static_cast<char>(records >> (8 * i));
+    put(damaged, d.at, d.value, d.width);
     ASSERT_TRUE(platform::writeWholeFile(file("bad.dbf"), damaged));
     Workbook book;
     const Status s = readWorkbook(file("bad.dbf"), book);
-    EXPECT_FALSE(s.ok()) << records;
-    EXPECT_NE(s.message().find("liczba"), std::string::npos) << s.message();
+    EXPECT_FALSE(s.ok()) << d.what;
+    EXPECT_NE(text::toUtf8(s.message()).find(d.said), std::string::npos)
+        << d.what << ": " << s.message();
+    EXPECT_TRUE(book.sheets.empty()) << d.what;
+  }
+  // Fields wider than the record: a record length of 3 with as many records
+  // as the file's length then holds, each field read would run past it.
+  {
+    std::string damaged = bytes;
+    const std::size_t body = bytes.size() - header - 1;  // without the end byte
+    damaged.resize(header + body / 3 * 3);
+    put(damaged, 4, static_cast<std::uint32_t>(body / 3), 4);
+    put(damaged, 10, 3, 2);
+    ASSERT_TRUE(platform::writeWholeFile(file("narrow.dbf"), damaged));
+    Workbook book;
+    const Status s = readWorkbook(file("narrow.dbf"), book);
+    EXPECT_FALSE(s.ok());
+    EXPECT_NE(text::toUtf8(s.message()).find("nagłówek"), std::string::npos) << s.message();
   }
   ASSERT_TRUE(platform::writeWholeFile(file("short.dbf"), bytes.substr(0, 10)));
   Workbook book;
   EXPECT_FALSE(readWorkbook(file("short.dbf"), book).ok());
+  // The undamaged table reads.
+  ASSERT_TRUE(readWorkbook(file("t.dbf"), book).ok());
+  EXPECT_EQ(book.sheets.at(0).cell(3, 2), "Szafa");
 }
 
 TEST_F(ImportSourceTest, XlsGivesEverySheetWithTextsNumbersAndDatesAsTheWorkbookHoldsThem) {
