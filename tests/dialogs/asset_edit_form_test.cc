@@ -325,6 +325,33 @@ class AssetEditFormTest : public QObject {
              QStringLiteral("TOKARKA NOWA"));
     QVERIFY(dumped(QStringLiteral("A/1")).isEmpty());
   }
+
+  // The place of use shows the asset's MU entries: a place typed into it is
+  // refused with a message, the field shows the places again and a save
+  // appends nothing for it.
+  void aPlaceTypedIntoThePlaceOfUseIsRefusedVisibly() {
+    setStatusLine(&line);
+    setDesktopServices(&services);
+    writeBase({testing::linearMachine("A/1", "Tokarka")});
+    auto d = openForm();
+    type(d->field(0), "A/1");
+    QTest::keyClick(d->field(0), Qt::Key_Return);
+    QLineEdit* place = d->field(QStringLiteral("eMie"));
+    QVERIFY(place);
+    const QString shown = place->text();
+    int at = 0;
+    while (at < d->fieldCount() && d->field(at) != place) ++at;
+    type(place, "POKOJ 7");
+    QTest::keyClick(place, Qt::Key_Return);
+    QCOMPARE(d->currentField(), at);  // stays in the field
+    QCOMPARE(place->text(), shown);
+    QCOMPARE(QString::fromStdString(text::toUtf8(line.last_text)),
+             QStringLiteral("Miejsce użytkowania zmienia wpis MU na karcie środka"));
+    QVERIFY(!operations::assetEditor().hasUnsavedEdits());
+    const qint64 before = records();
+    QTest::keyClick(place, Qt::Key_F10);
+    QCOMPARE(records(), before);
+  }
 };
 
 QTEST_MAIN(AssetEditFormTest)
