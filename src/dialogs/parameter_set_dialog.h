@@ -133,7 +133,8 @@ class TFZestaw : public QWidget, public operations::ReportBracket {
   bool editForm() const;
   void loadEditForm();
   void fillEditForm();
-  void storeEditField(int index, const std::string& text);
+  // False when the field refused the text (its text is put back).
+  bool storeEditField(int index, const std::string& text);
   bool pagingKey(int index, int key);
   void dropUnsavedEdits();
   void afterEditFormSave(const Status& saved);

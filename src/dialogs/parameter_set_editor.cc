@@ -41,11 +41,18 @@ void TFZestaw::fillEditForm() {
   for (const auto& [code, edit] : displays_) edit->setText(qtText(editor.text(code)));
 }
 
-void TFZestaw::storeEditField(int index, const std::string& text) {
+bool TFZestaw::storeEditField(int index, const std::string& text) {
   using Stored = operations::AssetEditor::Stored;
-  const Stored stored = operations::assetEditor().store(shell::desktopRegister(),
-                                                        inputs_[index].placement.code, text);
+  Input& in = inputs_[index];
+  const Stored stored =
+      operations::assetEditor().store(shell::desktopRegister(), in.placement.code, text);
   if (stored == Stored::Reloaded) fillEditForm();
+  if (stored != Stored::Refused) return true;
+  // A display field the user could type into: what was typed is not kept.
+  showStatus(operations::AssetEditor::refusedText(in.placement.code), StatusKind::Error);
+  in.edit->setText(qtText(operations::assetEditor().text(in.placement.code)));
+  in.previous = in.edit->text();
+  return false;
 }
 
 bool TFZestaw::pagingKey(int index, int key) {

@@ -141,8 +141,11 @@ bool TFZestaw::leaveField(int index) {
   if (done != text) in.edit->setText(qtText(done));
   // A field left as it was filled writes nothing: its text may not read back
   // as the value it shows (a date past 2039 shows "  ??  ").
-  if (editForm() && (text != cpText(in.previous) || in.placement.code == "SroX"))
-    storeEditField(index, done);
+  if (editForm() && (text != cpText(in.previous) || in.placement.code == "SroX") &&
+      !storeEditField(index, done)) {
+    enterField(index);
+    return false;
+  }
   // What was typed is remembered at once, so it is back after Esc too;
   // settings are written only by Go.
   if (!shell::fieldSetting(in.placement.code, slot_)) rememberedValues()[in.rememberKey] = done;

@@ -165,9 +165,14 @@ AssetEditor::Stored AssetEditor::store(AssetRegister& reg, std::string_view code
   } else if (code == "EWsA") {
     a.K[0].WsPo = text::realFromText(t);
   } else {
-    return Stored::Nothing;  // the display fields and the places shown in eMie
+    return display_.count(code) ? Stored::Refused : Stored::Nothing;
   }
   return Stored::Field;
+}
+
+std::string AssetEditor::refusedText(std::string_view code) {
+  if (code == "eMie") return text::fromUtf8("Miejsce użytkowania zmienia wpis MU na karcie środka");
+  return text::fromUtf8("Pole tylko do odczytu");
 }
 
 std::string AssetEditor::text(std::string_view code) const {

@@ -58,8 +58,11 @@ class AssetEditor {
   // whose text is what it was given (`text`, cut to the field's width)
   // changes nothing, so a value the field cannot show whole (a rate of many
   // decimals) survives an untouched field. `SroE` with another symbol loads that asset: Reloaded
-  // tells the form to fill every field again.
-  enum class Stored { Nothing, Field, Reloaded };
+  // tells the form to fill every field again. Text typed into a display
+  // field (`eMie`, the one the form lets the user enter) is Refused: the
+  // place of use changes through an MU entry on the asset's card, so the
+  // form shows refusedText() and puts the field's text back.
+  enum class Stored { Nothing, Field, Reloaded, Refused };
   Stored store(AssetRegister& reg, std::string_view code, std::string_view text);
 
   // `nZmien2poA`: the field's text from the edited data, display fields
@@ -67,6 +70,8 @@ class AssetEditor {
   std::string text(std::string_view code) const;
   // text() as the field's width lets it show.
   std::string shownText(std::string_view code) const;
+  // The status line's message for a Refused field.
+  static std::string refusedText(std::string_view code);
 
   // `nRollEditP` in `SroE`: the symbol `step` slots from where `typed` stands
   // in the register (the slot of the asset, or where it would stand),

@@ -71,6 +71,13 @@ Status applyClassificationEdit(ClassificationTable& table, const ClassificationE
   std::vector<ClassificationEntry> entries = table.entries();
   if (edited.symbol != loaded.symbol)
     std::erase_if(entries, [&](const ClassificationEntry& e) { return e.symbol == loaded.symbol; });
+  if (edited.symbol.empty()) {  // the group is deleted
+    *changed = entries.size() != table.entries().size();
+    if (!*changed) return Status::Ok();
+    table.clear();
+    for (ClassificationEntry& e : entries) (void)table.add(std::move(e));
+    return Status::Ok();
+  }
   ClassificationEntry stored = edited;
   if (stored.name.size() > kClassificationNameMax) stored.name.resize(kClassificationNameMax);
   auto at = std::find_if(entries.begin(), entries.end(),
@@ -213,6 +220,18 @@ Status writeClassificationOption(OperationRun& run) {
   edited.symbol = trimmedRight(renamed.empty() ? symbol : renamed);
   edited.rate = classificationRate(run.values.text("HKSS"));
   edited.name = run.values.text("HKSO");
+  // An emptied name deletes the group, after the question (default no, so a
+  // name cleared by mistake drops nothing).
+  const bool deleting = trimmedRight(edited.name).empty() && table.find(symbol);
+  if (deleting) {
+    showStatus(text::fromUtf8("Co zrobić z grupą KŚT ") + symbol + " ?", StatusKind::Notice);
+    if (run.choose(text::fromUtf8("Skasować go "), 'N') != 'T') {
+      const std::string cancelled = text::fromUtf8("Zaniechane");
+      showStatus(cancelled, StatusKind::Notice);
+      return Status::Error(cancelled);
+    }
+    edited.symbol.clear();
+  }
   bool changed = false;
   Status status = applyClassificationEdit(table, loaded, edited, &changed);
   if (!status.ok()) {
@@ -220,7 +239,10 @@ Status writeClassificationOption(OperationRun& run) {
     return status;
   }
   if (!changed) return status;
-  return writeBackClassification(table, base::classificationTablePath(run.baseFolder));
+  status = writeBackClassification(table, base::classificationTablePath(run.baseFolder));
+  if (status.ok() && deleting)
+    showStatus(text::fromUtf8("Grupa KŚT skasowana: ") + symbol, StatusKind::Notice);
+  return status;
 }
 
 Status writeDictionaryOption(OperationRun& run) {

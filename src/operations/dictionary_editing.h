@@ -39,7 +39,9 @@ ClassificationEntry classificationEntryFor(const ClassificationTable& table,
 // Steps 1 to 3 of the write-back in memory: nothing when `edited` equals
 // `loaded`; else the loaded copy's entry is removed when the symbol changed,
 // and `edited` replaces the entry of its symbol or is inserted where the
-// symbol sorts. Returns false when nothing changed. A symbol longer than 3
+// symbol sorts; an `edited` with an empty symbol only removes the loaded
+// copy's entry (the group is deleted). `changed` is false when nothing
+// changed. A symbol longer than 3
 // characters is refused (the file keeps 3, a cut one would name another group).
 Status applyClassificationEdit(ClassificationTable& table, const ClassificationEntry& loaded,
                                const ClassificationEntry& edited, bool* changed);
@@ -114,7 +116,9 @@ class DictionaryGrid {
 // its window scrolled by the dialog, written back by `WykonaOpc`.
 DictionaryGrid& dictionaryGrid();
 
-// Registers options 55 to 58 with the catalogue.
+// Registers options 55 to 58 with the catalogue. In option 55 an emptied
+// name (`HKSO`) of a group the table holds deletes the group once "Skasować
+// go " is answered yes; the table is then written back as after any edit.
 void registerDictionaryOperations();
 
 }  // namespace zefir::operations

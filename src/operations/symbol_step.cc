@@ -61,24 +61,28 @@ Status saveWithSymbolStep(BaseJournal& journal, AssetRegister& reg, EditState& s
       return Status::Error(cancelled);
   }
   state.currentSymbol = symbol;
-  if (!oldSymbol.empty() && reg.exists(oldSymbol)) {
+  const bool oldExists = !oldSymbol.empty() && reg.exists(oldSymbol);
+  bool deleteOld = false;
+  if (oldExists) {
     showStatus(text::fromUtf8("Co zrobić z indeksem ") + oldSymbol + " ?", StatusKind::Notice);
     const char answer = askRemembering(ask, text::fromUtf8("Skasować go "), answers.deleteOld);
     if (!answer) return Status::Error(cancelled);
-    if (answer == 'T') {
-      const AssetRecord old = reg.currentRecord();
-      if (Status s = journal.saveAsset(reg, old, AssetRegister::emptyRecord()); !s.ok()) return s;
-      *outcome = "Indeks zmieniony";
-    } else {
-      *outcome = "Indeks skopiowany";
-    }
+    deleteOld = answer == 'T';
   }
   // The asset under the new symbol, as the register holds it now, takes every
-  // edited value.
+  // edited value. It is saved before the old asset is removed: a removal
+  // refused or failed leaves a copy, while the other order could lose the
+  // asset under both symbols when the second save is refused.
   const AssetRecord target =
       reg.exists(symbol) ? reg.currentRecord() : AssetRegister::emptyRecord();
   if (Status s = journal.saveAsset(reg, target, state.edit); !s.ok()) return s;
   state.loaded = state.edit;
+  if (oldExists) *outcome = "Indeks skopiowany";
+  if (deleteOld && reg.exists(oldSymbol)) {
+    const AssetRecord old = reg.currentRecord();
+    if (Status s = journal.saveAsset(reg, old, AssetRegister::emptyRecord()); !s.ok()) return s;
+    *outcome = "Indeks zmieniony";
+  }
   return Status::Ok();
 }
 

@@ -36,7 +36,9 @@ struct SymbolAnswers {
 // as they left it. Returns the status line's text of the step ("Indeks
 // skasowany", "Indeks skopiowany", "Indeks zmieniony", or "" for a plain
 // save); an error when a save was refused (nothing more is saved then) or
-// the step was cancelled (nothing saved at all).
+// the step was cancelled (nothing saved at all). A rename saves the asset
+// under the new symbol before it removes the old one, so a refused second
+// save leaves a copy ("Indeks skopiowany"), never no asset at all.
 Status saveWithSymbolStep(BaseJournal& journal, AssetRegister& reg, EditState& state,
                           SymbolAnswers& answers, const SymbolQuestion& ask, std::string* outcome);
 

@@ -80,6 +80,18 @@ class AssetEditFormTest : public QObject {
     QCOMPARE(shell::desktopRegister().assetCount(), static_cast<int>(assets.size()));
   }
 
+  // The form with asset A/1 loaded from a base of `assets`, with this test's
+  // status line and answers.
+  std::unique_ptr<TFZestaw> formOnA1(const std::vector<AssetRecord>& assets) {
+    setStatusLine(&line);
+    setDesktopServices(&services);
+    writeBase(assets);
+    auto d = openForm();
+    type(d->field(0), "A/1");
+    QTest::keyClick(d->field(0), Qt::Key_Return);
+    return d;
+  }
+
   std::unique_ptr<TFZestaw> openForm() {
     auto d = std::make_unique<TFZestaw>();
     d->setToday(kToday);
@@ -238,12 +250,7 @@ class AssetEditFormTest : public QObject {
   }
 
   void goingBackToTheSymbolDropsTheUnsavedEdits() {
-    setStatusLine(&line);
-    setDesktopServices(&services);
-    writeBase({testing::linearMachine("A/1", "Tokarka")});
-    auto d = openForm();
-    type(d->field(0), "A/1");
-    QTest::keyClick(d->field(0), Qt::Key_Return);
+    auto d = formOnA1({testing::linearMachine("A/1", "Tokarka")});
     QLineEdit* name = d->field(2);
     type(name, "Zmieniona");
     QTest::keyClick(name, Qt::Key_Return);
@@ -275,15 +282,10 @@ class AssetEditFormTest : public QObject {
   // Fields that cannot show their value whole (a date past the text forms'
   // last year, a rate of many decimals) are left alone by a save.
   void anUntouchedFormAppendsNothing() {
-    setStatusLine(&line);
-    setDesktopServices(&services);
     AssetRecord a = testing::linearMachine("A/1", "Tokarka");
     a.DtZa = text::kLastTextDay + 400;
     a.K[0].StPo = 12.3456L;
-    writeBase({a});
-    auto d = openForm();
-    type(d->field(0), "A/1");
-    QTest::keyClick(d->field(0), Qt::Key_Return);
+    auto d = formOnA1({a});
     QCOMPARE(d->field(QStringLiteral("EStA"))->text(), QStringLiteral("12.34"));
     const qint64 before = records();
     QTest::keyClick(d->field(2), Qt::Key_F10);
@@ -295,12 +297,8 @@ class AssetEditFormTest : public QObject {
   // A new symbol that another asset holds: cancelling the question saves
   // nothing and keeps the edits; yes to both questions renames.
   void renameOntoAnExistingAssetAsksAndCancelKeepsTheEdits() {
-    setStatusLine(&line);
-    setDesktopServices(&services);
-    writeBase({testing::linearMachine("A/1", "Tokarka"), testing::linearMachine("B/1", "Prasa")});
-    auto d = openForm();
-    type(d->field(0), "A/1");
-    QTest::keyClick(d->field(0), Qt::Key_Return);
+    auto d = formOnA1(
+        {testing::linearMachine("A/1", "Tokarka"), testing::linearMachine("B/1", "Prasa")});
     type(d->field(2), "Tokarka nowa");
     QTest::keyClick(d->field(2), Qt::Key_Up);
     type(d->field(1), "B/1");
@@ -324,6 +322,28 @@ class AssetEditFormTest : public QObject {
     QCOMPARE(dumped(QStringLiteral("B/1")).value("Nazw").toString(),
              QStringLiteral("TOKARKA NOWA"));
     QVERIFY(dumped(QStringLiteral("A/1")).isEmpty());
+  }
+
+  // The place of use shows the asset's MU entries: a place typed into it is
+  // refused with a message, the field shows the places again and a save
+  // appends nothing for it.
+  void aPlaceTypedIntoThePlaceOfUseIsRefusedVisibly() {
+    auto d = formOnA1({testing::linearMachine("A/1", "Tokarka")});
+    QLineEdit* place = d->field(QStringLiteral("eMie"));
+    QVERIFY(place);
+    const QString shown = place->text();
+    int at = 0;
+    while (at < d->fieldCount() && d->field(at) != place) ++at;
+    type(place, "POKOJ 7");
+    QTest::keyClick(place, Qt::Key_Return);
+    QCOMPARE(d->currentField(), at);  // stays in the field
+    QCOMPARE(place->text(), shown);
+    QCOMPARE(QString::fromStdString(text::toUtf8(line.last_text)),
+             QStringLiteral("Miejsce użytkowania zmienia wpis MU na karcie środka"));
+    QVERIFY(!operations::assetEditor().hasUnsavedEdits());
+    const qint64 before = records();
+    QTest::keyClick(place, Qt::Key_F10);
+    QCOMPARE(records(), before);
   }
 };
 

@@ -10,6 +10,7 @@
 #include "dialogs/parameter_set_dialog.h"
 #include "operations/dictionary_editing.h"
 #include "platform/file_system.h"
+#include "recording_services.h"
 #include "register/base_files.h"
 #include "shell/base_loading.h"
 #include "shell/desktop_settings.h"
@@ -159,6 +160,37 @@ class DictionaryEditorsTest : public QObject {
     QCOMPARE(d->currentField(), 0);
     QCOMPARE(d->field(0)->text(), QString("011"));
     QCOMPARE(d->field(2)->text(), QString("1.75"));
+  }
+
+  // The name emptied and Go: asked first; no keeps the group, yes deletes
+  // it from the table and its file, and the symbol field shows it as new.
+  void classificationGroupDeletedByEmptyingItsName() {
+    testing::RecordingServices services;
+    setDesktopServices(&services);
+    ClassificationTable& t = shell::desktopRegister().classification;
+    t.clear();
+    QVERIFY(t.add({"010", "Budynki mieszkalne", 150}).ok());
+    QVERIFY(t.add({"491", "Komputery", 3000}).ok());
+    auto d = open(55);
+    for (Answer answer : {Answer::No, Answer::Yes}) {
+      services.answer = answer;
+      type(d->field(0), "491");
+      QTest::keyClick(d->field(0), Qt::Key_Return);
+      QCOMPARE(d->field(3)->text(), QString("Komputery"));
+      d->field(3)->setFocus();
+      d->field(3)->clear();
+      QTest::keyClick(d->field(3), Qt::Key_Return);
+    }
+    setDesktopServices(nullptr);
+    QCOMPARE(services.questions.size(), std::size_t{2});
+    QCOMPARE(text::toUtf8(services.questions[1]), std::string("Skasować go "));
+    QVERIFY(!t.find("491"));
+    ClassificationTable back;
+    base::loadClassificationTable(back, folder() + "KST");
+    QCOMPARE(back.count(), 2);  // 010 and the end marker
+    QVERIFY(back.find("010"));
+    QCOMPARE(d->field(0)->text(), QString("491"));
+    QCOMPARE(d->field(3)->text(), QString());
   }
 };
 

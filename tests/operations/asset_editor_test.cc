@@ -103,9 +103,14 @@ TEST_F(AssetEditorTest, EachFieldWritesItsOwnPartOfTheEditRecord) {
   EXPECT_EQ(a.K[1], RateEntry{});
   EXPECT_EQ(editor_.store(reg_, "EMeU", ""), S::Field);
   EXPECT_EQ(editor_.edited().MeUm, ' ');
-  // Display fields and the places shown in eMie write nothing.
-  EXPECT_EQ(editor_.store(reg_, "eMie", "POKOJ 1"), S::Nothing);
-  EXPECT_EQ(editor_.store(reg_, "eOdR", "x"), S::Nothing);
+  // Text typed into a display field (eMie shows the places of the MU
+  // entries) is refused, never taken silently; its text left as shown and a
+  // field the form does not have write nothing.
+  EXPECT_EQ(editor_.store(reg_, "eMie", "POKOJ 1"), S::Refused);
+  EXPECT_EQ(editor_.store(reg_, "eOdR", "x"), S::Refused);
+  EXPECT_EQ(editor_.store(reg_, "eMie", editor_.shownText("eMie")), S::Nothing);
+  EXPECT_EQ(editor_.store(reg_, "XXXX", "x"), S::Nothing);
+  EXPECT_EQ(editor_.edited().Na2w.str(), "CNC");
   // The loaded copy stays as it was loaded.
   EXPECT_EQ(editor_.loaded().Nazw.str(), "Tokarka");
   EXPECT_TRUE(editor_.hasUnsavedEdits());

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "../platform/test_dir.h"
 #include "operations/operation_registry.h"
 #include "platform/file_system.h"
@@ -201,6 +203,49 @@ TEST_F(ClassificationEditing, OverlongSymbolRefusedAndTableUnchanged) {
   EXPECT_EQ(reg_.classification.count(), 5);
   EXPECT_TRUE(reg_.classification.find("491"));
   EXPECT_FALSE(platform::exists(folder_ + "KST"));
+}
+
+// An emptied name deletes the group once the question is answered yes; no
+// or cancel leave the table and its file as they were.
+TEST_F(ClassificationEditing, EmptiedNameDeletesTheGroupAfterYesAndRewritesTheFile) {
+  base::saveClassificationTable(reg_.classification, folder_ + "KST");
+  std::vector<std::string> asked;
+  char answer = 'N';
+  auto runAnswering = [&](const FieldValues& values) {
+    RunEnvironment env;
+    env.assets = &reg_;
+    env.baseFolder = folder_;
+    env.choose = [&](std::string_view question, char defaultAnswer) {
+      asked.push_back(text::toUtf8(question) + "/" + defaultAnswer);
+      return answer;
+    };
+    return wykonaOpc(*findOption(55), values, env).status;
+  };
+  for (char refusal : {'N', char{0}}) {
+    answer = refusal;
+    EXPECT_FALSE(runAnswering(edit("491", "", "2.5", "  ")).ok());
+  }
+  EXPECT_EQ(asked, (std::vector<std::string>{"Skasować go /N", "Skasować go /N"}));
+  EXPECT_EQ(fileSymbols().size(), 4u);
+  EXPECT_TRUE(marks_.marks.empty());
+
+  answer = 'T';
+  ASSERT_TRUE(runAnswering(edit("491", "", "2.5", "")).ok());
+  const std::vector<std::string> expected{"010/250/grupa 010", "101/250/grupa 101",
+                                          "741/250/grupa 741"};
+  EXPECT_EQ(fileSymbols(), expected);
+  EXPECT_FALSE(reg_.classification.find("491"));
+  EXPECT_EQ(marks_.marks, std::vector<std::string>{"#" + folder_ + "KST"});
+  // Only the table is left in the folder: the temporary file took its name.
+  int files = 0;
+  for ([[maybe_unused]] const auto& f : std::filesystem::directory_iterator(folder_)) ++files;
+  EXPECT_EQ(files, 1);
+
+  // A symbol the table does not hold has nothing to delete: it is added.
+  asked.clear();
+  ASSERT_TRUE(runAnswering(edit("491", "", "2.5", "")).ok());
+  EXPECT_TRUE(asked.empty());
+  EXPECT_TRUE(reg_.classification.find("491"));
 }
 
 TEST_F(ClassificationEditing, PagingFindsByPrefixAndClamps) {

@@ -12,6 +12,7 @@
 
 #include "../register/base_test_util.h"
 #include "platform/file_system.h"
+#include "platform/workstation_marks.h"
 #include "text/codepage.h"
 
 namespace zefir::operations {
@@ -154,6 +155,42 @@ TEST_F(SymbolStep, NoMakesACopyAndCancelAppendsNothing) {
   EXPECT_EQ(asked_.size(), 1u);
   EXPECT_EQ(fileSize(), before);
   EXPECT_EQ(one.answers.replaceExisting, 'N');  // a cancel is not remembered
+}
+
+// Allows every mark but the n-th append ("#"), as when another workstation
+// starts reading between two saves of one step.
+class RefusingNthAppend : public WorkstationMarks {
+ public:
+  explicit RefusingNthAppend(int n) : n_(n) {}
+  bool mark(char op, std::string_view) override { return op != '#' || ++appends_ != n_; }
+  bool unmark() override { return true; }
+
+ private:
+  int n_;
+  int appends_ = 0;
+};
+
+TEST_F(SymbolStep, ARenameWhoseSecondSaveIsRefusedLeavesTheAssetUnderASymbol) {
+  Workstation one(path_);
+  ASSERT_TRUE(one.journal.load(one.reg).ok());
+  one.load("R/1");
+  one.state.edit = testing::filledAsset("R/1");
+  ASSERT_TRUE(
+      saveWithSymbolStep(one.journal, one.reg, one.state, one.answers, answering({}), &outcome_)
+          .ok());
+  RefusingNthAppend marks(2);
+  setWorkstationMarks(&marks);
+  one.state.edit.Symb = "R/2";
+  EXPECT_FALSE(
+      saveWithSymbolStep(one.journal, one.reg, one.state, one.answers, answering({'T'}), &outcome_)
+          .ok());
+  setWorkstationMarks(nullptr);
+  // Read afresh: the asset is there, at worst under both symbols.
+  Workstation other(path_);
+  ASSERT_TRUE(other.journal.load(other.reg).ok());
+  EXPECT_TRUE(other.reg.exists("R/2"));
+  EXPECT_TRUE(other.reg.exists("R/1"));
+  EXPECT_EQ(outcome_, "Indeks skopiowany");
 }
 
 TEST_F(SymbolStep, ListedAssetIsDeletedOnlyOnYesAndRenamedWithTheStepsQuestions) {

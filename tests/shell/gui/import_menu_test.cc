@@ -13,6 +13,7 @@
 #include "../shell_test_folder.h"
 #include "dialogs/answer_dialog.h"
 #include "dialogs/parameter_set_dialog.h"
+#include "menu_choice.h"
 #include "output/gui/report_window.h"
 #include "output/report_buffer.h"
 #include "platform/file_system.h"
@@ -25,6 +26,7 @@
 
 using namespace zefir;
 using zefir::gui::DesktopWindows;
+using zefir::gui::testing::chooseOption;
 using zefir::shell::testing::ProgramFolder;
 
 namespace {
@@ -74,28 +76,6 @@ void type(QLineEdit* e, const char* text) {
 class ImportMenuTest : public QObject {
   Q_OBJECT
 
-  // The desktop on a copy of the demo base, up to the menu.
-  static std::unique_ptr<DesktopWindows> startDesktop() {
-    auto w = std::make_unique<DesktopWindows>("1");
-    w->desktop->show();
-    for (int i = 0; i < 4; ++i) w->desktop->tickNow();
-    return w;
-  }
-
-  // The menu's "K" and `letter`, then the ticks that open the option.
-  static gui::TFZestaw* chooseOption(DesktopWindows& w, const char* letter, int slot) {
-    QTest::keyClicks(w.menu->mainList(), QStringLiteral("k"));
-    QTest::keyClicks(w.menu->subList(), QString::fromLatin1(letter));
-    w.desktop->tickNow();
-    w.desktop->tickNow();
-    auto* page = static_cast<gui::TFZestaw*>(w.parameterSet);
-    [&] {
-      QVERIFY(page->isVisible());
-      QCOMPARE(page->slot(), slot);
-    }();
-    return page;
-  }
-
  private slots:
   void init() { shell::shellState() = shell::ShellState(); }
 
@@ -104,11 +84,11 @@ class ImportMenuTest : public QObject {
     ProgramFolder::copyDemoBase();
     std::filesystem::create_directories("DBF");
     std::filesystem::copy_file(ZEFIR_TEST_DATA_DIR "/xls/Maszyny.xls", "DBF/Maszyny.xls");
-    auto w = startDesktop();
+    auto w = gui::testing::desktopAtMenu();
     QVERIFY(w->menu->isVisible());
     const int before = shell::desktopRegister().assetCount();
 
-    gui::TFZestaw* page = chooseOption(*w, "a", 63);
+    gui::TFZestaw* page = chooseOption(*w, "k", "a", 63);
     QCOMPARE(page->fieldCode(0), QStringLiteral("IXLP"));
     QCOMPARE(page->fieldCode(1), QStringLiteral("IXLZ"));
     // The fields show what is typed in upper case; the version and the file
@@ -141,7 +121,7 @@ class ImportMenuTest : public QObject {
     QTest::keyClick(w->report, Qt::Key_Escape);
     QTRY_VERIFY(!w->report->isVisible());
     std::filesystem::remove(newBase);
-    page = chooseOption(*w, "a", 63);
+    page = chooseOption(*w, "k", "a", 63);
     type(page->field(0), "Analiza");
     type(page->field(1), "Maszyny");
     QTest::keyClick(page->field(1), Qt::Key_Return);
@@ -153,7 +133,7 @@ class ImportMenuTest : public QObject {
     // A version the import does not know is said so, never "Wykonane.".
     QTest::keyClick(w->report, Qt::Key_Escape);
     QTRY_VERIFY(!w->report->isVisible());
-    page = chooseOption(*w, "a", 63);
+    page = chooseOption(*w, "k", "a", 63);
     type(page->field(0), "Inna");
     type(page->field(1), "Maszyny");
     QTest::keyClick(page->field(1), Qt::Key_Return);
@@ -168,10 +148,10 @@ class ImportMenuTest : public QObject {
     ProgramFolder::copyDemoBase();
     std::filesystem::create_directories("DBF");
     writeAssetTable("DBF/Srodki.dbf");
-    auto w = startDesktop();
+    auto w = gui::testing::desktopAtMenu();
     const int before = shell::desktopRegister().assetCount();
 
-    gui::TFZestaw* page = chooseOption(*w, "b", 64);
+    gui::TFZestaw* page = chooseOption(*w, "k", "b", 64);
     QCOMPARE(page->fieldCode(0), QStringLiteral("IDBP"));
     type(page->field(0), "Srodki");
     QTest::keyClick(page->field(0), Qt::Key_Return);
