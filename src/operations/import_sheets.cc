@@ -213,12 +213,16 @@ Status importSheets(const Workbook& book, std::string_view version, std::string_
       report.addRow(std::span<const std::string>(line));
     }
   }
-  if (sheetsRead == 0 && !sheetsLeft.empty()) {
-    // Nothing could be read: the earlier new base (if any) stays as it was.
+  // Nothing could be read, or no row gave an asset: the earlier new base (if
+  // any) stays as it was rather than being replaced by an empty one.
+  const bool noSheet = sheetsRead == 0 && !sheetsLeft.empty();
+  if (noSheet || assets.empty()) {
     report.addRule('-');
     report.addRow({"", fromUtf8("Nic nie zapisano do ") + kNewBaseName});
     report.endReport();
-    return Status::Error(sheetsLeft);
+    return Status::Error(noSheet ? sheetsLeft
+                                 : fromUtf8("Żaden wiersz nie dał środka trwałego, ") +
+                                       kNewBaseName + fromUtf8(" bez zmian"));
   }
   std::sort(assets.begin(), assets.end(),
             [](const AssetRecord& a, const AssetRecord& b) { return a.Symb < b.Symb; });

@@ -273,6 +273,30 @@ TEST_F(ImportTest, AWorkbookNoSheetOfWhichHasTheSymbolColumnIsRefusedAndTheNewBa
   EXPECT_EQ(platform::readWholeFile(base(kNewBaseName)), before);
 }
 
+TEST_F(ImportTest, EveryRowRefusedKeepsTheEarlierNewBase) {
+  Workbook good;
+  good.sheets.push_back(sheetOf("A", {{"Nr działki", "Wartość"}, {"12/3", "1500"}}));
+  ASSERT_TRUE(importSheets(good, "UG-Wzorcowo", "G", dir_.path(), stamp_, report_).ok());
+  const std::optional<std::string> before = platform::readWholeFile(base(kNewBaseName));
+  ASSERT_TRUE(before);
+  // Every row refused, or no data rows at all: nothing replaces the earlier base.
+  Workbook refused;
+  refused.sheets.push_back(
+      sheetOf("B", {{"Nr działki", "Pow. [ha]", "Wartość"}, {"12/4", "abc", "900"}}));
+  Workbook headsOnly;
+  headsOnly.sheets.push_back(sheetOf("C", {{"Nr działki", "Wartość"}}));
+  for (const Workbook* book : {&refused, &headsOnly}) {
+    report_ = output::ReportBuffer();
+    const Status s = importSheets(*book, "UG-Wzorcowo", "G", dir_.path(), stamp_, report_);
+    EXPECT_FALSE(s.ok());
+    EXPECT_GT(rowWith(report_, 1, "Nic nie zapisano"), 0);
+    EXPECT_EQ(platform::readWholeFile(base(kNewBaseName)), before);
+  }
+  report_ = output::ReportBuffer();
+  ASSERT_FALSE(importSheets(refused, "UG-Wzorcowo", "G", dir_.path(), stamp_, report_).ok());
+  EXPECT_GT(rowWith(report_, 1, "B w. 2"), 0);
+}
+
 class TableImportTest : public ImportTest {
  protected:
   void writeTable(const std::vector<std::vector<std::string>>& rows) {
