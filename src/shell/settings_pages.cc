@@ -47,7 +47,8 @@ const Binding kBindings[] = {
     {"RzMa", Program, "KonRapE1", 7},
     {"PrFo", Program, "KonPrint", 1, 'F'},
     {"PrBo", Program, "KonPrint", 2, 'B'},
-    {"DirJ", Program, "DirxBaza", 1},
+    // The base folder: the program folder's subfolders that hold a base.
+    {"DirJ", Program, "DirxBaza", 1, 'K'},
     // The catalogue's settings options (59, 81, 88) and the remembered symbols.
     {"Zlik", Base, "PokZlikw", 1},
     {"AmBP", Base, "AmBilPod", 1},

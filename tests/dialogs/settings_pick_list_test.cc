@@ -1,7 +1,8 @@
 // F4 on fields that have no catalogue entry of their own: the window page's
 // settings pick a font and a position into the field, which the page then
-// stores; and the purchase price on the asset card opens the exchange rates
-// and takes the price at the rate picked.
+// stores, and the base folder a subfolder holding a base; and the purchase price on the asset card
+// opens the exchange rates and takes the price at the rate picked.
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -118,6 +119,24 @@ class SettingsPickListTest : public QObject {
     QCOMPARE(QString::fromStdString(r.program.value("KonOkien").field(1)),
              QStringLiteral("t Tahoma"));
     QCOMPARE(QString::fromStdString(r.program.value("KonRapE0").field(4)), QStringLiteral("PD"));
+  }
+
+  void f4OnTheBaseFolderOffersTheProgramFoldersSubfoldersHoldingABase() {
+    QVERIFY(QDir(dir.path()).mkpath("Firma2"));
+    QVERIFY(QDir(dir.path()).mkpath("Puste"));
+    QVERIFY(platform::writeWholeFile(dir.filePath("Firma2/Srodki.PST").toStdString(), "x"));
+    TFZestaw d;
+    d.openFor(85, 1);
+    QLineEdit* folder = d.field(QStringLiteral("DirJ"));
+    QVERIFY(folder);
+    QTest::keyClick(folder, Qt::Key_F4);
+    TFLisF45 list;
+    list.openFor(shell::kPickListSlot, 1);
+    QCOMPARE(list.listWidget()->count(), 1);  // the folder without a base is not offered
+    QTest::keyClick(list.listWidget(), Qt::Key_Return);
+    QCOMPARE(services.requests.back(), std::make_pair(85, 5));
+    d.openFor(85, 5);
+    QCOMPARE(folder->text(), QStringLiteral("Firma2"));
   }
 
   void purchasePriceInACurrencyTakesThePriceAtTheRatePicked() {

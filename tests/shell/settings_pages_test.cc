@@ -102,6 +102,7 @@ TEST_F(SettingsPages, F4ListsOfTheWindowAndPrinterPagesOfferTheFieldsOwnValues) 
   EXPECT_EQ(settingsPickList("RaPo"), 'P');
   EXPECT_EQ(settingsPickList("RaWy"), 'Q');  // the first report window: this screen
   EXPECT_EQ(settingsPickList("RzWy"), 'O');  // the second: the second monitor
+  EXPECT_EQ(settingsPickList("DirJ"), 'K');  // the subfolders holding a base
   for (const char* code : {"OkMx", "OkDx", "OkMy", "OkDy", "OkEz", "OkEm", "RaMa", "RzMa", "Pod1"})
     EXPECT_EQ(settingsPickList(code), -1) << code;
 }
