@@ -18,6 +18,7 @@
 #include "shell/shell_state.h"
 #include "shell/window_requests.h"
 #include "text/codepage.h"
+#include "text/short_strings.h"
 
 namespace zefir::gui {
 
@@ -278,19 +279,32 @@ void TFOknaF3::openPickList(bool search) {
   if (fromDesktop_) pick_->useDesktopSources();
   pick_->setTextFile(shell::shellState().baseFolder + operations::textListFile(c.code));
   waitingForList_ = true;
+  const std::string amount = texts_[current_];
   connect(
       pick_, &TFLisF45::closeRequested, this,
-      [this](int, bool chosen) {
+      [this, key, amount](int, bool chosen) {
         if (!waitingForList_) return;
         waitingForList_ = false;
         if (chosen && current_ >= 0) {
-          ed_->setText(qtText(pick_->key()));
+          std::string value = pick_->key();
+          if (key == 'A') {
+            // The price typed in the invoice's currency, at the rate picked.
+            value = operations::amountAtRate(amount, pick_->key());
+            if (value.empty()) {
+              status(text::fromUtf8("Wpisz kwotę w walucie i wybierz kurs [F4]"));
+              value = amount;
+            } else {
+              status(text::trimmed(amount) + " \xD7 " + pick_->key() + " = " + value);
+            }
+          }
+          ed_->setText(qtText(value));
           edited(ed_->text());
         }
         ed_->setFocus();
       },
       Qt::SingleShotConnection);
-  pick_->open(key, texts_[current_], search);
+  // The rates stand in the file's order, not by amount: the list opens at its top.
+  pick_->open(key, key == 'A' ? std::string() : texts_[current_], search);
 }
 
 bool TFOknaF3::eventFilter(QObject* watched, QEvent* event) {

@@ -211,12 +211,17 @@ void TFZestaw::pickListKey(int index, int key) {
   const Input& in = inputs_[index];
   current_ = index;  // the chosen key comes back into this field
   if (!in.info) {
-    showStatus(operations::noPickListText(), StatusKind::Notice);
+    // A settings field: its list is the settings page's.
+    if (shell::settingsPickList(in.placement.code) < 0) {
+      showStatus(operations::noPickListText(), StatusKind::Notice);
+      return;
+    }
+    shell::callPickList(slot_, 0, cpText(in.edit->text()), key, in.placement.code);
     return;
   }
   const std::string list = operations::f4ewF5Klik(operations::kCatalogueModule, *in.info);
   if (list.empty()) return;
-  shell::callPickList(slot_, in.info->number, cpText(in.edit->text()), key);
+  shell::callPickList(slot_, in.info->number, cpText(in.edit->text()), key, in.placement.code);
 }
 
 void TFZestaw::repeatKey(int index) {

@@ -3,27 +3,18 @@
 #include <QCalendarWidget>
 #include <QDate>
 #include <QGridLayout>
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <algorithm>
 
-#include "operations/asset_card.h"
-#include "operations/option_catalogue.h"
 #include "output/gui/qt_text.h"
-#include "platform/file_system.h"
-#include "platform/status_line.h"
-#include "shell/base_loading.h"
-#include "shell/shell_state.h"
+#include "register/asset_record.h"
 #include "shell/window_requests.h"
 #include "text/codepage.h"
 #include "text/dates.h"
-#include "text/numbers.h"
 
 namespace zefir::gui {
 
@@ -32,8 +23,6 @@ namespace {
 using output::cpText;
 using output::qtText;
 using output::u;
-
-constexpr int kPage = 10;
 
 }  // namespace
 
@@ -195,151 +184,6 @@ void TFLisF45::followSelection() {
     logo_->setPixmap(QPixmap(qtText(sources_.baseFolder + r.key)).scaledToWidth(120));
 }
 
-bool TFLisF45::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == newSymbol_ && event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      renameSelected();
-      return true;
-    }
-    if (key == Qt::Key_Escape) {  // leaves the rename, not the list
-      endRename();
-      lis_->setFocus();
-      return true;
-    }
-    return QWidget::eventFilter(watched, event);
-  }
-  if (event->type() == QEvent::FocusIn) {
-    if (watched == pre_) mode_ = 0;
-    if (watched == pos_) enterSearch();
-    if (watched == lis_) mode_ = 1;
-  }
-  if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
-  auto* key = static_cast<QKeyEvent*>(event);
-  if (key->key() == Qt::Key_Escape) {
-    escape();
-    return true;
-  }
-  if (watched == lis_) return listKey(key);
-  if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-    mode_ = watched == pre_ ? 0 : 2;
-    go();
-    return true;
-  }
-  return QWidget::eventFilter(watched, event);
-}
-
-bool TFLisF45::listKey(QKeyEvent* event) {
-  const int row = lis_->currentRow();
-  const int n = lis_->count();
-  const bool keypad = event->modifiers() & Qt::KeypadModifier;
-  switch (event->key()) {
-    case Qt::Key_PageUp:
-      select(row - kPage);
-      return true;
-    case Qt::Key_PageDown:
-      select(row + kPage);
-      return true;
-    case Qt::Key_Home:
-      select(0);
-      return true;
-    case Qt::Key_End:
-      select(n - 1);
-      return true;
-    case Qt::Key_Up:
-      select(row - 1);
-      return true;
-    case Qt::Key_Down:
-      select(row + 1);
-      return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      accept();
-      return true;
-    case Qt::Key_F4:
-      search_ = "WOLNE";
-      searchFrom(true);
-      return true;
-    case Qt::Key_F5:
-      enterSearch();
-      return true;
-    case Qt::Key_Delete:
-      if (!editsAssets()) break;
-      deleteSelected();
-      return true;
-    case Qt::Key_F2:
-      if (!editsAssets()) break;
-      startRename();
-      return true;
-    case Qt::Key_Plus:
-      searchFrom(true);
-      return true;
-    case Qt::Key_Minus:
-      if (keypad || event->text() == "-") searchFrom(false);
-      return true;
-    default:
-      break;
-  }
-  const QString typed = event->text();
-  if (typed.size() == 1) {
-    const char c = typed.at(0).toLatin1();
-    const int to = operations::digitMove(c, row, n);
-    if (to >= 0) {
-      select(to);
-      return true;
-    }
-    const QChar letter = typed.at(0).toUpper();
-    if (letter.isLetter()) {
-      // A typed letter jumps to the next row beginning with it.
-      for (int step = 1; step <= n; ++step) {
-        const int i = (row + step) % n;
-        if (lis_->item(i)->text().trimmed().startsWith(letter, Qt::CaseInsensitive)) {
-          select(i);
-          break;
-        }
-      }
-      return true;
-    }
-  }
-  if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) return false;
-  showStatus(std::to_string(event->key()), StatusKind::Notice);
-  return true;
-}
-
-void TFLisF45::enterSearch() {
-  // Entering the search edit empties it for a new search text.
-  mode_ = 2;
-  pos_->clear();
-  if (!pos_->hasFocus()) pos_->setFocus();
-}
-
-void TFLisF45::applyFilter() {
-  const std::string current =
-      lis_->currentRow() >= 0 ? list_.rows()[lis_->currentRow()] : std::string();
-  rebuild(current);
-  lis_->setFocus();
-  pre_->setEnabled(false);
-  pos_->setEnabled(true);
-}
-
-void TFLisF45::searchFrom(bool forward) {
-  const int found = list_.find(search_, lis_->currentRow(), forward);
-  if (found >= 0) select(found);
-}
-
-void TFLisF45::go() {
-  if (mode_ == 0) {
-    applyFilter();
-  } else if (mode_ == 2) {
-    search_ = text::upperCase(cpText(pos_->text()));
-    searchFrom(true);
-    pos_->setText(u(" - w tył   w przód + "));
-    lis_->setFocus();
-  } else {
-    accept();
-  }
-}
-
 void TFLisF45::accept() {
   if (list_.calendar) {
     acceptCalendar(false);
@@ -380,36 +224,6 @@ void TFLisF45::finish(bool chosen) {
   shell::setPickListAnswer({key_, description_});
   emit closeRequested(shell::kPickListSlot, chosen);
   shell::returnFromPickList(chosen);
-}
-
-void TFLisF45::useDesktopSources() {
-  const shell::ShellState& s = shell::shellState();
-  sources_.reg = &shell::desktopRegister();
-  setAssetBase(&shell::desktopJournal(), &shell::desktopRegister());
-  sources_.baseFolder = s.baseFolder;
-  sources_.programFolder = s.programFolder;
-  sources_.rateFile = desktopRateFile();
-  // The document lists show the documents of the asset being edited.
-  sources_.asset = &operations::cardState().edited;
-  const operations::OptionInfo* option = operations::findOption(s.option.slot);
-  sources_.documentKind = option ? option->documentKind : std::string();
-  const auto screens = QGuiApplication::screens();
-  if (!screens.isEmpty()) sources_.screenHeight = screens.front()->geometry().height();
-  sources_.secondScreenHeight = screens.size() > 1 ? screens.at(1)->geometry().height() : 0;
-}
-
-void TFLisF45::openFor(int /*slot*/, int /*value*/) {
-  const shell::PickListCall& call = shell::pickListCall();
-  const operations::FieldInfo* field = operations::findField(call.fieldKind);
-  const int key = field ? operations::listKeyOf(field->pickList, field->pickVariant) : -1;
-  if (key < 0) {
-    shell::returnFromPickList(false);
-    return;
-  }
-  useDesktopSources();
-  setTextFile(shell::shellState().baseFolder + operations::textListFile(field->code));
-  fromDesktop_ = true;
-  open(key, call.startText, call.search, operations::fileListExtension(field->pickList));
 }
 
 }  // namespace zefir::gui

@@ -85,9 +85,15 @@ Status acceptCells(char section, const std::vector<std::string>& cells, CardStat
 
 // The pick list (list key) of a card cell, -1 for none; the key cell of a
 // change row takes the list its kind names (places, persons, accounts; the
-// contractors' lines for the documents and the other kinds). The text-line
+// contractors' lines for the documents and the other kinds). The purchase
+// price opens the exchange rates (A): the price typed in the invoice's
+// currency becomes złote at the rate picked (amountAtRate). The text-line
 // lists read the file textListFile() names for the cell.
 int cardPickList(char section, std::string_view code, std::string_view rowKind);
+
+// An amount in a foreign currency at a rate: złote with two decimals, "" when
+// the amount is empty or 0 or the rate is not a positive number.
+std::string amountAtRate(std::string_view amount, std::string_view rate);
 
 // A change row written as entry text: kind, ":", date and "," when dated,
 // key, ",", the amount and "zł" when given, references "n/", "," and the note.

@@ -95,6 +95,28 @@ std::string textListFile(std::string_view code) {
   return {};
 }
 
+// The rate of a rate-file line: the word after the date (DD-MM-YYYY) and the
+// day number. It is taken whole, as the line has it: a fixed six characters
+// would cut the rates of the currencies quoted per 100 or 10000 units (six
+// and eight decimals), and the currency's head before the date on its last
+// line moves it.
+std::string rateOfRow(std::string_view row) {
+  std::size_t at = 0;
+  while (at + 10 <= row.size() && !(row[at + 2] == '-' && row[at + 5] == '-')) ++at;
+  if (at + 10 > row.size()) return {};
+  std::string_view rest = row.substr(at + 10);
+  for (int word = 0; word < 2; ++word) {
+    const auto begin = rest.find_first_not_of(' ');
+    if (begin == std::string_view::npos) return {};
+    rest.remove_prefix(begin);
+    const auto end = rest.find(' ');
+    if (word == 1) return std::string(rest.substr(0, end));
+    if (end == std::string_view::npos) return {};
+    rest.remove_prefix(end);
+  }
+  return {};
+}
+
 PickResult acceptRow(int listKey, std::string_view row) {
   PickResult r;
   const auto cross = row.find(kRowSeparator);
@@ -109,7 +131,7 @@ PickResult acceptRow(int listKey, std::string_view row) {
     r.key = text::shortTextOfDay(static_cast<DayNumber>(text::intFromText(r.key)));
   } else if (listKey == 'A') {
     r.description = std::string(row);
-    r.key = row.size() > 20 ? std::string(row.substr(20, 6)) : std::string();
+    r.key = rateOfRow(row);
   }
   return r;
 }

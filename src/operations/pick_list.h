@@ -96,7 +96,10 @@ struct PickResult {
   std::string key;
   std::string description;
 };
+// For the exchange-rate list (A) the key is the row's rate (rateOfRow) and
+// the description the whole row.
 PickResult acceptRow(int listKey, std::string_view row);
+std::string rateOfRow(std::string_view row);
 
 // Typed digits move like the keypad: the new row, clamped to 0..count-1.
 // Other characters give -1.

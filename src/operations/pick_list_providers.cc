@@ -239,7 +239,10 @@ void addRates(PickList& list, const PickListSources& s) {
   }
   addLines(list, s.rateFile);
   list.kind = "  Tabele A NBP";
-  list.sorted = true;
+  // The file's order: a currency's days follow each other, its head on the
+  // last of them; sorted by their date texts the currencies would mix and
+  // no row would say whose rate it is.
+  list.sorted = false;
 }
 
 }  // namespace
@@ -298,7 +301,8 @@ PickList buildPickList(int listKey, const PickListSources& s, std::string_view f
     // The spreadsheet import's sources: every kind it reads, in its folder.
     list.kind = ".XLS";
     std::vector<std::string> extensions;
-    for (const std::string& e : import::sheetExtensions()) extensions.push_back(text::upperCase(e.substr(1)));
+    for (const std::string& e : import::sheetExtensions())
+      extensions.push_back(text::upperCase(e.substr(1)));
     addFiles(list, import::sourceFolder(s.baseFolder), extensions, 25);
   } else if (listKey == ' ' || listKey == 'Y') {
     addLines(list, s.textFile);

@@ -15,35 +15,40 @@ struct Binding {
   RegisterKind kind;
   const char* key;
   int field;
+  int list = -1;  // the list F4 and F5 open on the field
 };
 
 const Binding kBindings[] = {
-    // The window, report and printer pages (82, 83).
-    {"OkFo", Program, "KonOkien", 1},
-    {"OkBo", Program, "KonOkien", 2},
-    {"OkWi", Program, "KonOkien", 3},
+    // The window, report and printer pages (82, 83). F4 offers the fonts, their
+    // style and size, the screen positions, the window lengths (the second
+    // report window's up to the height of the second monitor) and yes/no for
+    // the second window; the margins and spacings are plain numbers.
+    {"OkFo", Program, "KonOkien", 1, 'F'},
+    {"OkBo", Program, "KonOkien", 2, 'B'},
+    {"OkWi", Program, "KonOkien", 3, 'C'},
     {"OkMx", Program, "KonOkien", 4},
     {"OkDx", Program, "KonOkien", 5},
     {"OkMy", Program, "KonOkien", 6},
     {"OkDy", Program, "KonOkien", 7},
     {"OkEz", Program, "KonOkien", 8},
     {"OkEm", Program, "KonOkien", 9},
-    {"RaFo", Program, "KonRapE0", 1},
-    {"RaBo", Program, "KonRapE0", 2},
-    {"RaWi", Program, "KonRapE0", 3},
-    {"RaPo", Program, "KonRapE0", 4},
-    {"RaWy", Program, "KonRapE0", 5},
+    {"RaFo", Program, "KonRapE0", 1, 'F'},
+    {"RaBo", Program, "KonRapE0", 2, 'B'},
+    {"RaWi", Program, "KonRapE0", 3, 'C'},
+    {"RaPo", Program, "KonRapE0", 4, 'P'},
+    {"RaWy", Program, "KonRapE0", 5, 'Q'},
     {"RaMa", Program, "KonRapE0", 6},
-    {"RzN2", Program, "KonRapE1", 1},
-    {"RzFo", Program, "KonRapE1", 2},
-    {"RzBo", Program, "KonRapE1", 3},
-    {"RzWi", Program, "KonRapE1", 4},
-    {"RzPo", Program, "KonRapE1", 5},
-    {"RzWy", Program, "KonRapE1", 6},
+    {"RzN2", Program, "KonRapE1", 1, 'T'},
+    {"RzFo", Program, "KonRapE1", 2, 'F'},
+    {"RzBo", Program, "KonRapE1", 3, 'B'},
+    {"RzWi", Program, "KonRapE1", 4, 'C'},
+    {"RzPo", Program, "KonRapE1", 5, 'P'},
+    {"RzWy", Program, "KonRapE1", 6, 'O'},
     {"RzMa", Program, "KonRapE1", 7},
-    {"PrFo", Program, "KonPrint", 1},
-    {"PrBo", Program, "KonPrint", 2},
-    {"DirJ", Program, "DirxBaza", 1},
+    {"PrFo", Program, "KonPrint", 1, 'F'},
+    {"PrBo", Program, "KonPrint", 2, 'B'},
+    // The base folder: the program folder's subfolders that hold a base.
+    {"DirJ", Program, "DirxBaza", 1, 'K'},
     // The catalogue's settings options (59, 81, 88) and the remembered symbols.
     {"Zlik", Base, "PokZlikw", 1},
     {"AmBP", Base, "AmBilPod", 1},
@@ -123,6 +128,12 @@ std::optional<FieldSetting> fieldSetting(std::string_view code, int slot) {
   for (const Binding& b : kBindings)
     if (code == b.code) return FieldSetting{b.kind, b.key, b.field};
   return std::nullopt;
+}
+
+int settingsPickList(std::string_view code) {
+  for (const Binding& b : kBindings)
+    if (code == b.code) return b.list;
+  return -1;
 }
 
 bool isSettingsPage(int slot) {

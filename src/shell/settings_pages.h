@@ -31,6 +31,11 @@ struct FieldSetting {
 // keep. `BazJ` is a setting only on the base pages (85, 86, 89).
 std::optional<FieldSetting> fieldSetting(std::string_view code, int slot);
 
+// The list key of the pick list F4 and F5 open on a settings field that has
+// no catalogue entry ('F' fonts for `OkFo`, 'P' positions for `RaPo`, ...),
+// -1 for a field without a list.
+int settingsPickList(std::string_view code);
+
 // True for the slots whose fields are the dialog's own settings pages.
 bool isSettingsPage(int slot);
 // The page's lines (empty for a slot that is no settings page).

@@ -32,9 +32,11 @@ const PickListCall& pickListCall() {
   return lastCall();
 }
 
-void callPickList(int callingSlot, int fieldKind, std::string_view startText, int key) {
+void callPickList(int callingSlot, int fieldKind, std::string_view startText, int key,
+                  std::string_view fieldCode) {
   lastAnswer() = {};
-  lastCall() = {callingSlot, fieldKind, std::string(startText), key, key == 5};
+  lastCall() = {callingSlot, fieldKind, std::string(fieldCode), std::string(startText),
+                key,         key == 5};
   desktopServices().requestWindow(kPickListSlot, 1);
 }
 

@@ -13,7 +13,8 @@ inline constexpr int kPickListSlot = 6;
 // What the pick list was called for.
 struct PickListCall {
   int callingSlot = 0;
-  int fieldKind = 0;
+  int fieldKind = 0;      // the catalogue's field number; 0 for a settings field
+  std::string fieldCode;  // the field's code ("OkFo")
   std::string startText;  // code page 1250
   int key = 0;            // the function key number that called it (4 or 5)
   bool search = false;    // called with F5
@@ -31,7 +32,8 @@ const PickListAnswer& pickListAnswer();
 void setPickListAnswer(PickListAnswer answer);
 
 // Remembers the call and requests the pick list (slot 6).
-void callPickList(int callingSlot, int fieldKind, std::string_view startText, int key);
+void callPickList(int callingSlot, int fieldKind, std::string_view startText, int key,
+                  std::string_view fieldCode = {});
 // Back to the calling page: value 5 when the list was left with a choice, else 4.
 void returnFromPickList(bool chosen);
 // Back to the current parameter page `pageSlot`: value 3 with a choice, else 2.

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "../platform/test_dir.h"
+#include "operations/pick_list.h"
 #include "rate_test_support.h"
 #include "text/dates.h"
 
@@ -134,6 +135,28 @@ TEST(RateFile, LinesAreReadBackWithTheirRates) {
   EXPECT_EQ(last->rate, "0.1253");
   EXPECT_FALSE(parseRateLine("garbage"));
   EXPECT_TRUE(readRateFile(dir.file("none")).empty());
+}
+
+// Picking a row of the rate list gives the rate the file holds for that day,
+// for every currency of three years' archives: those quoted per 100 or 10000
+// units in full, and the currency's last day, led by its head, too.
+TEST(RateFile, EveryLinePickedFromTheListGivesItsWholeRate) {
+  for (int year : {2012, 2020, 2024}) {
+    const std::string file = rateFileText(readRateArchive(sampleArchive1250(year)));
+    std::size_t start = 0, lines = 0, long_rates = 0;
+    while (start < file.size()) {
+      const std::size_t end = file.find("\r\n", start);
+      const std::string line = file.substr(start, end - start);
+      start = end + 2;
+      const auto parsed = parseRateLine(line);
+      ASSERT_TRUE(parsed) << line;
+      EXPECT_EQ(operations::acceptRow('A', line).key, parsed->rate) << line;
+      ++lines;
+      if (parsed->rate.size() > 6) ++long_rates;
+    }
+    EXPECT_GT(lines, 100u) << year;
+    EXPECT_GT(long_rates, 0u) << year << ": no currency per 100 units";
+  }
 }
 
 }  // namespace

@@ -228,6 +228,19 @@ TEST(AssetCardPatterns, PatternFileAddsItsLinesAfterTheTypedOnesAndAMissingFileR
   EXPECT_EQ(cardPickList('K', "WzoP", ""), kPatternFiles);
 }
 
+// The purchase price opens the exchange rates; the price typed in the
+// invoice's currency becomes złote at the rate picked, rounded to grosze.
+TEST(AssetCardRates, PurchasePriceInACurrencyIsConvertedAtThePickedRate) {
+  EXPECT_EQ(cardPickList('E', "CeZa", ""), 'A');
+  EXPECT_EQ(cardPickList('F', "WaOT", ""), -1);
+  EXPECT_EQ(amountAtRate("1000", "4.3288"), "4328.8");
+  EXPECT_EQ(amountAtRate(" 12,5 ", "4.3288"), "54.11");      // 54.110, decimal comma
+  EXPECT_EQ(amountAtRate("250000", "0.011375"), "2843.75");  // per 100 units, six decimals
+  EXPECT_EQ(amountAtRate("", "4.3288"), "");                 // nothing to convert
+  EXPECT_EQ(amountAtRate("0", "4.3288"), "");
+  EXPECT_EQ(amountAtRate("1000", ""), "");  // the row " × Nie widzę archiwum ..." has no rate
+}
+
 TEST(AssetCardDates, ShortDateCellsCompleteFromTodayAndBadOnesAreFlagged) {
   const DayNumber today = text::dayFromDate(2026, 12, 9);
   bool error = true;

@@ -134,10 +134,16 @@ TEST(PickListAccept, KeyAndDescriptionComeBackWithoutPadding) {
   EXPECT_EQ(r.description, u("Środki trwałe"));
   // The text-line list cuts its key at the first blank.
   EXPECT_EQ(acceptRow(' ', "ABC DEF").key, "ABC");
-  // The exchange-rate list gives the rate at position 20 and the whole row.
-  const std::string rate = "0123 2020-03-16     4.3288 A/052/NBP/2020";
+  // The exchange-rate list gives the row's rate, whole, and the whole row.
+  const std::string rate = "16-03-2020  36600  4.3288  052/A/NBP/2020";
   EXPECT_EQ(acceptRow('A', rate).key, "4.3288");
   EXPECT_EQ(acceptRow('A', rate).description, rate);
+  // Per 100 units the rate has six decimals; the head on a currency's last
+  // line moves the rate along.
+  EXPECT_EQ(acceptRow('A', "100HUF31-12-2020  36890  1.137500  255/A/NBP/2020").key, "1.137500");
+  EXPECT_EQ(acceptRow('A', "10000IDR31-12-2020  36890  0.00026700  255/A/NBP/2020").key,
+            "0.00026700");
+  EXPECT_EQ(acceptRow('A', u(" × Nie widzę archiwum kursów Kurs2020")).key, "");
 }
 
 TEST(PickListDates, DateRowsGiveTheirDateTextNotTheDayNumber) {
@@ -231,6 +237,19 @@ TEST(PickListFiles, FilesOfAnExtensionAndTheirAbsence) {
   EXPECT_EQ(lines.rows()[0], "pierwsza linia");
   src.rateFile = dir + "/brak.csv";
   EXPECT_EQ(buildPickList('A', src, "").rows()[0].find(u(" × Nie widzę")), 0u);
+  // The rate list keeps the file's order, each currency's days together and
+  // its head on the last of them: sorted, the currencies would mix.
+  const std::string usdLast = "1USD03-01-2020  36527  3.8000  002/A/NBP/2020";
+  ASSERT_TRUE(platform::writeWholeFile(dir + "/Kurs2020",
+                                       "02-01-2020  36526  3.7900  001/A/NBP/2020\r\n" + usdLast +
+                                           "\r\n"
+                                           "02-01-2020  36526  4.2500  001/A/NBP/2020\r\n"
+                                           "1EUR03-01-2020  36527  4.2600  002/A/NBP/2020\r\n"));
+  src.rateFile = dir + "/Kurs2020";
+  const PickList rates = buildPickList('A', src, "");
+  ASSERT_EQ(rates.size(), 4);
+  EXPECT_EQ(rates.rows()[1], usdLast);
+  EXPECT_EQ(acceptRow('A', rates.rows()[2]).key, "4.2500");
 }
 
 TEST(PickListImport, VersionRowsNameWhatTheImportReadsAndFitTheirFields) {

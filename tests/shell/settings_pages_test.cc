@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "../platform/test_dir.h"
+#include "operations/pick_list.h"
 #include "text/codepage.h"
 
 namespace zefir::shell {
@@ -68,6 +69,42 @@ TEST_F(SettingsPages, PagesLayOutTheirFieldsAndOthersHaveNone) {
   for (const auto& line : window)
     for (const auto& f : line) EXPECT_TRUE(fieldSetting(f.code, 82).has_value()) << f.code;
   EXPECT_TRUE(settingsPageLayout(20).empty());
+}
+
+// F4 on a field of the window and printer pages lists what the field may
+// hold: the value it holds by default is one of the list's keys, and every
+// key fits the field's box. The plain numbers (margins, spacings, the
+// distance from the top) have no list.
+TEST_F(SettingsPages, F4ListsOfTheWindowAndPrinterPagesOfferTheFieldsOwnValues) {
+  operations::PickListSources sources;
+  sources.screenHeight = 1024;  // one monitor: the second window's lengths go up to 1600
+  int withList = 0;
+  for (int slot : {82, 83})
+    for (const auto& line : settingsPageLayout(slot))
+      for (const auto& f : line) {
+        const int list = settingsPickList(f.code);
+        if (f.code.empty() || list < 0) continue;
+        ++withList;
+        const std::string value = settingFieldText(registers, state, f.code, slot);
+        ASSERT_FALSE(value.empty()) << f.code;
+        const operations::PickList rows = operations::buildPickList(list, sources, "");
+        bool offered = false;
+        for (const std::string& row : rows.rows()) {
+          const std::string key = operations::acceptRow(list, row).key;
+          EXPECT_LE(static_cast<int>(key.size()), f.width) << f.code << ": " << row;
+          offered = offered || key == value;
+        }
+        EXPECT_TRUE(offered) << f.code << " does not offer " << value;
+      }
+  EXPECT_EQ(withList, 16);
+  EXPECT_EQ(settingsPickList("OkFo"), 'F');
+  EXPECT_EQ(settingsPickList("PrBo"), 'B');
+  EXPECT_EQ(settingsPickList("RaPo"), 'P');
+  EXPECT_EQ(settingsPickList("RaWy"), 'Q');  // the first report window: this screen
+  EXPECT_EQ(settingsPickList("RzWy"), 'O');  // the second: the second monitor
+  EXPECT_EQ(settingsPickList("DirJ"), 'K');  // the subfolders holding a base
+  for (const char* code : {"OkMx", "OkDx", "OkMy", "OkDy", "OkEz", "OkEm", "RaMa", "RzMa", "Pod1"})
+    EXPECT_EQ(settingsPickList(code), -1) << code;
 }
 
 }  // namespace
