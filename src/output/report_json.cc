@@ -20,7 +20,7 @@ std::string reportToJson(const ReportBuffer& buffer) {
   doc["params"] = text::toUtf8(buffer.params());
   json columns = json::array();
   for (const ReportColumn& c : buffer.columns())
-    columns.push_back({{"align", std::string(1, c.align)},
+    columns.push_back({{"align", text::toUtf8(std::string_view(&c.align, 1))},
                        {"width", c.width},
                        {"h1", text::toUtf8(c.header1)},
                        {"h2", text::toUtf8(c.header2)}});
@@ -68,7 +68,9 @@ void replay(const json& doc, ReportBuffer& out, int& row) {
   out.beginReport(textOf(doc, "code"), textOf(doc, "title"),
                   boundedInt(doc, "stretch", 1, 0, ReportBuffer::kMaxColumns));
   for (const json& c : doc.at("columns")) {
-    std::string align = c.value("align", std::string("l"));
+    // Read as text like every other field, so a letter outside ASCII comes
+    // back as its code page byte and is written out again as valid UTF-8.
+    const std::string align = text::fromUtf8(c.value("align", std::string("l")));
     out.addColumn(align.empty() ? 'l' : align[0], boundedInt(c, "width", 0, 0, 255),
                   textOf(c, "h1"), textOf(c, "h2"));
   }

@@ -111,6 +111,23 @@ TEST(ReportJson, NumbersBeyondTheBoundsAreBroughtWithin) {
   EXPECT_FALSE(reportFromJson("99.9E00000000000000000000000000000000300009", b).ok());
 }
 
+TEST(ReportJson, AnAlignmentLetterOutsideAsciiIsWrittenBackAsValidUtf8) {
+  // The alignment used to be taken as the first byte of its UTF-8 text and
+  // written back raw: half a character, which the JSON writer refuses.
+  ReportBuffer b;
+  ASSERT_TRUE(
+      reportFromJson(R"({"columns": [{"align": "łka", "width": 4}, {"width": 3}], "rows": []})", b)
+          .ok());
+  ASSERT_EQ(b.columns().size(), 2u);
+  EXPECT_EQ(b.columns()[0].align, text::fromUtf8("ł")[0]);
+  EXPECT_EQ(b.columns()[1].align, 'l');
+  const std::string saved = reportToJson(b);
+  EXPECT_NE(saved.find("\"align\": \"ł\""), std::string::npos) << saved;
+  ReportBuffer again;
+  ASSERT_TRUE(reportFromJson(saved, again).ok());
+  EXPECT_EQ(again.columns()[0].align, b.columns()[0].align);
+}
+
 TEST(ReportText, ColumnsHeadersRulesAndMarkerAsInPrint) {
   ReportBuffer b = sample();
   std::string out = text::toUtf8(renderText(b, 1, b.rowCount()));
